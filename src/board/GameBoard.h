@@ -1,0 +1,80 @@
+#pragma once
+
+#include "Bricks.h"
+#include "CellKey.h"
+#include "PanelLabels.h"
+#include "RandomSource.h"
+#include "SelectionSounds.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// The rules of the game on a board in memory: generation, selection, removal
+// with scoring and levels, gravity and the refills. No windows here: the
+// window turns clicks into cells, calls these routines and shows `labels`.
+class GameBoard {
+public:
+    GameBoard(RandomSource& random, SelectionSounds& sounds);
+
+    // Largest column and row index: the board has GameWidth + 1 columns.
+    int32_t GameWidth = 0;
+    int32_t GameHeight = 0;
+
+    // Counters of the current game (32-bit signed, as stored).
+    int32_t LngSelected = 0;
+    int32_t LngScore = 0;
+    int32_t LngTimeLeft = 0;
+    int32_t LngBricksRemoved = 0;
+    int32_t LngLevel = 1;
+    int32_t LngBestGroup = 0;
+    int32_t LngLevelBase = 0;
+
+    PanelLabels labels;
+
+    Bricks& bricks() { return m_bricks; }
+    const Bricks& bricks() const { return m_bricks; }
+
+    // Fills an empty collection column by column for GameWidth x GameHeight;
+    // a cell whose key is already taken is skipped.
+    void GenTiles();
+    // Removes position 1 until the collection is empty.
+    void EmptyBoard();
+
+    void Highlightblock(int32_t x, int32_t y);
+    void UnHighlightAll();
+    void ClearHighLighted();
+    void DropBlocks();
+    void CheckColumns();
+    void FillEmptySpace();
+
+    // The fill button: with more than 30 seconds left, take 30 and refill
+    // every empty cell (true: the caller redraws); otherwise nothing.
+    bool cmdFillSpace_Click();
+
+    // Resets the counters for a new game of gameTime seconds and rewrites
+    // lblTime, lblLevel, lblScore, lblNextLvl and lblMinmumBlock's text as a
+    // new game leaves them (lblMinmumBlock keeps its colour).
+    void ResetCounters(int32_t gameTime);
+
+    // Level target T, grouping number and the requirement, from
+    // A = GameWidth * GameHeight (largest indices, not counts).
+    double LevelTarget() const;
+    int32_t GroupingNumber() const;
+    bool GroupingMet() const;
+
+    // The text of lblMinmumBlock for a grouping number.
+    static std::string MinimumBlockText(int32_t groupingNumber);
+
+    // The cell under a pixel of the board surface (X div 32, Y div 32), or
+    // nothing when the pixel lies outside the board.
+    std::optional<CellCoord> CellAtPixel(double X, double Y) const;
+
+private:
+    double area() const;
+    void setNextLevelCaption();
+
+    RandomSource& m_random;
+    SelectionSounds& m_sounds;
+    Bricks m_bricks;
+};
