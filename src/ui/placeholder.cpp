@@ -1,0 +1,1 @@
+// Keeps the windows library non-empty until its first window lands.
