@@ -1,0 +1,32 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+// Platform services the game asks for, in the game's own terms. The window
+// layer provides Qt-backed versions; tests pass scripted ones.
+
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+class MessageBoxService {
+public:
+    virtual ~MessageBoxService() = default;
+    virtual MessageAnswer Show(const std::string& text, const std::string& title, MessageButtons buttons) = 0;
+};
+
+class InputBoxService {
+public:
+    virtual ~InputBoxService() = default;
+    // The player's answer, or nothing when the prompt was cancelled.
+    virtual std::optional<std::string> Ask(const std::string& prompt, const std::string& title,
+                                           const std::string& defaultText) = 0;
+};
+
+class FileDialogService {
+public:
+    virtual ~FileDialogService() = default;
+    // The chosen path, or an empty string when the player cancelled.
+    virtual std::string ShowThemeDialog(const std::filesystem::path& startFolder) = 0;
+};
