@@ -1,0 +1,14 @@
+# The main window, the new-game dialog and the Qt sides of the platform services.
+target_sources(tolmora_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/LegacyFont.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LegacyFont.h
+  ${CMAKE_CURRENT_LIST_DIR}/QtFileDialog.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QtFileDialog.h
+  ${CMAKE_CURRENT_LIST_DIR}/QtInputBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QtInputBox.h
+  ${CMAKE_CURRENT_LIST_DIR}/QtMessageBox.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QtMessageBox.h
+  ${CMAKE_CURRENT_LIST_DIR}/WrapButton.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/WrapButton.h
+)
+target_include_directories(tolmora_ui PUBLIC ${PROJECT_SOURCE_DIR}/src/game)
