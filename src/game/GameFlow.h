@@ -1,0 +1,140 @@
+#pragma once
+
+#include "GameBoard.h"
+#include "GameView.h"
+#include "NewGameRules.h"
+#include "PanelLabels.h"
+#include "Services.h"
+#include "SettingsFile.h"
+#include "SettingsStore.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+class ModSound;
+class RandomSource;
+
+// The state the main window's controls carry. The widgets follow it; the
+// game reads it back as state (the clock runs while timSec is enabled, the
+// pause state is the caption together with PicMap's visibility).
+struct WindowState {
+    bool timSecEnabled = false;       // the game clock, 1000 ms
+    bool timGameOverEnabled = false;  // the game-over blink, 300 ms
+    bool PicMainEnabled = true;       // the board frame; disabled once the game is over
+    bool PicMapVisible = true;        // the board surface; hidden while paused
+    bool FRAGameOverVisible = false;
+    bool fraHighscoresVisible = false;
+    bool cmdFillSpaceEnabled = true;
+    std::string MnuFilePauseCaption = "Pause";  // "Pause" or "Resume"
+    bool MnuMuteChecked = false;                // checked = sound off
+    ColorRef lblGameOverColor = kColorRed;
+    std::string lblNameText;    // the high-score list's names column
+    std::string lblScoresText;  // and its scores column
+    friend bool operator==(const WindowState&, const WindowState&) = default;
+};
+
+// The music phase last started by the clock (LngCurrentPlay).
+enum : int32_t {
+    kPlayNone = 0,
+    kPlayLast30 = 1,
+    kPlayLastMin = 2,
+    kPlayMain = 3,
+};
+
+// The game as the main window runs it, without widgets. Each handler is
+// called by the window for the event of the same name and runs its steps in
+// order, calling back into the window through GameView; afterwards the
+// window shows `state` and `board.labels`.
+//
+// The states of a game: Ready (start-up or NewGame: clock stopped, board
+// playable), Running (clock enabled), Paused (clock stopped, PicMap hidden,
+// caption "Resume") and Over (clock stopped, PicMain disabled, the
+// game-over frame blinking) until the next NewGame.
+class GameFlow {
+    // Forwards the board's selection cues to the sound module. Declared
+    // first: `board` is built with a reference to it.
+    class SoundCues final : public SelectionSounds {
+    public:
+        explicit SoundCues(ModSound& sound) : m_sound(sound) {}
+        void PlayHighlight() override;
+        void PlayClear() override;
+
+    private:
+        ModSound& m_sound;
+    };
+    SoundCues m_cues;
+
+public:
+    GameFlow(GameView& view, ModSound& sound, RandomSource& random, MessageBoxService& messages,
+             InputBoxService& input, FileDialogService& files, SettingsStore& settings,
+             std::filesystem::path programFolder);
+    GameFlow(const GameFlow&) = delete;
+    GameFlow& operator=(const GameFlow&) = delete;
+
+    // The board with GameWidth, GameHeight, the counters and the labels.
+    GameBoard board;
+    WindowState state;
+
+    int32_t GameTime = 0;
+    std::string GameTheme;
+    int32_t LngCurrentPlay = kPlayNone;
+    ColorRef LngTransColor = kColorWhite;
+
+    std::array<std::string, kHighScoreSlots> StrHighNames{};
+    std::array<int32_t, kHighScoreSlots> LngHighScores{};
+
+    // Start-up and shut-down.
+    void Form_Load();
+    void Form_Unload();
+
+    // New game: the menu item's confirmation, the dialog's Start button (its
+    // messages, the stored values, then NewGame) and the game itself.
+    void MnuFileNewGame_Click();
+    void cmdStart_Click(const NewGameTexts& texts);
+    void NewGame();
+    NewGameValues newGameValues() const;
+
+    // Clock, game over and pause.
+    void timSec_Timer();
+    void timGameOver_Timer();
+    void PauseGame();
+    void MnuFilePause_Click();
+    void PicMain_Click();
+    bool gameOver() const { return !state.PicMainEnabled; }
+
+    // Board input and the side panel's button: X and Y are pixels of the
+    // board surface, any mouse button.
+    void PicMap_MouseUp(double X, double Y);
+    void cmdFillSpace_Click();
+
+    // Menu items.
+    void MnuMute_Click();
+    void MnuTheme_Click();
+    void MnuHeighScores_Click();
+
+    // The high-score table.
+    void AddHighScore();
+    void ShowHighScores();
+
+    // Writes "Settings.log" now; false when it could not be written.
+    bool WriteSettings();
+
+    static constexpr int kNameLength = 25;
+
+private:
+    void drawBricks();
+    void readSettings(const SettingsRead& read);
+
+    GameView& m_view;
+    ModSound& m_sound;
+    MessageBoxService& m_messages;
+    InputBoxService& m_input;
+    FileDialogService& m_files;
+    SettingsStore& m_settings;
+    std::filesystem::path m_programFolder;
+    // True while start-up or a new game rebuilds the board: clicks and the
+    // fill button that arrive while events run inside them are ignored.
+    bool m_rebuilding = false;
+};

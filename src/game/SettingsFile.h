@@ -1,0 +1,52 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+inline constexpr int kHighScoreSlots = 10;
+
+// The high-score table: slot 0 the best, scores in descending order as the
+// game keeps them (a table read from a file is taken as it stands).
+struct HighScoreTable {
+    std::array<std::string, kHighScoreSlots> StrHighNames{};
+    std::array<int32_t, kHighScoreSlots> LngHighScores{};
+    friend bool operator==(const HighScoreTable&, const HighScoreTable&) = default;
+};
+
+// What a "Settings.log" text gave. A line that is missing, or a number line
+// that does not convert, is empty here, and the caller leaves its variable
+// as it was.
+struct SettingsRead {
+    std::optional<std::string> GameTheme;
+    std::optional<int32_t> GameWidth;
+    std::optional<int32_t> GameHeight;
+    std::optional<int32_t> GameTime;
+    bool mute = false;  // line 5, lower-cased, is exactly "mute"
+    std::array<std::optional<std::string>, kHighScoreSlots> StrHighNames{};
+    std::array<std::optional<int32_t>, kHighScoreSlots> LngHighScores{};
+};
+
+// What the game writes back.
+struct SettingsWrite {
+    std::string GameTheme;
+    int32_t GameWidth = 0;
+    int32_t GameHeight = 0;
+    int32_t GameTime = 0;
+    bool mute = false;
+    HighScoreTable table;
+};
+
+// Reads the file's bytes (UTF-8, or Windows-1252 when they are not valid
+// UTF-8; lines end with CR LF or LF).
+SettingsRead ReadSettingsText(std::string_view bytes);
+// The 25 lines, UTF-8, each ended by CR LF.
+std::string WriteSettingsText(const SettingsWrite& values);
+
+// The file's lines as UTF-8 text: the decoding and line splitting that
+// ReadSettingsText uses.
+std::string DecodeSettingsBytes(std::string_view bytes);
+bool IsValidUtf8(std::string_view bytes);
+std::string Windows1252ToUtf8(std::string_view bytes);
