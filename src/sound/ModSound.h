@@ -40,6 +40,11 @@ public:
     void PlayClear();
     void StopSound();  // plays BytNoSound, muted or not
 
+    // A wave image with no samples, played by StopSound when BytNoSound is empty.
+    static const SoundBytes& SilentWave();
+
 private:
+    void PlayWave(const SoundBytes& wave, bool loop, bool noStop);
+
     AudioBackend& m_backend;
 };

@@ -1,0 +1,12 @@
+#include "AudioBackendFactory.h"
+
+#include "NullAudioBackend.h"
+#include "SdlAudioBackend.h"
+
+std::unique_ptr<AudioBackend> createAudioBackend()
+{
+    auto sdl = std::make_unique<SdlAudioBackend>();
+    if (sdl->IsOpen())
+        return sdl;
+    return std::make_unique<NullAudioBackend>();
+}

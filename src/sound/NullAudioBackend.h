@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ModSound.h"
+
+// The back end of a machine without sound: every sound is silently dropped.
+class NullAudioBackend final : public AudioBackend {
+public:
+    void Play(const SoundBytes&, bool, bool) override {}
+};
