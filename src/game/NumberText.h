@@ -2,8 +2,8 @@
 
 #include <cstdint>
 #include <optional>
-#include <string>
 #include <string_view>
+
 
 // Numbers typed by the player or stored in "Settings.log". Accepted: blanks
 // (spaces, tabs) around an optionally signed decimal number with an optional
@@ -18,7 +18,3 @@ std::optional<double> ParseNumber(std::string_view text);
 std::optional<int32_t> ParseWholeNumber(std::string_view text);
 std::optional<int32_t> RoundToInt32(double value);
 double RoundHalfEven(double value);
-
-// The first n characters of UTF-8 text, counting code points (a byte that
-// is not part of a valid sequence counts as one character).
-std::string FirstCharacters(std::string_view utf8, std::size_t n);

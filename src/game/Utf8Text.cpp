@@ -1,0 +1,78 @@
+#include "Utf8Text.h"
+
+#include <cstdint>
+
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t i)
+{
+    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
+    const unsigned char lead = byte(i);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0) low = 0xA0;   // no overlong forms
+        if (lead == 0xED) high = 0x9F;  // no surrogates
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0) low = 0x90;
+        if (lead == 0xF4) high = 0x8F;  // nothing beyond U+10FFFF
+    } else {
+        return 0;
+    }
+    if (i + length > text.size()) return 0;
+    if (byte(i + 1) < low || byte(i + 1) > high) return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if ((byte(i + k) & 0xC0) != 0x80) return 0;
+    return length;
+}
+
+bool IsValidUtf8(std::string_view bytes)
+{
+    for (std::size_t i = 0; i < bytes.size();) {
+        const std::size_t length = Utf8SequenceLength(bytes, i);
+        if (length == 0) return false;
+        i += length;
+    }
+    return true;
+}
+
+std::string Windows1252ToUtf8(std::string_view bytes)
+{
+    // 0x80 to 0x9F; the rest of the upper half is Latin-1.
+    static constexpr char16_t kHigh[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+        0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+        0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+        0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    };
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (const char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        const uint32_t cp = (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : b;
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+std::string FirstCharacters(std::string_view utf8, std::size_t n)
+{
+    std::size_t i = 0;
+    for (std::size_t count = 0; count < n && i < utf8.size(); ++count) {
+        const std::size_t length = Utf8SequenceLength(utf8, i);
+        i += length == 0 ? 1 : length;
+    }
+    return std::string(utf8.substr(0, i));
+}
