@@ -1,0 +1,63 @@
+#pragma once
+
+#include "BrickImages.h"
+#include "Bricks.h"
+#include "PanelLabels.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+class QPainter;
+
+// What one DrawBricks drew, kept as the board surface's persistent image.
+// A bitmap of a 1000x1000 board would be 32000 pixels square (4 GB), so the
+// picture is kept as a record instead: one byte per cell naming the surface
+// drawn there, plus the back colour, the background and the nine surfaces
+// as they were at that call (shared, not copied). Painting any part of the
+// board from it gives the same pixels as painting all of it, and it stays
+// unchanged until the next DrawBricks, whatever happens to the board or the
+// images meanwhile.
+class BoardPicture {
+public:
+    BoardPicture() = default;
+
+    // The board's size in pixels at the call that drew it.
+    QSize size() const { return m_size; }
+    ColorRef backColor() const { return m_backColor; }
+    int columns() const { return m_columns; }
+    int rows() const { return m_rows; }
+    // The surface drawn in a cell, or nothing (also outside the board).
+    std::optional<BrickEntry> entryAt(int column, int row) const;
+
+    // Paints the part of the board inside `exposed` (board pixels) and
+    // returns how many bricks it drew. Cells outside `exposed` cost nothing.
+    int paint(QPainter& painter, const QRect& exposed) const;
+
+    // Bytes held beyond the shared surfaces.
+    size_t memoryUsage() const { return sizeof(*this) + m_cells.capacity(); }
+
+private:
+    friend BoardPicture DrawBricks(const Bricks&, BrickImages&, QSize, int32_t, LabelState&);
+
+    QSize m_size;
+    ColorRef m_backColor = kDefaultBackColor;
+    QImage m_background;
+    std::array<QImage, kBrickEntryCount> m_bricks;
+    int m_columns = 0;
+    int m_rows = 0;
+    std::vector<uint8_t> m_cells;  // row-major; 0 = nothing drawn, else entry + 1
+};
+
+// The full repaint of the board: the back colour, the background stretched
+// over the whole board (white left out), then every brick whose StrColor is
+// exactly "Red", "Blue", "Green" or "Yellow", normal or highlighted, with
+// LngTransColor left out. Writes LngScore into the score label. boardSize is
+// the board surface's size in pixels; bricks outside it are not drawn.
+BoardPicture DrawBricks(const Bricks& bricks, BrickImages& images, QSize boardSize, int32_t LngScore,
+                        LabelState& lblScore);

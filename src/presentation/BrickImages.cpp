@@ -1,0 +1,191 @@
+#include "BrickImages.h"
+
+#include "ThemeFiles.h"
+#include "ThemeText.h"
+#include "WaveDecoder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QString>
+
+#include <utility>
+
+namespace {
+
+constexpr int kBrickSide = 32;
+
+constexpr std::array<const char*, kBrickEntryCount> kBuiltInNames{
+    "GREEN", "BLUE", "YELLOW", "RED", "HGREEN", "HBLUE", "HYELLOW", "HRED",
+};
+
+// Resource names are matched without regard to case: the exact upper-case
+// name first (what our generators write), then any spelling in the folder.
+QString FindResource(const QString& folder, const std::string& name, const QString& suffix)
+{
+    const QString wanted = QString::fromStdString(name) + suffix;
+    const QString direct = folder + "/" + wanted.toUpper();
+    if (QFile::exists(direct))
+        return direct;
+    const QStringList entries = QDir(folder).entryList(QDir::Files);
+    for (const QString& entry : entries) {
+        if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
+            return folder + "/" + entry;
+    }
+    return {};
+}
+
+// Only the top-left 32x32 pixels of a brick picture are ever drawn, so
+// nothing more is kept.
+QImage BrickPicture(QImage picture)
+{
+    if (picture.width() > kBrickSide || picture.height() > kBrickSide)
+        picture = picture.copy(0, 0, std::min(picture.width(), kBrickSide), std::min(picture.height(), kBrickSide));
+    return picture.convertToFormat(QImage::Format_RGB32);
+}
+
+// The picture as premultiplied ARGB with every pixel of `transparent` cleared.
+QImage WithoutColor(const QImage& picture, QRgb transparent)
+{
+    if (picture.isNull())
+        return {};
+    QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    QImage out(rgb.size(), QImage::Format_ARGB32_Premultiplied);
+    const QRgb key = transparent | 0xFF000000u;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        QRgb* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            dst[x] = (in[x] | 0xFF000000u) == key ? 0u : (in[x] | 0xFF000000u);
+    }
+    return out;
+}
+
+SoundBytes ToSoundBytes(std::vector<uint8_t> bytes)
+{
+    return std::make_shared<const std::vector<uint8_t>>(std::move(bytes));
+}
+
+}  // namespace
+
+QRgb ToQRgb(ColorRef color)
+{
+    return qRgb(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                static_cast<int>((color >> 16) & 0xFF));
+}
+
+ColorRef ToColorRef(QRgb rgb)
+{
+    return static_cast<ColorRef>(qRed(rgb)) | static_cast<ColorRef>(qGreen(rgb)) << 8 |
+           static_cast<ColorRef>(qBlue(rgb)) << 16;
+}
+
+QImage BuiltInBrick(const std::string& name)
+{
+    const QString path = FindResource(":/bricks", name, ".bmp");
+    return path.isEmpty() ? QImage() : QImage(path);
+}
+
+SoundBytes BuiltInSound(const std::string& name)
+{
+    const QString path = FindResource(":/sounds", name, ".wav");
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return nullptr;
+    const QByteArray bytes = file.readAll();
+    return ToSoundBytes(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+}
+
+BrickImages::BrickImages(std::filesystem::path programFolder)
+    : m_programFolder(std::move(programFolder))
+{
+}
+
+void BrickImages::LoadBricks(const std::string& StrTheme, ModSound& sound)
+{
+    const std::filesystem::path themePath(CutAtNul(StrTheme));
+    if (!themePath.empty() && IsRegularFile(themePath))
+        loadTheme(themePath, sound);
+    else
+        loadBuiltIn(sound);
+    buildSurfaces();
+}
+
+void BrickImages::loadTheme(const std::filesystem::path& themePath, ModSound& sound)
+{
+    // A theme that vanished or cannot be read since the check reads as 17
+    // empty lines, like one that cannot be opened.
+    const std::string text = ReadTextPrefix(themePath, kThemeReadLimit).value_or(std::string());
+    const ThemeFile theme = ParseThemeText(text);
+
+    for (size_t i = 0; i < kBrickEntryCount; ++i) {
+        if (theme.pictureLines[i].empty())
+            continue;
+        if (auto picture = ReadPictureFile(PictureLinePath(m_programFolder, theme.pictureLines[i])))
+            m_pictures[i] = BrickPicture(std::move(*picture));
+    }
+
+    if (theme.transColor)
+        LngTransColor = static_cast<int32_t>(*theme.transColor);
+
+    const std::filesystem::path themeFolder = themePath.parent_path();
+    auto firstFile = [&](const std::string& line) -> std::optional<std::filesystem::path> {
+        for (const auto& candidate : WrittenLineCandidates(line, themeFolder, m_programFolder)) {
+            if (IsRegularFile(candidate))
+                return candidate;
+        }
+        return std::nullopt;
+    };
+
+    if (auto path = firstFile(theme.backgroundLine)) {
+        if (auto picture = ReadPictureFile(*path))
+            m_background = WithoutColor(*picture, qRgb(255, 255, 255));
+    }
+
+    if (theme.backColor)
+        LngBackColor = static_cast<int32_t>(*theme.backColor);
+
+    SoundBytes* arrays[] = {&sound.BytMain,     &sound.BytLastMin,   &sound.BytLast30,
+                            &sound.BytGameOver, &sound.BytHighlight, &sound.BytClear};
+    for (size_t i = 0; i < theme.waveLines.size(); ++i) {
+        if (auto path = firstFile(theme.waveLines[i])) {
+            // A file the sound module could never play keeps the old sound.
+            auto bytes = ReadWaveFile(*path);
+            if (bytes && decodeWave(bytes->data(), bytes->size()))
+                *arrays[i] = ToSoundBytes(std::move(*bytes));
+        }
+    }
+}
+
+void BrickImages::loadBuiltIn(ModSound& sound)
+{
+    for (size_t i = 0; i < kBrickEntryCount; ++i) {
+        QImage picture = BuiltInBrick(kBuiltInNames[i]);
+        if (!picture.isNull())
+            m_pictures[i] = BrickPicture(std::move(picture));
+    }
+    m_background = QImage();
+
+    const std::pair<const char*, SoundBytes*> sounds[] = {
+        {"GAMEOVER", &sound.BytGameOver}, {"LAST30", &sound.BytLast30}, {"LASTMIN", &sound.BytLastMin},
+        {"MAIN", &sound.BytMain},         {"NOSOUND", &sound.BytNoSound},
+    };
+    for (const auto& [name, array] : sounds) {
+        if (SoundBytes bytes = BuiltInSound(name))
+            *array = std::move(bytes);
+    }
+}
+
+void BrickImages::PrepareSurfaces()
+{
+    if (static_cast<ColorRef>(LngTransColor) != m_surfaceTransColor)
+        buildSurfaces();
+}
+
+void BrickImages::buildSurfaces()
+{
+    m_surfaceTransColor = static_cast<ColorRef>(LngTransColor);
+    const QRgb transparent = ToQRgb(m_surfaceTransColor);
+    for (size_t i = 0; i < kBrickEntryCount; ++i)
+        m_surfaces[i] = WithoutColor(m_pictures[i], transparent);
+    ++m_surfaceBuilds;
+}

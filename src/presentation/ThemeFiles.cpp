@@ -1,0 +1,139 @@
+#include "ThemeFiles.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QImageReader>
+
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// An open descriptor of a regular file. O_NONBLOCK keeps open() itself from
+// waiting on a FIFO that was swapped in after a check; the type is checked
+// on the open descriptor, so no such swap can get past it.
+class RegularFileHandle {
+public:
+    explicit RegularFileHandle(const std::filesystem::path& path)
+    {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+        if (fd < 0)
+            return;
+        struct stat info {};
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+            ::close(fd);
+            return;
+        }
+        m_fd = fd;
+        m_size = static_cast<uint64_t>(info.st_size);
+    }
+    ~RegularFileHandle()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    RegularFileHandle(const RegularFileHandle&) = delete;
+    RegularFileHandle& operator=(const RegularFileHandle&) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    uint64_t size() const { return m_size; }
+    int fd() const { return m_fd; }
+    int release()
+    {
+        const int fd = m_fd;
+        m_fd = -1;
+        return fd;
+    }
+
+    // Reads up to `limit` bytes into `out`; false on a read error.
+    bool readUpTo(size_t limit, std::string& out)
+    {
+        out.clear();
+        std::array<char, 16 * 1024> chunk;
+        while (out.size() < limit) {
+            const size_t want = std::min(chunk.size(), limit - out.size());
+            const ssize_t got = ::read(m_fd, chunk.data(), want);
+            if (got < 0 && errno == EINTR)
+                continue;
+            if (got < 0)
+                return false;
+            if (got == 0)
+                break;
+            out.append(chunk.data(), static_cast<size_t>(got));
+        }
+        return true;
+    }
+
+private:
+    int m_fd = -1;
+    uint64_t m_size = 0;
+};
+
+bool AllowedPictureFormat(const QByteArray& format)
+{
+    return format == "bmp" || format == "gif" || format == "jpeg" || format == "jpg" || format == "png";
+}
+
+}  // namespace
+
+bool IsRegularFile(const std::filesystem::path& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::optional<std::string> ReadTextPrefix(const std::filesystem::path& path, size_t limit)
+{
+    if (!IsRegularFile(path))
+        return std::nullopt;
+    RegularFileHandle file(path);
+    std::string text;
+    if (!file.isOpen() || !file.readUpTo(limit, text))
+        return std::string();
+    return text;
+}
+
+std::optional<std::vector<uint8_t>> ReadWaveFile(const std::filesystem::path& path)
+{
+    RegularFileHandle file(path);
+    if (!file.isOpen() || file.size() > kMaxThemeWaveBytes)
+        return std::nullopt;
+    // One byte more than allowed, so a file that grew since fstat is caught.
+    std::string bytes;
+    if (!file.readUpTo(static_cast<size_t>(kMaxThemeWaveBytes) + 1, bytes) || bytes.size() > kMaxThemeWaveBytes)
+        return std::nullopt;
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
+}
+
+std::optional<QImage> ReadPictureFile(const std::filesystem::path& path)
+{
+    RegularFileHandle handle(path);
+    if (!handle.isOpen())
+        return std::nullopt;
+    QFile file;
+    if (!file.open(handle.fd(), QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+        return std::nullopt;
+    handle.release();
+
+    QImageReader reader(&file);
+    reader.setDecideFormatFromContent(true);
+    // Enough for the largest picture we accept as 32-bit pixels, and a
+    // backstop for formats that cannot tell their size before decoding.
+    reader.setAllocationLimit(kMaxPictureSide / 1024 * kMaxPictureSide / 1024 * 4);
+    if (!AllowedPictureFormat(reader.format()))
+        return std::nullopt;
+    const QSize announced = reader.size();
+    if (announced.isValid() && (announced.width() > kMaxPictureSide || announced.height() > kMaxPictureSide))
+        return std::nullopt;
+
+    QImage image;
+    if (!reader.read(&image) || image.isNull())
+        return std::nullopt;
+    if (image.width() > kMaxPictureSide || image.height() > kMaxPictureSide)
+        return std::nullopt;
+    return image.convertToFormat(QImage::Format_RGB32);
+}

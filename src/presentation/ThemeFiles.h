@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QImage>
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The only code of the theme loader that touches the disk. Everything here
+// accepts regular files only: a folder, a FIFO or a device such as /dev/zero
+// counts as a missing file, and is never read (a FIFO would block, a device
+// would never end).
+
+// Largest wave file a theme may hand to the sound module.
+inline constexpr uint64_t kMaxThemeWaveBytes = 64ull * 1024 * 1024;
+// Largest picture, in either direction, that a theme may make us decode.
+inline constexpr int kMaxPictureSide = 8192;
+
+bool IsRegularFile(const std::filesystem::path& path);
+
+// Up to `limit` bytes from the start of a regular file; nothing when the
+// path is not a regular file. A regular file that cannot be opened or read
+// gives an empty text, as a theme that cannot be opened reads as empty lines.
+std::optional<std::string> ReadTextPrefix(const std::filesystem::path& path, size_t limit);
+
+// The whole of a regular file of at most kMaxThemeWaveBytes; nothing otherwise.
+std::optional<std::vector<uint8_t>> ReadWaveFile(const std::filesystem::path& path);
+
+// A BMP, GIF, JPEG or PNG picture (the first frame of an animation) as
+// 32-bit RGB. Nothing for a file that is not a regular file, not one of
+// those formats, larger than kMaxPictureSide in either direction (checked
+// from the header before anything is decoded), or that fails to decode.
+std::optional<QImage> ReadPictureFile(const std::filesystem::path& path);
