@@ -31,6 +31,7 @@ Brick& Bricks::Add(bool BlnHighLighted, std::string_view StrColor, int32_t LngY,
     }
     LngMaxX = std::max(LngMaxX, LngX);
     LngMaxY = std::max(LngMaxY, LngY);
+    ++m_revision;
     return m_items.back();
 }
 
@@ -186,6 +187,7 @@ bool Bricks::growGridFor(CellCoord cell)
 
 void Bricks::removeAt(int32_t position)
 {
+    ++m_revision;
     if (Count() == 1) {
         m_items.clear();
         m_head = 0;

@@ -67,6 +67,10 @@ public:
     // Bytes held by the collection, for the memory benchmark.
     size_t MemoryUsage() const;
 
+    // Changes whenever a brick is added or removed, so a caller can tell
+    // whether pointers and positions it worked out are still good.
+    uint64_t Revision() const { return m_revision; }
+
 private:
     struct StringHash {
         using is_transparent = void;
@@ -94,4 +98,5 @@ private:
     int32_t m_gridW = 0;
     int32_t m_gridH = 0;
     KeyMap m_otherKeys;  // keys that are not cell keys, or cells too far out for the grid
+    uint64_t m_revision = 0;
 };

@@ -4,12 +4,11 @@
 
 std::string CellKey(int32_t x, int32_t y)
 {
-    char buffer[32];
-    char* p = buffer;
-    *p++ = 'X';
-    p = std::to_chars(p, buffer + sizeof buffer, x).ptr;
-    *p++ = 'Y';
-    p = std::to_chars(p, buffer + sizeof buffer, y).ptr;
+    // "X", up to 11 characters of column, "Y", up to 11 of row.
+    char buffer[24] = {'X'};
+    char* p = std::to_chars(buffer + 1, buffer + 12, x).ptr;
+    *p = 'Y';
+    p = std::to_chars(p + 1, p + 12, y).ptr;
     return std::string(buffer, p);
 }
 

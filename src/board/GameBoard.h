@@ -9,10 +9,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The rules of the game on a board in memory: generation, selection, removal
 // with scoring and levels, gravity and the refills. No windows here: the
 // window turns clicks into cells, calls these routines and shows `labels`.
+//
+// Every routine runs to its end without yielding, so a click can never start
+// inside a removal.
 class GameBoard {
 public:
     GameBoard(RandomSource& random, SelectionSounds& sounds);
@@ -41,6 +45,9 @@ public:
     // Removes position 1 until the collection is empty.
     void EmptyBoard();
 
+    // Selects the group of the brick at (x, y), or removes the selected group
+    // when that brick belongs to it and it holds at least two bricks. The
+    // cell must hold a brick; ClickCell checks that.
     void Highlightblock(int32_t x, int32_t y);
     void UnHighlightAll();
     void ClearHighLighted();
@@ -70,11 +77,30 @@ public:
     // nothing when the pixel lies outside the board.
     std::optional<CellCoord> CellAtPixel(double X, double Y) const;
 
+    // A mouse release on cell (x, y) of the board, after the window has
+    // started the clock: drops a selection the brick is not part of, then
+    // selects or removes unless the cell is empty, and writes lblSelected.
+    // True when the board has to be drawn again; false for an empty cell,
+    // which leaves lblSelected and the picture as they were.
+    bool ClickCell(int32_t x, int32_t y);
+
 private:
     double area() const;
     void setNextLevelCaption();
+    void refreshLayout();
+    Brick& cell(int32_t x, int32_t y);
 
     RandomSource& m_random;
     SelectionSounds& m_sounds;
     Bricks m_bricks;
+
+    // When the collection holds exactly one brick per cell in generation
+    // order, cell (x, y) is m_cells[x * (GameHeight + 1) + y]; otherwise
+    // m_cells is null and cells are looked up by key.
+    Brick* m_cells = nullptr;
+    uint64_t m_layoutRevision = ~uint64_t(0);
+    int32_t m_layoutWidth = -1;
+    int32_t m_layoutHeight = -1;
+
+    std::vector<int32_t> m_columnScratch;
 };

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "Services.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+// An input box that records its prompts and answers from a script; with the
+// script used up it answers as a cancelled prompt.
+class ScriptedInputBox final : public InputBoxService {
+public:
+    struct Asked {
+        std::string prompt;
+        std::string title;
+        std::string defaultText;
+    };
+
+    std::deque<std::optional<std::string>> answers;
+    std::vector<Asked> asked;
+
+    std::optional<std::string> Ask(const std::string& prompt, const std::string& title,
+                                   const std::string& defaultText) override
+    {
+        asked.push_back({prompt, title, defaultText});
+        if (answers.empty())
+            return std::nullopt;
+        std::optional<std::string> answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
