@@ -6,5 +6,13 @@ target_include_directories(tolmora_ui PUBLIC ${CMAKE_CURRENT_BINARY_DIR}/generat
 target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FrmAbout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FrmAbout.h
+  ${CMAKE_CURRENT_LIST_DIR}/frmRules.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmRules.h
 )
 
+# The rules document is compiled into the program; it is never read from disk.
+qt_add_resources(tolmora_ui tolmora_rules
+  PREFIX /rules
+  BASE ${PROJECT_SOURCE_DIR}/resources/rules
+  FILES ${PROJECT_SOURCE_DIR}/resources/rules/rules.html
+)

@@ -2,6 +2,7 @@
 find_package(Qt6 REQUIRED COMPONENTS Test)
 add_executable(tolmora_help_tests
   ${CMAKE_CURRENT_LIST_DIR}/AboutWindowTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/RulesWindowTest.cpp
 )
 target_link_libraries(tolmora_help_tests PRIVATE tolmora_ui tolmora_qt_test_main Qt6::Test)
 gtest_discover_tests(tolmora_help_tests DISCOVERY_MODE PRE_TEST)
