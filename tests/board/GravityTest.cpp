@@ -47,7 +47,7 @@ TEST_F(Gravity, MarkerSpellingFollowsThePassCount)
 
     load(".B/../R./GY");  // column 1 needs two moving passes
     board.DropBlocks();
-    EXPECT_EQ(picture(), "__/._/R./GY");
+    EXPECT_EQ(picture(), "__/__/RB/GY");
 }
 
 // Odd colour texts fall like bricks; only "none" in any case counts as empty.
