@@ -9,6 +9,10 @@ class WrapButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
 
+    // The button's font, condensed or reduced where the caption would not
+    // otherwise fit inside `area`.
+    QFont captionFont(const QRect& area) const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 };

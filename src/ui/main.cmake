@@ -1,5 +1,9 @@
 # The main window, the new-game dialog and the Qt sides of the platform services.
 target_sources(tolmora_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/frmMain.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmMain.h
+  ${CMAKE_CURRENT_LIST_DIR}/frmNewGame.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/frmNewGame.h
   ${CMAKE_CURRENT_LIST_DIR}/LegacyFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LegacyFont.h
   ${CMAKE_CURRENT_LIST_DIR}/QtFileDialog.cpp
@@ -11,4 +15,4 @@ target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/WrapButton.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WrapButton.h
 )
-target_include_directories(tolmora_ui PUBLIC ${PROJECT_SOURCE_DIR}/src/game)
+target_link_libraries(tolmora_ui PUBLIC tolmora_game tolmora_presentation tolmora_sound)

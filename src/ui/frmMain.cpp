@@ -1,0 +1,502 @@
+#include "frmMain.h"
+
+#include "BoardSurface.h"
+#include "FrmAbout.h"
+#include "LegacyFont.h"
+#include "NumberText.h"
+#include "WrapButton.h"
+#include "frmNewGame.h"
+#include "frmRules.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+
+#include <cstdint>
+#include <limits>
+
+namespace {
+// PicMain's border on each side, in pixels.
+constexpr int kBorder = 2;
+// The desktop's standard scroll-bar thickness the layout was designed with.
+constexpr int kScrollBarExtent = 17;
+constexpr int kBrickPixels = 32;
+// A scroll bar's maximum is a 16-bit signed quantity.
+constexpr int kScrollMaximum = std::numeric_limits<int16_t>::max();
+
+QColor ToQColor(ColorRef color)
+{
+    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
+}
+
+// Captions break lines with CR LF; a label breaks them with LF.
+QString LabelText(const std::string& caption)
+{
+    QString text = QString::fromStdString(caption);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+QLabel* MakeLabel(QWidget* parent, const QRect& geometry, Qt::Alignment alignment, const QFont& font,
+                  const QString& caption = {})
+{
+    auto* label = new QLabel(parent);
+    // Names and captions are shown as typed, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setFont(font);
+    label->setGeometry(geometry);
+    label->setText(caption);
+    return label;
+}
+
+void SetTextColor(QLabel* label, ColorRef color)
+{
+    QPalette palette = label->palette();
+    const QColor wanted = ToQColor(color);
+    if (palette.color(QPalette::WindowText) == wanted)
+        return;
+    palette.setColor(QPalette::WindowText, wanted);
+    palette.setColor(QPalette::Text, wanted);
+    label->setPalette(palette);
+}
+
+void ShowLabel(QLabel* label, const LabelState& state)
+{
+    const QString text = LabelText(state.caption);
+    if (label->text() != text)
+        label->setText(text);
+    SetTextColor(label, state.color);
+}
+
+void FollowTimer(QTimer* timer, bool enabled)
+{
+    if (enabled && !timer->isActive())
+        timer->start();
+    else if (!enabled && timer->isActive())
+        timer->stop();
+}
+
+// A position from a fraction of a pixel, halves to the even neighbour.
+int Centred(int outer, int inner)
+{
+    return static_cast<int>(RoundHalfEven((outer - inner) / 2.0));
+}
+}  // namespace
+
+frmMain::frmMain(const frmMainServices& services, QWidget* parent)
+    : QMainWindow(parent),
+      m_sound(services.sound),
+      m_images(services.programFolder),
+      m_game(*this, services.sound, services.random, services.messages, services.input, services.files,
+             services.settings, services.programFolder)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Tolmora"));
+    setFont(LegacyFont(8.25));
+    buildControls();
+    buildMenus();
+    connectEvents();
+    // The design client size; SizeToBoard replaces it at start-up.
+    resize(610, 394 + menuBar()->sizeHint().height());
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildControls()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    // Created bottom to top: the background holder lies behind the viewport,
+    // the high-score overlay above everything.
+    Picdemo = new QLabel(client);
+    Picdemo->setObjectName(QStringLiteral("Picdemo"));
+    Picdemo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picdemo->setLineWidth(kBorder);
+    Picdemo->setGeometry(8, 8, 304, 304);
+    // Only a holder of the background picture's size; it never shows.
+    Picdemo->hide();
+
+    PicMain = new QFrame(client);
+    PicMain->setObjectName(QStringLiteral("PicMain"));
+    PicMain->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    PicMain->setLineWidth(kBorder);
+    PicMain->setGeometry(0, 0, 441, 377);
+    PicMainInterior = new QWidget(PicMain);
+    PicMainInterior->setObjectName(QStringLiteral("PicMainInterior"));
+    PicMainInterior->setGeometry(kBorder, kBorder, 441 - 2 * kBorder, 377 - 2 * kBorder);
+
+    PicMap = new BoardSurface(PicMainInterior);
+    PicMap->setObjectName(QStringLiteral("PicMap"));
+    PicMap->setGeometry(8, 8, 409, 361);
+
+    FRAGameOver = new QGroupBox(PicMainInterior);
+    FRAGameOver->setObjectName(QStringLiteral("FRAGameOver"));
+    FRAGameOver->setAutoFillBackground(true);
+    FRAGameOver->setGeometry(128, 72, 185, 65);
+    FRAGameOver->hide();
+    lblGameOver = MakeLabel(FRAGameOver, QRect(8, 16, 164, 37), Qt::AlignLeft, LegacyFont(24),
+                            QStringLiteral("Game Over"));
+    lblGameOver->setWordWrap(false);
+    SetTextColor(lblGameOver, kColorRed);
+    timGameOver = new QTimer(FRAGameOver);
+    timGameOver->setInterval(300);
+
+    HSWidth = new QScrollBar(Qt::Horizontal, client);
+    HSWidth->setObjectName(QStringLiteral("HSWidth"));
+    HSWidth->setGeometry(0, 376, 409, kScrollBarExtent);
+    VSHeight = new QScrollBar(Qt::Vertical, client);
+    VSHeight->setObjectName(QStringLiteral("VSHeight"));
+    VSHeight->setGeometry(440, 0, kScrollBarExtent, 369);
+    for (QScrollBar* bar : {HSWidth, VSHeight}) {
+        bar->setMinimum(0);
+        bar->setMaximum(kBrickPixels);
+        // One brick per arrow click.
+        bar->setSingleStep(kBrickPixels);
+        // The board moves when the thumb is let go, not while it is dragged.
+        bar->setTracking(false);
+        bar->hide();
+    }
+
+    PicScore = new QWidget(client);
+    PicScore->setObjectName(QStringLiteral("PicScore"));
+    PicScore->setGeometry(472, 0, 129, 377);
+    PicInfo = new QWidget(PicScore);
+    PicInfo->setObjectName(QStringLiteral("PicInfo"));
+    PicInfo->setGeometry(0, 0, 129, 377);
+
+    const QFont panelFont = LegacyFont(8.25, true);
+    cmdFillSpace = new WrapButton(QStringLiteral("Fill Empty Space  (30 second Penalty)"), PicInfo);
+    cmdFillSpace->setObjectName(QStringLiteral("cmdFillSpace"));
+    cmdFillSpace->setGeometry(8, 168, 105, 33);
+    // The board keeps the keyboard focus, as in any game of this kind.
+    cmdFillSpace->setFocusPolicy(Qt::NoFocus);
+    lblMinmumBlock = MakeLabel(PicInfo, QRect(0, 208, 129, 177), Qt::AlignHCenter, panelFont);
+    lblSelected = MakeLabel(PicInfo, QRect(0, 128, 113, 33), Qt::AlignRight, panelFont,
+                            QStringLiteral("Bricks Selected"));
+    lblNextLvl = MakeLabel(PicInfo, QRect(0, 96, 113, 33), Qt::AlignRight, panelFont,
+                           QStringLiteral("Bricks For Level  50"));
+    lblScore = MakeLabel(PicInfo, QRect(16, 48, 97, 17), Qt::AlignRight, panelFont);
+    Label1 = MakeLabel(PicInfo, QRect(0, 24, 106, 24), Qt::AlignLeft, LegacyFont(13.5, true),
+                       QStringLiteral("Your Score"));
+    Label1->setWordWrap(false);
+    lblTime = MakeLabel(PicInfo, QRect(16, 72, 97, 17), Qt::AlignRight, panelFont, QStringLiteral("0:02:00"));
+    lblLevel = MakeLabel(PicInfo, QRect(0, 0, 97, 17), Qt::AlignLeft, LegacyFont(12, true),
+                         QStringLiteral("Level: 1"));
+    lblLevel->setWordWrap(false);
+
+    timSec = new QTimer(this);
+    timSec->setInterval(1000);
+
+    fraHighscores = new QGroupBox(client);
+    fraHighscores->setObjectName(QStringLiteral("fraHighscores"));
+    fraHighscores->setAutoFillBackground(true);
+    fraHighscores->setFont(LegacyFont(12));
+    fraHighscores->setGeometry(48, 24, 353, 249);
+    fraHighscores->hide();
+    Label2 = MakeLabel(fraHighscores, QRect(16, 16, 321, 41), Qt::AlignHCenter, LegacyFont(18, true),
+                       QStringLiteral("High Scores"));
+    lblName = MakeLabel(fraHighscores, QRect(16, 64, 209, 177), Qt::AlignLeft, fraHighscores->font());
+    lblScores = MakeLabel(fraHighscores, QRect(240, 64, 105, 177), Qt::AlignRight, fraHighscores->font());
+}
+
+void frmMain::buildMenus()
+{
+    mnufile = menuBar()->addMenu(QStringLiteral("File"));
+    MnuFileNewGame = mnufile->addAction(QStringLiteral("New Game"));
+    MnuFileNewGame->setShortcut(Qt::Key_F1);
+    MnuTheme = mnufile->addAction(QStringLiteral("Theme"));
+    MnuTheme->setShortcut(Qt::Key_F2);
+    MnuHeighScores = mnufile->addAction(QStringLiteral("High Scores"));
+    MnuHeighScores->setShortcut(Qt::CTRL | Qt::Key_H);
+    mnufile->addSeparator();
+    MnuFilePause = mnufile->addAction(QStringLiteral("Pause"));
+    MnuFilePause->setShortcut(Qt::Key_F3);
+    MnuMute = mnufile->addAction(QStringLiteral("Mute"));
+    MnuMute->setShortcut(Qt::Key_F4);
+    MnuMute->setCheckable(true);
+    mnufile->addSeparator();
+    mnuFileExit = mnufile->addAction(QStringLiteral("Exit"));
+    mnuFileExit->setShortcut(Qt::CTRL | Qt::Key_X);
+
+    MnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
+    MnuRules = MnuHelp->addAction(QStringLiteral("Rules and other help"));
+    MnuRules->setShortcut(Qt::Key_F5);
+    MnuHelp->addSeparator();
+    MnuAbout = MnuHelp->addAction(QStringLiteral("About"));
+    MnuAbout->setShortcut(Qt::Key_F6);
+
+    for (QAction* action : {MnuFileNewGame, MnuTheme, MnuHeighScores, MnuFilePause, MnuMute, mnuFileExit, MnuRules,
+                            MnuAbout})
+        action->setShortcutContext(Qt::WindowShortcut);
+}
+
+void frmMain::connectEvents()
+{
+    centralWidget()->installEventFilter(this);
+    PicMap->installEventFilter(this);
+    PicMain->installEventFilter(this);
+    PicMainInterior->installEventFilter(this);
+
+    connect(HSWidth, &QScrollBar::valueChanged, this, &frmMain::HSWidth_Change);
+    connect(VSHeight, &QScrollBar::valueChanged, this, &frmMain::VSHeight_Change);
+
+    // Each handler ends by showing the state it left, so the widgets never
+    // lag behind the game.
+    auto handler = [this](void (GameFlow::*routine)()) {
+        return [this, routine] {
+            (m_game.*routine)();
+            ShowState();
+        };
+    };
+    connect(timSec, &QTimer::timeout, this, &frmMain::timSec_Timer);
+    connect(timGameOver, &QTimer::timeout, this, &frmMain::timGameOver_Timer);
+    connect(PicMap, &BoardSurface::mouseReleased, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF position) { PicMap_MouseUp(position); });
+    connect(cmdFillSpace, &QPushButton::clicked, this, handler(&GameFlow::cmdFillSpace_Click));
+    connect(MnuFileNewGame, &QAction::triggered, this, handler(&GameFlow::MnuFileNewGame_Click));
+    connect(MnuTheme, &QAction::triggered, this, handler(&GameFlow::MnuTheme_Click));
+    connect(MnuHeighScores, &QAction::triggered, this, handler(&GameFlow::MnuHeighScores_Click));
+    connect(MnuFilePause, &QAction::triggered, this, handler(&GameFlow::MnuFilePause_Click));
+    connect(MnuMute, &QAction::triggered, this, handler(&GameFlow::MnuMute_Click));
+    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
+    connect(MnuRules, &QAction::triggered, this, &frmMain::MnuRules_Click);
+    connect(MnuAbout, &QAction::triggered, this, &frmMain::MnuAbout_Click);
+}
+
+void frmMain::Form_Load()
+{
+    m_game.Form_Load();
+    ShowState();
+}
+
+void frmMain::timSec_Timer()
+{
+    m_game.timSec_Timer();
+    ShowState();
+}
+
+void frmMain::timGameOver_Timer()
+{
+    m_game.timGameOver_Timer();
+    ShowState();
+}
+
+// Every mouse button acts, and only its release; the position is in board
+// pixels whatever the scroll offset.
+void frmMain::PicMap_MouseUp(QPointF position)
+{
+    m_game.PicMap_MouseUp(position.x(), position.y());
+    ShowState();
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        Form_Resize();
+        return false;
+    }
+    if (watched == PicMain && event->type() == QEvent::Resize) {
+        PicMainInterior->setGeometry(PicMain->contentsRect());
+        return false;
+    }
+    if (watched == PicMap &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
+        // Taken by the board, so the release comes back to it wherever it
+        // happens and the frame never sees a click of its own.
+        event->accept();
+        return true;
+    }
+    if ((watched == PicMain || watched == PicMainInterior) && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        auto* widget = static_cast<QWidget*>(watched);
+        // A click: pressed and let go over the board frame with the left button.
+        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
+            m_game.PicMain_Click();
+            ShowState();
+        }
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    if (!m_unloaded) {
+        m_unloaded = true;
+        timSec->stop();
+        timGameOver->stop();
+        m_game.Form_Unload();
+        emit unloaded();
+    }
+    event->accept();
+}
+
+void frmMain::ShowWindow()
+{
+    show();
+}
+
+void frmMain::SizeToBoard(bool atLoad)
+{
+    const int64_t boardWidth = (int64_t{m_game.board.GameWidth} + 1) * kBrickPixels;
+    const int64_t boardHeight = (int64_t{m_game.board.GameHeight} + 1) * kBrickPixels;
+    // A board beyond what a widget can be keeps the surface's previous size.
+    if (boardWidth > 0 && boardHeight > 0 && boardWidth <= QWIDGETSIZE_MAX && boardHeight <= QWIDGETSIZE_MAX)
+        PicMap->setGeometry(0, 0, static_cast<int>(boardWidth), static_cast<int>(boardHeight));
+    else
+        PicMap->move(0, 0);
+    if (!atLoad)
+        Picdemo->setGeometry(PicMap->geometry());
+    PicMain->setGeometry(0, 0, PicMap->width() + 2 * kBorder, PicMap->height() + 2 * kBorder);
+    if (!atLoad)
+        QCoreApplication::processEvents();
+
+    // The room for both scroll bars is always part of the window. The
+    // window manager adds its own frame outside this size.
+    const int clientWidth = PicMain->width() + VSHeight->width() + PicScore->width();
+    const int clientHeight = PicMain->height() + HSWidth->height();
+    const int menuHeight = menuBar()->isVisibleTo(this) ? menuBar()->heightForWidth(clientWidth) : 0;
+    QSize wanted(clientWidth, clientHeight + std::max(menuHeight, 0));
+    // Like any desktop window it grows no larger than the screen; a board
+    // too large for it is scrolled.
+    if (const QScreen* screen = this->screen()) {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - frame);
+    }
+    resize(wanted);
+}
+
+void frmMain::Form_Resize()
+{
+    const int W = centralWidget()->width();
+    const int H = centralWidget()->height();
+
+    // Narrower or lower than the fixed parts (a minimized window, say):
+    // the viewport keeps its geometry and the rest follows it.
+    const int viewWidth = W - PicScore->width() - VSHeight->width();
+    const int viewHeight = H - HSWidth->height();
+    if (viewWidth >= 0 && viewHeight >= 0)
+        PicMain->setGeometry(0, 0, viewWidth, viewHeight);
+
+    VSHeight->setGeometry(PicMain->width(), 0, VSHeight->width(), PicMain->height());
+    HSWidth->setGeometry(0, PicMain->height(), PicMain->width(), HSWidth->height());
+    PicScore->setGeometry(W - PicScore->width(), 0, PicScore->width(), H);
+
+    auto follow = [](QScrollBar* bar, int overhang, int visible) {
+        if (overhang <= 0) {
+            bar->hide();
+            return;
+        }
+        bar->show();
+        bar->setPageStep(std::max(visible, 1));
+        // Too large for the bar's range: the old maximum stays.
+        if (overhang <= kScrollMaximum)
+            bar->setMaximum(overhang);
+    };
+    const int interiorWidth = PicMain->width() - 2 * kBorder;
+    const int interiorHeight = PicMain->height() - 2 * kBorder;
+    follow(VSHeight, PicMap->height() - interiorHeight, interiorHeight);
+    follow(HSWidth, PicMap->width() - interiorWidth, interiorWidth);
+}
+
+void frmMain::HSWidth_Change()
+{
+    PicMap->move(-HSWidth->value(), PicMap->y());
+}
+
+void frmMain::VSHeight_Change()
+{
+    PicMap->move(PicMap->x(), -VSHeight->value());
+}
+
+void frmMain::ProcessEvents()
+{
+    ShowState();
+    QCoreApplication::processEvents();
+}
+
+void frmMain::LoadBricks(const std::string& StrTheme)
+{
+    m_images.LngTransColor = static_cast<int32_t>(m_game.LngTransColor);
+    m_images.LoadBricks(StrTheme, m_sound);
+    m_game.LngTransColor = static_cast<ColorRef>(m_images.LngTransColor);
+}
+
+void frmMain::DrawBricks()
+{
+    PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_images, PicMap->size(), m_game.board.LngScore,
+                                     m_game.board.labels.lblScore));
+    ShowLabel(lblScore, m_game.board.labels.lblScore);
+}
+
+void frmMain::ShowNewGameDialog()
+{
+    if (m_newGame) {
+        m_newGame->raise();
+        m_newGame->activateWindow();
+        return;
+    }
+    m_newGame = new frmNewGame(m_game, this);
+    m_newGame->show();
+}
+
+void frmMain::CentreGameOverFrame()
+{
+    FRAGameOver->move(Centred(PicMain->width() - 2 * kBorder, FRAGameOver->width()),
+                      Centred(PicMain->height() - 2 * kBorder, FRAGameOver->height()));
+}
+
+void frmMain::CentreHighScoreFrame()
+{
+    // Centred on the viewport's interior size, placed in the window's own
+    // coordinates, as the frame lies on the window rather than in PicMain.
+    fraHighscores->move(Centred(PicMain->width() - 2 * kBorder, fraHighscores->width()),
+                        Centred(PicMain->height() - 2 * kBorder, fraHighscores->height()));
+}
+
+void frmMain::ShowState()
+{
+    const WindowState& state = m_game.state;
+    FollowTimer(timSec, state.timSecEnabled);
+    FollowTimer(timGameOver, state.timGameOverEnabled);
+    PicMain->setEnabled(state.PicMainEnabled);
+    PicMap->setVisible(state.PicMapVisible);
+    FRAGameOver->setVisible(state.FRAGameOverVisible);
+    fraHighscores->setVisible(state.fraHighscoresVisible);
+    cmdFillSpace->setEnabled(state.cmdFillSpaceEnabled);
+    MnuFilePause->setText(QString::fromStdString(state.MnuFilePauseCaption));
+    MnuMute->setChecked(state.MnuMuteChecked);
+    SetTextColor(lblGameOver, state.lblGameOverColor);
+    lblName->setText(LabelText(state.lblNameText));
+    lblScores->setText(LabelText(state.lblScoresText));
+
+    const PanelLabels& labels = m_game.board.labels;
+    ShowLabel(lblMinmumBlock, labels.lblMinmumBlock);
+    ShowLabel(lblScore, labels.lblScore);
+    ShowLabel(lblLevel, labels.lblLevel);
+    ShowLabel(lblTime, labels.lblTime);
+    ShowLabel(lblNextLvl, labels.lblNextLvl);
+    ShowLabel(lblSelected, labels.lblSelected);
+}
+
+void frmMain::MnuRules_Click()
+{
+    frmRules::ShowOrRaise();
+}
+
+void frmMain::MnuAbout_Click()
+{
+    FrmAbout::ShowOwnedBy(this);
+}

@@ -1,0 +1,131 @@
+#pragma once
+
+#include "BrickImages.h"
+#include "GameFlow.h"
+#include "GameView.h"
+#include "frmNewGame.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <filesystem>
+
+class BoardSurface;
+class QAction;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QScrollBar;
+class QTimer;
+class WrapButton;
+
+
+// The platform services the main window hands to the game.
+struct frmMainServices {
+    ModSound& sound;
+    RandomSource& random;
+    MessageBoxService& messages;
+    InputBoxService& input;
+    FileDialogService& files;
+    SettingsStore& settings;
+    std::filesystem::path programFolder;
+};
+
+// The main window: the board viewport with its two scroll bars, the side
+// panel and the two overlays. It turns Qt events into the game's handlers
+// and shows the game's window state; the rules and the flow live in GameFlow.
+class frmMain : public QMainWindow, public GameView {
+    Q_OBJECT
+public:
+    explicit frmMain(const frmMainServices& services, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    GameFlow& game() { return m_game; }
+
+    // Runs the start-up sequence: shows the window, reads the settings,
+    // sizes the window and draws the first board.
+    void Form_Load();
+
+    // The two timers' ticks.
+    void timSec_Timer();
+    void timGameOver_Timer();
+
+    // The layout.
+    void Form_Resize();
+    void HSWidth_Change();
+    void VSHeight_Change();
+
+    // GameView.
+    void ShowWindow() override;
+    void LoadBricks(const std::string& StrTheme) override;
+    void SizeToBoard(bool atLoad) override;
+    void ProcessEvents() override;
+    void DrawBricks() override;
+    void ShowNewGameDialog() override;
+    void CentreGameOverFrame() override;
+    void CentreHighScoreFrame() override;
+    void ShowState() override;
+
+    frmNewGame* newGameDialog() const { return m_newGame; }
+
+    // Controls, named as the game names them.
+    QGroupBox* fraHighscores;
+    QLabel* Label2;
+    QLabel* lblName;
+    QLabel* lblScores;
+    QScrollBar* HSWidth;
+    QScrollBar* VSHeight;
+    QWidget* PicScore;
+    QWidget* PicInfo;
+    WrapButton* cmdFillSpace;
+    QLabel* lblMinmumBlock;
+    QLabel* lblSelected;
+    QLabel* lblNextLvl;
+    QLabel* lblScore;
+    QLabel* Label1;
+    QLabel* lblTime;
+    QLabel* lblLevel;
+    QTimer* timSec;
+    QFrame* PicMain;
+    // The inside of PicMain's 2-pixel border, which clips the board.
+    QWidget* PicMainInterior;
+    QGroupBox* FRAGameOver;
+    QTimer* timGameOver;
+    QLabel* lblGameOver;
+    BoardSurface* PicMap;
+    QLabel* Picdemo;
+
+    QMenu* mnufile;
+    QAction* MnuFileNewGame;
+    QAction* MnuTheme;
+    QAction* MnuHeighScores;
+    QAction* MnuFilePause;
+    QAction* MnuMute;
+    QAction* mnuFileExit;
+    QMenu* MnuHelp;
+    QAction* MnuRules;
+    QAction* MnuAbout;
+
+signals:
+    // The window has closed and the settings are written.
+    void unloaded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void connectEvents();
+    void PicMap_MouseUp(QPointF position);
+    void MnuRules_Click();
+    void MnuAbout_Click();
+
+    ModSound& m_sound;
+    BrickImages m_images;
+    GameFlow m_game;
+    QPointer<frmNewGame> m_newGame;
+    bool m_unloaded = false;
+};
