@@ -3,12 +3,14 @@
 #include "Services.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 // An input box that records its prompts and answers from a script; with the
-// script used up it answers as a cancelled prompt.
+// script used up it answers as a cancelled prompt. onAsk runs as a box
+// opens, to look at the program while the prompt waits.
 class ScriptedInputBox final : public InputBoxService {
 public:
     struct Asked {
@@ -19,11 +21,14 @@ public:
 
     std::deque<std::optional<std::string>> answers;
     std::vector<Asked> asked;
+    std::function<void()> onAsk;
 
     std::optional<std::string> Ask(const std::string& prompt, const std::string& title,
                                    const std::string& defaultText) override
     {
         asked.push_back({prompt, title, defaultText});
+        if (onAsk)
+            onAsk();
         if (answers.empty())
             return std::nullopt;
         std::optional<std::string> answer = answers.front();
