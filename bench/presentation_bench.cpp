@@ -1,0 +1,111 @@
+#include "BoardPicture.h"
+#include "BrickImages.h"
+#include "CellKey.h"
+#include "NullAudioBackend.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void FillBoard(Bricks& bricks, int32_t columns, int32_t rows)
+{
+    static const char* const kColours[] = {"Red", "Blue", "Green", "Yellow", "None"};
+    bricks.Reserve(static_cast<size_t>(columns) * rows);
+    for (int32_t x = 0; x < columns; ++x)
+        for (int32_t y = 0; y < rows; ++y)
+            bricks.Add((x * 7 + y) % 11 == 0, kColours[(x * 31 + y * 17) % 5], y, x, CellKey(x, y));
+}
+
+// The built-in set: eight bitmaps and five waves from the resources, and the
+// nine surfaces prepared.
+void BM_LoadBricksBuiltIn(benchmark::State& state)
+{
+    NullAudioBackend audio;
+    ModSound sound(audio);
+    BrickImages images("/nonexistent");
+    for (auto _ : state) {
+        images.LoadBricks("", sound);
+        benchmark::DoNotOptimize(images.Surface(BrickEntry::Red).constBits());
+    }
+}
+BENCHMARK(BM_LoadBricksBuiltIn)->Unit(benchmark::kMicrosecond);
+
+// DrawBricks alone: the record of the whole board.
+void BM_DrawBricks(benchmark::State& state)
+{
+    const auto columns = static_cast<int32_t>(state.range(0));
+    const auto rows = static_cast<int32_t>(state.range(1));
+    NullAudioBackend audio;
+    ModSound sound(audio);
+    BrickImages images("/nonexistent");
+    images.LoadBricks("", sound);
+    Bricks bricks;
+    FillBoard(bricks, columns, rows);
+    LabelState score;
+    const QSize size(32 * columns, 32 * rows);
+    size_t bytes = 0;
+    for (auto _ : state) {
+        BoardPicture picture = DrawBricks(bricks, images, size, 12345, score);
+        bytes = picture.memoryUsage();
+        benchmark::DoNotOptimize(picture);
+    }
+    state.counters["record_bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_DrawBricks)->Args({17, 12})->Args({1000, 1000})->Unit(benchmark::kMicrosecond);
+
+// DrawBricks followed by the paint of an 800x600 window onto the middle of
+// the board, as the board surface does after every change; the second
+// argument pair adds a 640x480 background stretched over the whole board.
+void BM_DrawAndPaintVisible(benchmark::State& state)
+{
+    const auto columns = static_cast<int32_t>(state.range(0));
+    const auto rows = static_cast<int32_t>(state.range(1));
+    const bool withBackground = state.range(2) != 0;
+    NullAudioBackend audio;
+    ModSound sound(audio);
+    BrickImages images("/nonexistent");
+    images.LoadBricks("", sound);
+    QTemporaryDir folder;
+    if (withBackground) {
+        QImage back(640, 480, QImage::Format_RGB32);
+        for (int y = 0; y < back.height(); ++y)
+            for (int x = 0; x < back.width(); ++x)
+                back.setPixel(x, y, qRgb(x % 256, y % 256, (x ^ y) % 255));
+        back.save(folder.filePath("back.bmp"));
+        QFile theme(folder.filePath("back.tlm"));
+        theme.open(QIODevice::WriteOnly);
+        theme.write(QByteArray("\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n") + folder.filePath("back.bmp").toUtf8() + "\r\n");
+        theme.close();
+        images.LoadBricks(folder.filePath("back.tlm").toStdString(), sound);
+        if (images.Background().isNull())
+            state.SkipWithError("background did not load");
+    }
+    Bricks bricks;
+    FillBoard(bricks, columns, rows);
+    LabelState score;
+    const QSize size(32 * columns, 32 * rows);
+    QImage window(800, 600, QImage::Format_ARGB32_Premultiplied);
+    const QRect visible(QPoint(std::max(0, size.width() / 2 - 400), std::max(0, size.height() / 2 - 300)),
+                        QSize(800, 600));
+    for (auto _ : state) {
+        BoardPicture picture = DrawBricks(bricks, images, size, 12345, score);
+        QPainter painter(&window);
+        painter.translate(-visible.topLeft());
+        benchmark::DoNotOptimize(picture.paint(painter, visible));
+    }
+}
+BENCHMARK(BM_DrawAndPaintVisible)
+    ->Args({17, 12, 0})
+    ->Args({17, 12, 1})
+    ->Args({1000, 1000, 0})
+    ->Args({1000, 1000, 1})
+    ->ArgNames({"columns", "rows", "background"})
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
