@@ -1,7 +1,85 @@
-#include <cstdio>
+// Tolmora: builds the real platform services and runs the main window.
+#include "AudioBackendFactory.h"
+#include "ModSound.h"
+#include "QtFileDialog.h"
+#include "QtInputBox.h"
+#include "QtMessageBox.h"
+#include "RandomSource.h"
+#include "SettingsStore.h"
+#include "frmMain.h"
 
-int main()
+#include <QApplication>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace {
+int g_signalPipe[2] = {-1, -1};
+
+void OnQuitSignal(int)
 {
-    std::puts("Tolmora: the game window is not there yet; the rules engine is built and tested.");
-    return 0;
+    const int saved = errno;
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(g_signalPipe[0], &byte, 1);
+    errno = saved;
+}
+
+// SIGTERM, SIGINT and SIGHUP close the window the normal way, so the
+// settings and high scores are written as at any other exit. The handler
+// only writes a byte; the event loop does the rest.
+void CloseOnQuitSignals(frmMain& window)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, &window);
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+        char bytes[16];
+        while (::read(g_signalPipe[1], bytes, sizeof bytes) > 0) {
+        }
+        // A prompt that is open answers as if cancelled; the window closes
+        // once the handler that opened it has finished.
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (widget->isVisible() && widget->isModal())
+                widget->close();
+        QMetaObject::invokeMethod(&window, &QWidget::close, Qt::QueuedConnection);
+    });
+    struct sigaction action {};
+    action.sa_handler = OnQuitSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        ::sigaction(signal, &action, nullptr);
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    // The window class and the desktop entry are both "tolmora".
+    QApplication::setApplicationName(QStringLiteral("tolmora"));
+    QApplication::setDesktopFileName(QStringLiteral("tolmora"));
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Tolmora"));
+
+    const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
+    const std::unique_ptr<AudioBackend> audio = createAudioBackend();
+    ModSound sound(*audio);
+    SeededRandomSource random(ClockSeed());
+    QtMessageBox messages;
+    QtInputBox input;
+    QtFileDialog files;
+    DiskSettingsStore settings(programFolder);
+
+    frmMain window({sound, random, messages, input, files, settings, programFolder});
+    messages.setOwner(&window);
+    input.setOwner(&window);
+    files.setOwner(&window);
+    CloseOnQuitSignals(window);
+    // The game ends with its main window, even while the rules stay open.
+    QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+
+    window.Form_Load();
+    return app.exec();
 }

@@ -1,0 +1,11 @@
+# The main window, the new-game dialog and the Qt adapters, on Qt's offscreen platform.
+find_package(Qt6 REQUIRED COMPONENTS Test)
+add_executable(tolmora_window_tests
+  ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h
+  ${CMAKE_CURRENT_LIST_DIR}/MainWindowLayoutTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/NewGameWindowTest.cpp
+)
+target_include_directories(tolmora_window_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/fakes)
+target_link_libraries(tolmora_window_tests PRIVATE tolmora_ui tolmora_qt_test_main Qt6::Test)
+gtest_discover_tests(tolmora_window_tests DISCOVERY_MODE PRE_TEST)
