@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <cstring>
 #include <limits>
 #include <memory>
 
@@ -10,11 +11,7 @@ namespace {
 // Rates outside this range are not audio a player could mean, and extreme
 // resampling ratios are where converters go wrong.
 constexpr int kMinSourceRate = 1000;
-constexpr int kMaxSourceRate = 384000;
-
-struct StreamDeleter {
-    void operator()(SDL_AudioStream* stream) const { SDL_FreeAudioStream(stream); }
-};
+constexpr int kMaxSourceRate = 192000;
 
 struct WaveDeleter {
     void operator()(Uint8* samples) const { SDL_FreeWAV(samples); }
@@ -44,29 +41,34 @@ std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size, std::si
     if (frames == 0)
         return PcmClip{};
 
-    const uint64_t expectedFrames = (frames * kMixRate + spec.freq - 1) / spec.freq;
     const uint64_t frameOut = sizeof(int16_t) * kMixChannels;
-    if (expectedFrames > maxPcmBytes / frameOut
-        || frames * frameBytes > static_cast<uint64_t>(std::numeric_limits<int>::max()))
+    const uint64_t expectedFrames = (frames * kMixRate + spec.freq - 1) / spec.freq;
+    if (expectedFrames > maxPcmBytes / frameOut)
         return std::nullopt;
 
-    std::unique_ptr<SDL_AudioStream, StreamDeleter> stream(SDL_NewAudioStream(
-        spec.format, spec.channels, spec.freq, AUDIO_S16SYS, kMixChannels, kMixRate));
-    if (!stream)
+    // The converter works in place in one buffer of len_mult times the input,
+    // up to a few times the clip it produces; that buffer is bounded too.
+    // (SDL 2's audio stream needs less memory, but drops the resampler's
+    // last input frames on flush and misplaces samples at high ratios.)
+    SDL_AudioCVT converter;
+    if (SDL_BuildAudioCVT(&converter, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+                          kMixChannels, kMixRate) < 0)
         return std::nullopt;
-    if (SDL_AudioStreamPut(stream.get(), samples.get(), static_cast<int>(frames * frameBytes)) != 0
-        || SDL_AudioStreamFlush(stream.get()) != 0)
+    const uint64_t inputBytes = frames * frameBytes;
+    const uint64_t workBytes = inputBytes * static_cast<uint64_t>(converter.len_mult);
+    if (workBytes > 2 * static_cast<uint64_t>(maxPcmBytes)
+        || workBytes > static_cast<uint64_t>(std::numeric_limits<int>::max()))
         return std::nullopt;
+
+    PcmClip pcm((workBytes + 1) / sizeof(int16_t));
+    std::memcpy(pcm.data(), samples.get(), inputBytes);
     samples.reset();
-
-    // The resampler may hand back a frame or two more than the estimate.
-    const int available = SDL_AudioStreamAvailable(stream.get());
-    if (available < 0 || static_cast<uint64_t>(available) > maxPcmBytes + 4 * frameOut)
+    converter.buf = reinterpret_cast<Uint8*>(pcm.data());
+    converter.len = static_cast<int>(inputBytes);
+    if (converter.needed && SDL_ConvertAudio(&converter) != 0)
         return std::nullopt;
-    PcmClip pcm(static_cast<std::size_t>(available) / sizeof(int16_t));
-    const int got = SDL_AudioStreamGet(stream.get(), pcm.data(), available);
-    if (got < 0)
-        return std::nullopt;
-    pcm.resize(static_cast<std::size_t>(got) / frameOut * kMixChannels);
+    const uint64_t outputBytes = converter.needed ? static_cast<uint64_t>(converter.len_cvt) : inputBytes;
+    pcm.resize(outputBytes / frameOut * kMixChannels);
+    pcm.shrink_to_fit();
     return pcm;
 }

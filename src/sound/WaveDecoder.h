@@ -16,8 +16,9 @@ using PcmClip = std::vector<int16_t>;
 inline constexpr std::size_t kMaxWaveBytes = std::size_t{64} << 20;
 
 // Compressed or low-rate waves grow when converted to the mixer's format;
-// a clip that would grow beyond this is refused too.
-inline constexpr std::size_t kMaxPcmBytes = std::size_t{256} << 20;
+// a clip that would grow beyond this, or need a conversion buffer of more
+// than twice this, is refused too.
+inline constexpr std::size_t kMaxPcmBytes = std::size_t{128} << 20;
 
 // Reads a whole wave file image (any PCM, ADPCM, float or law-coded wave that
 // SDL's loader accepts) and converts it to the mixer's format. A wave with no
