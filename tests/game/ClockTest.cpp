@@ -118,16 +118,6 @@ TEST_F(GameFlowTest, PauseBeforeTheFirstClick)
     EXPECT_EQ(flow.state.MnuFilePauseCaption, "Pause");
 }
 
-// The game-over text alternates between red and black.
-TEST_F(GameFlowTest, GameOverTextBlinks)
-{
-    Start();
-    flow.timGameOver_Timer();
-    EXPECT_EQ(flow.state.lblGameOverColor, kColorBlack);
-    flow.timGameOver_Timer();
-    EXPECT_EQ(flow.state.lblGameOverColor, kColorRed);
-}
-
 // Muting silences at once and resets the phase, so unmuting brings the tune back at the next tick.
 TEST_F(GameFlowTest, MuteResetsTheMusicPhase)
 {
@@ -143,19 +133,4 @@ TEST_F(GameFlowTest, MuteResetsTheMusicPhase)
     EXPECT_FALSE(flow.state.MnuMuteChecked);
     Tick();
     EXPECT_EQ(Played(), (Sounds{"MAIN", "NOSOUND", "MAIN"}));
-}
-
-// The fill button costs 30 s only when more than 30 are left, and leaves the clock label to the next tick.
-TEST_F(GameFlowTest, FillButtonNeedsMoreThan30Seconds)
-{
-    Start();
-    flow.board.LngTimeLeft = 30;
-    flow.cmdFillSpace_Click();
-    EXPECT_EQ(flow.board.LngTimeLeft, 30);
-    EXPECT_TRUE(view.steps().empty());
-    flow.board.LngTimeLeft = 31;
-    flow.cmdFillSpace_Click();
-    EXPECT_EQ(flow.board.LngTimeLeft, 1);
-    EXPECT_EQ(view.steps(), Sounds{"DrawBricks"});
-    EXPECT_EQ(flow.board.labels.lblTime.caption, "0:02:00");
 }

@@ -25,6 +25,13 @@ Entries FullTable()
     return table;
 }
 
+std::string Repeat(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i) out += text;
+    return out;
+}
+
 Entries Replace(Entries table, size_t slot, std::pair<std::string, int32_t> entry)
 {
     table.insert(table.begin() + static_cast<ptrdiff_t>(slot), std::move(entry));
@@ -83,13 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
         AddCase{"a score equal to the last slot changes nothing", FullTable(), 100, {}, FullTable(), 0, 100},
         AddCase{"names are cut to 25 characters", {}, 10, {"abcdefghijklmnopqrstuvwxyz"},
                 {{"abcdefghijklmnopqrstuvwxy", 10}}, 1, 0},
-        AddCase{"the cut counts characters, not bytes", {}, 10,
-                {"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
-                 "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
-                 "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"},
-                {{"\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
-                  "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9"
-                  "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", 10}}, 1, 0}));
+        AddCase{"the cut counts characters, not bytes", {}, 10, {Repeat("\xC3\xA9", 26)},
+                {{Repeat("\xC3\xA9", 25), 10}}, 1, 0}));
 
 // The list pauses the game, lists only named slots, and is rebuilt from empty each time it shows.
 TEST_F(GameFlowTest, HighScoreListShowsNamedSlotsOnce)

@@ -30,7 +30,8 @@ TEST(SettingsFileReading, EmptyTextReadsNothing)
     const SettingsRead read = ReadSettingsText("");
     EXPECT_FALSE(read.GameTheme || read.GameWidth || read.GameHeight || read.GameTime);
     EXPECT_FALSE(read.mute);
-    EXPECT_TRUE(std::none_of(read.StrHighNames.begin(), read.StrHighNames.end(), [](auto& n) { return n.has_value(); }));
+    EXPECT_TRUE(
+        std::none_of(read.StrHighNames.begin(), read.StrHighNames.end(), [](auto& n) { return n.has_value(); }));
 }
 
 // A bad number line leaves only its own variable unchanged; later lines still land in their places.
@@ -51,7 +52,8 @@ TEST(SettingsFileReading, BadLinesLeaveTheirValueAlone)
 // The table is taken as it stands (not sorted); a name without its score line keeps the old score.
 TEST(SettingsFileReading, TableIsReadPairByPairAsItStands)
 {
-    const SettingsRead read = ReadSettingsText(Joined({"", "16", "11", "120", "sound", "Low", "10", "High", "90", "Odd"}));
+    const SettingsRead read =
+        ReadSettingsText(Joined({"", "16", "11", "120", "sound", "Low", "10", "High", "90", "Odd"}));
     EXPECT_EQ(read.LngHighScores[0], 10);
     EXPECT_EQ(read.LngHighScores[1], 90);
     EXPECT_EQ(read.StrHighNames[2], "Odd");
@@ -73,7 +75,8 @@ TEST(SettingsFileReading, LinesBeyondTheTableAreIgnored)
 TEST(SettingsFileReading, LineEndsAndByteOrderMark)
 {
     const SettingsRead crlf = ReadSettingsText(Joined({"/t/a.tlm", "5", "6", "70", "mute", "Ann", "9"}));
-    const SettingsRead lf = ReadSettingsText("\xEF\xBB\xBF" + Joined({"/t/a.tlm", "5", "6", "70", "mute", "Ann", "9"}, "\n"));
+    const SettingsRead lf =
+        ReadSettingsText("\xEF\xBB\xBF" + Joined({"/t/a.tlm", "5", "6", "70", "mute", "Ann", "9"}, "\n"));
     for (const SettingsRead* read : {&crlf, &lf}) {
         EXPECT_EQ(read->GameTheme, "/t/a.tlm");
         EXPECT_EQ(read->GameWidth, 5);
@@ -88,8 +91,8 @@ TEST(SettingsFileReading, LineEndsAndByteOrderMark)
 // A file that is not valid UTF-8 was written by a Windows-1252 system and is read as such.
 TEST(SettingsFileReading, Windows1252FileIsConverted)
 {
-    const SettingsRead read =
-        ReadSettingsText(Joined({"C:\\Th\xE8mes\\a.tlm", "16", "11", "120", "sound", "Jos\xE9", "50", "\x80uro", "40"}));
+    const SettingsRead read = ReadSettingsText(
+        Joined({"C:\\Th\xE8mes\\a.tlm", "16", "11", "120", "sound", "Jos\xE9", "50", "\x80uro", "40"}));
     EXPECT_EQ(read.GameTheme, "C:\\Th\xC3\xA8mes\\a.tlm");
     EXPECT_EQ(read.StrHighNames[0], "Jos\xC3\xA9");
     EXPECT_EQ(read.StrHighNames[1], "\xE2\x82\xACuro");
@@ -103,7 +106,8 @@ TEST(SettingsFileWriting, RoundTrip)
     const std::string text = WriteSettingsText(values);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 25);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 25);
-    EXPECT_TRUE(text.starts_with("/home/ann/themes/marble.tlm\r\n20\r\n14\r\n90\r\nmute\r\nAnn\r\n1290\r\nBj\xC3\xB6rn\r\n"));
+    EXPECT_TRUE(
+        text.starts_with("/home/ann/themes/marble.tlm\r\n20\r\n14\r\n90\r\nmute\r\nAnn\r\n1290\r\nBj\xC3\xB6rn\r\n"));
 
     const SettingsRead read = ReadSettingsText(text);
     EXPECT_EQ(read.GameTheme, values.GameTheme);
