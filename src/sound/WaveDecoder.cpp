@@ -17,6 +17,39 @@ struct WaveDeleter {
     void operator()(Uint8* samples) const { SDL_FreeWAV(samples); }
 };
 
+uint32_t read32(const uint8_t* at)
+{
+    return at[0] | (at[1] << 8) | (at[2] << 16) | (static_cast<uint32_t>(at[3]) << 24);
+}
+
+// SDL allocates whatever length the data chunk's header declares before it
+// reads the chunk, so a few hostile bytes could ask for gigabytes. A data
+// chunk that runs past the end of the image is cut to what is there (a
+// truncated recording still plays); SDL copes with other chunks itself.
+// Returns false for an image that is no RIFF wave at all; fills patched when
+// the image needed the cut.
+bool fitDataChunk(const uint8_t* data, std::size_t size, std::vector<uint8_t>& patched)
+{
+    if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0)
+        return false;
+    std::size_t offset = 12;
+    while (offset <= size - 8) {
+        const std::size_t body = offset + 8;
+        const uint64_t length = read32(data + offset + 4);
+        if (length > size - body) {
+            if (std::memcmp(data + offset, "data", 4) == 0) {
+                patched.assign(data, data + size);
+                const auto fitted = static_cast<uint32_t>(size - body);
+                for (int i = 0; i < 4; ++i)
+                    patched[offset + 4 + i] = static_cast<uint8_t>(fitted >> (8 * i));
+            }
+            break;
+        }
+        offset = body + length + (length & 1);  // chunks are padded to even lengths
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size, std::size_t maxPcmBytes)
@@ -24,6 +57,11 @@ std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size, std::si
     if (data == nullptr || size == 0 || size > kMaxWaveBytes)
         return std::nullopt;
 
+    std::vector<uint8_t> patched;
+    if (!fitDataChunk(data, size, patched))
+        return std::nullopt;
+    if (!patched.empty())
+        data = patched.data();
     SDL_RWops* reader = SDL_RWFromConstMem(data, static_cast<int>(size));
     if (reader == nullptr)
         return std::nullopt;
@@ -33,6 +71,8 @@ std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size, std::si
     if (SDL_LoadWAV_RW(reader, 1, &spec, &rawSamples, &rawBytes) == nullptr)
         return std::nullopt;
     std::unique_ptr<Uint8, WaveDeleter> samples(rawSamples);
+    patched.clear();
+    patched.shrink_to_fit();
 
     const int frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
     if (frameBytes <= 0 || spec.freq < kMinSourceRate || spec.freq > kMaxSourceRate)

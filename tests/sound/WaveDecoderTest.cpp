@@ -2,8 +2,10 @@
 #include "ModSound.h"
 #include "WaveImages.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -85,6 +87,70 @@ TEST(WaveDecoder, RefusesClipsThatGrowTooLarge)
     const auto pcm = decode(image, 400000);
     ASSERT_TRUE(pcm.has_value());
     EXPECT_EQ(pcm->size(), 88200u);
+}
+
+// Largest single allocation SDL asks for while the probe is installed.
+class SdlAllocationProbe {
+public:
+    SdlAllocationProbe()
+    {
+        SDL_GetMemoryFunctions(&m_malloc, &m_calloc, &m_realloc, &m_free);
+        s_largest = 0;
+        SDL_SetMemoryFunctions(&probeMalloc, &probeCalloc, &probeRealloc, m_free);
+    }
+    ~SdlAllocationProbe() { SDL_SetMemoryFunctions(m_malloc, m_calloc, m_realloc, m_free); }
+    static std::size_t largest() { return s_largest; }
+
+private:
+    static void* probeMalloc(std::size_t n)
+    {
+        s_largest = std::max(s_largest, n);
+        return std::malloc(n);
+    }
+    static void* probeCalloc(std::size_t count, std::size_t n)
+    {
+        s_largest = std::max(s_largest, count * n);
+        return std::calloc(count, n);
+    }
+    static void* probeRealloc(void* p, std::size_t n)
+    {
+        s_largest = std::max(s_largest, n);
+        return std::realloc(p, n);
+    }
+
+    static inline std::size_t s_largest = 0;
+    SDL_malloc_func m_malloc;
+    SDL_calloc_func m_calloc;
+    SDL_realloc_func m_realloc;
+    SDL_free_func m_free;
+};
+
+// A data chunk that claims 2 GB but holds two frames is cut to what is there:
+// SDL must never be asked for the claimed gigabytes.
+TEST(WaveDecoderHostile, DataLengthBeyondTheFileIsCut)
+{
+    auto image = stereo16({100, -100, 200, -200});
+    image[40] = 0x00, image[41] = 0x00, image[42] = 0x00, image[43] = 0x80;
+    std::optional<PcmClip> pcm;
+    {
+        SdlAllocationProbe probe;
+        pcm = decode(image);
+        EXPECT_LT(SdlAllocationProbe::largest(), std::size_t{1} << 20);
+    }
+    ASSERT_TRUE(pcm.has_value());
+    EXPECT_EQ(*pcm, (std::vector<int16_t>{100, -100, 200, -200}));
+}
+
+// A chunk after the samples that claims more than the file holds is
+// harmless: the wave still plays.
+TEST(WaveDecoderHostile, BadChunkAfterTheSamplesIsHarmless)
+{
+    auto image = stereo16({100, -100});
+    for (uint8_t byte : std::initializer_list<uint8_t>{'L', 'I', 'S', 'T', 0x00, 0xFF, 0xFF, 0x7F, 0, 0})
+        image.push_back(byte);
+    const auto pcm = decode(image);
+    ASSERT_TRUE(pcm.has_value());
+    EXPECT_EQ(*pcm, (std::vector<int16_t>{100, -100}));
 }
 
 }  // namespace
