@@ -101,7 +101,19 @@ void MainWindowTest::ResizeClient(int width, int height)
 
 void MainWindowTest::ClickCell(int column, int row, Qt::MouseButton button)
 {
-    QTest::mouseClick(window->PicMap, button, Qt::KeyboardModifiers(), QPoint(32 * column + 16, 32 * row + 16));
+    ClickBoardPixel(QPoint(32 * column + 16, 32 * row + 16), button);
+}
+
+void MainWindowTest::ClickBoardPixel(QPoint pixel, Qt::MouseButton button)
+{
+    const QPoint at = window->PicMap->mapTo(window.get(), pixel);
+    QTest::mouseClick(window->windowHandle(), button, Qt::KeyboardModifiers(), at);
+}
+
+void MainWindowTest::ClickViewport(QPoint point)
+{
+    const QPoint at = window->PicMainInterior->mapTo(window.get(), point);
+    QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::KeyboardModifiers(), at);
 }
 
 void MainWindowTest::Tick()

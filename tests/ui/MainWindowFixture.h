@@ -56,8 +56,12 @@ protected:
     // Sets the client area's size as a player dragging the border would.
     void ResizeClient(int width, int height);
 
-    // Clicks a cell of the board through Qt's mouse delivery.
+    // Clicks a cell of the board, or a pixel of the board surface, at the
+    // window: Qt finds the widget under the pointer, as for a player.
     void ClickCell(int column, int row, Qt::MouseButton button = Qt::LeftButton);
+    void ClickBoardPixel(QPoint pixel, Qt::MouseButton button = Qt::LeftButton);
+    // Clicks a point of the viewport's interior.
+    void ClickViewport(QPoint point);
     // One tick of the running clock; fails the test when the clock is stopped.
     void Tick();
     // Starts a new game through the menu, the confirmation and the dialog.
