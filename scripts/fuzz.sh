@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds every libFuzzer target into build-fuzz with clang and runs each one
-# for about 30 seconds (FUZZ_SECONDS to change), starting from its seeds in
-# fuzz/corpus/<name>/. A crash leaves its input and log in build-fuzz/.
+# for about 30 seconds (FUZZ_SECONDS to change). A target named fuzz_<name> or
+# tolmora_fuzz_<name> starts from its seeds in fuzz/corpus/<name>/ if there
+# are any. A crash leaves its input and log in build-fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-30}"
@@ -20,10 +21,12 @@ cmake --build build-fuzz --target tolmora_fuzzers -j"$(nproc)"
 
 status=0
 found=0
-for fuzzer in build-fuzz/fuzzers/fuzz_*; do
-  [ -x "$fuzzer" ] || continue
+for fuzzer in build-fuzz/fuzzers/*; do
+  [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
   found=$((found + 1))
-  name="${fuzzer##*/fuzz_}"
+  name="${fuzzer##*/}"
+  name="${name#tolmora_}"
+  name="${name#fuzz_}"
   corpus="build-fuzz/corpus/$name"
   mkdir -p "$corpus" "build-fuzz/crashes/$name"
   seeds=()
