@@ -14,25 +14,58 @@ constexpr size_t kGridFloor = 1 << 16;
 Brick& Bricks::Add(bool BlnHighLighted, std::string_view StrColor, int32_t LngY, int32_t LngX,
                    std::string_view sKey)
 {
-    if (!sKey.empty() && find(sKey) != 0)
+    if (sKey.empty())
+        return append(BlnHighLighted, StrColor, LngY, LngX);
+    if (auto cell = ParseCellKey(sKey))
+        return addCell(BlnHighLighted, StrColor, LngY, LngX, *cell, sKey);
+
+    if (auto it = m_otherKeys.find(sKey); it != m_otherKeys.end() && positionOf(it->second) != 0)
         throw BricksError("Bricks::Add: key already present: " + std::string(sKey));
+    Brick& brick = append(BlnHighLighted, StrColor, LngY, LngX);
+    m_otherKeys.insert_or_assign(std::string(sKey), idOf(Count()));
+    return brick;
+}
+
+Brick& Bricks::AddAtCell(bool BlnHighLighted, std::string_view StrColor, int32_t LngY, int32_t LngX)
+{
+    if (LngX < 0 || LngY < 0)  // such keys name no cell: keep them as plain text
+        return Add(BlnHighLighted, StrColor, LngY, LngX, CellKey(LngX, LngY));
+    return addCell(BlnHighLighted, StrColor, LngY, LngX, CellCoord{LngX, LngY}, {});
+}
+
+Brick& Bricks::addCell(bool BlnHighLighted, std::string_view StrColor, int32_t LngY, int32_t LngX, CellCoord cell,
+                       std::string_view keyText)
+{
+    if (findCell(cell, keyText) != 0)
+        throw BricksError("Bricks::Add: key already present: " + CellKey(cell.x, cell.y));
+    Brick& brick = append(BlnHighLighted, StrColor, LngY, LngX);
+    const uint32_t id = idOf(Count());
+    if (gridHolds(cell) || growGridFor(cell))
+        gridSlot(cell) = id;
+    else
+        m_otherKeys.insert_or_assign(keyText.empty() ? CellKey(cell.x, cell.y) : std::string(keyText), id);
+    return brick;
+}
+
+Brick& Bricks::append(bool BlnHighLighted, std::string_view StrColor, int32_t LngY, int32_t LngX)
+{
     if (m_popped > std::numeric_limits<uint32_t>::max() / 2)
         renumber(0);
-
+    // Bricks removed from the front are dropped only when the vector would
+    // otherwise grow, and only when they are at least half of it.
+    if (m_head > 0 && m_items.size() == m_items.capacity() && m_head * 2 >= m_items.size())
+        dropFront();
     m_items.push_back(Brick{LngX, LngY, std::string(StrColor), BlnHighLighted});
-    const uint32_t id = idOf(Count());
-
-    if (!sKey.empty()) {
-        auto cell = ParseCellKey(sKey);
-        if (cell && (gridHolds(*cell) || growGridFor(*cell)))
-            gridSlot(*cell) = id;
-        else
-            m_otherKeys.insert_or_assign(std::string(sKey), id);
-    }
     LngMaxX = std::max(LngMaxX, LngX);
     LngMaxY = std::max(LngMaxY, LngY);
     ++m_revision;
     return m_items.back();
+}
+
+void Bricks::dropFront()
+{
+    m_items.erase(m_items.begin(), m_items.begin() + static_cast<ptrdiff_t>(m_head));
+    m_head = 0;
 }
 
 Brick* Bricks::ItemByXY(int32_t LngX, int32_t LngY)
@@ -44,7 +77,7 @@ const Brick* Bricks::ItemByXY(int32_t LngX, int32_t LngY) const
 {
     if (LngX < 0 || LngX > LngMaxX || LngY < 0 || LngY > LngMaxY)
         return nullptr;
-    const int32_t position = findCell({LngX, LngY});
+    const int32_t position = findCell({LngX, LngY}, {});
     if (position == 0)
         throw BricksError("Bricks::ItemByXY: no brick under key " + CellKey(LngX, LngY));
     return Item(position);
@@ -90,6 +123,8 @@ void Bricks::Remove(std::string_view key)
 
 void Bricks::Reserve(size_t n)
 {
+    if (m_head > 0)
+        dropFront();
     m_items.reserve(m_items.size() + n);
 }
 
@@ -116,15 +151,17 @@ int32_t Bricks::find(std::string_view key) const
 {
     if (key.empty())
         return 0;
-    if (auto cell = ParseCellKey(key); cell && gridHolds(*cell)) {
-        if (int32_t position = findCell(*cell))
-            return position;
-    }
+    if (auto cell = ParseCellKey(key))
+        return findCell(*cell, key);
+    if (m_otherKeys.empty())
+        return 0;
     auto it = m_otherKeys.find(key);
     return it == m_otherKeys.end() ? 0 : positionOf(it->second);
 }
 
-int32_t Bricks::findCell(CellCoord cell) const
+// A cell key lives in the grid, or in the map when it lay too far out for
+// the grid when it was added. keyText is the key's text when the caller has it.
+int32_t Bricks::findCell(CellCoord cell, std::string_view keyText) const
 {
     if (gridHolds(cell)) {
         if (int32_t position = positionOf(m_grid[static_cast<size_t>(cell.x) * m_gridH + cell.y]))
@@ -132,7 +169,7 @@ int32_t Bricks::findCell(CellCoord cell) const
     }
     if (m_otherKeys.empty())
         return 0;
-    auto it = m_otherKeys.find(CellKey(cell.x, cell.y));
+    auto it = keyText.empty() ? m_otherKeys.find(CellKey(cell.x, cell.y)) : m_otherKeys.find(keyText);
     return it == m_otherKeys.end() ? 0 : positionOf(it->second);
 }
 
@@ -195,13 +232,9 @@ void Bricks::removeAt(int32_t position)
         return;
     }
     if (position == 1) {
-        // Leave the brick's index entries behind: its id is now dead.
+        // Leave the brick and its index entries behind: its id is now dead.
         ++m_head;
         ++m_popped;
-        if (m_head > 1024 && m_head * 2 > m_items.size()) {
-            m_items.erase(m_items.begin(), m_items.begin() + static_cast<ptrdiff_t>(m_head));
-            m_head = 0;
-        }
         return;
     }
     const uint32_t removedId = idOf(position);

@@ -37,6 +37,8 @@ public:
     // Row before column, as the game has always called it.
     Brick& Add(bool BlnHighLighted, std::string_view StrColor, int32_t LngY, int32_t LngX,
                std::string_view sKey = {});
+    // Add under the cell key of (LngX, LngY), without spelling the key out.
+    Brick& AddAtCell(bool BlnHighLighted, std::string_view StrColor, int32_t LngY, int32_t LngX);
 
     // Null outside 0..LngMaxX, 0..LngMaxY; BricksError inside it when no
     // brick is stored under the cell's key.
@@ -81,8 +83,12 @@ private:
     // Position (1-based) of a live id, or 0.
     int32_t positionOf(uint32_t id) const;
     uint32_t idOf(int32_t position) const { return m_popped + static_cast<uint32_t>(position); }
-    int32_t find(std::string_view key) const;  // position, or 0
-    int32_t findCell(CellCoord cell) const;     // position, or 0
+    Brick& append(bool BlnHighLighted, std::string_view StrColor, int32_t LngY, int32_t LngX);
+    Brick& addCell(bool BlnHighLighted, std::string_view StrColor, int32_t LngY, int32_t LngX, CellCoord cell,
+                   std::string_view keyText);
+    void dropFront();
+    int32_t find(std::string_view key) const;                             // position, or 0
+    int32_t findCell(CellCoord cell, std::string_view keyText) const;     // position, or 0
     bool gridHolds(CellCoord cell) const;
     uint32_t& gridSlot(CellCoord cell);
     bool growGridFor(CellCoord cell);

@@ -1,6 +1,7 @@
 #include "CellKey.h"
 
 #include <charconv>
+#include <climits>
 
 std::string CellKey(int32_t x, int32_t y)
 {
@@ -13,19 +14,23 @@ std::string CellKey(int32_t x, int32_t y)
 }
 
 namespace {
-// A canonical non-negative decimal: digits only, no leading zero unless "0".
-std::optional<int32_t> parseCanonical(std::string_view digits)
+// A canonical non-negative decimal at key[i...]: digits only, no leading zero
+// unless the number is 0, no more than fits 32 bits. Moves i past it.
+bool parseNumber(std::string_view key, size_t& i, int32_t& value)
 {
-    if (digits.empty() || (digits.size() > 1 && digits[0] == '0'))
-        return std::nullopt;
-    for (char c : digits)
-        if (c < '0' || c > '9')
-            return std::nullopt;
-    int32_t value = 0;
-    auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (ec != std::errc() || end != digits.data() + digits.size())
-        return std::nullopt;
-    return value;
+    const size_t start = i;
+    uint64_t number = 0;
+    while (i < key.size() && key[i] >= '0' && key[i] <= '9') {
+        number = number * 10 + static_cast<uint64_t>(key[i] - '0');
+        if (number > static_cast<uint64_t>(INT32_MAX))
+            return false;
+        ++i;
+    }
+    const size_t length = i - start;
+    if (length == 0 || (length > 1 && key[start] == '0'))
+        return false;
+    value = static_cast<int32_t>(number);
+    return true;
 }
 }  // namespace
 
@@ -33,12 +38,12 @@ std::optional<CellCoord> ParseCellKey(std::string_view key)
 {
     if (key.size() < 4 || key[0] != 'X')
         return std::nullopt;
-    const size_t ypos = key.find('Y', 1);
-    if (ypos == std::string_view::npos)
+    CellCoord cell;
+    size_t i = 1;
+    if (!parseNumber(key, i, cell.x) || i >= key.size() || key[i] != 'Y')
         return std::nullopt;
-    auto x = parseCanonical(key.substr(1, ypos - 1));
-    auto y = parseCanonical(key.substr(ypos + 1));
-    if (!x || !y)
+    ++i;
+    if (!parseNumber(key, i, cell.y) || i != key.size())
         return std::nullopt;
-    return CellCoord{*x, *y};
+    return cell;
 }

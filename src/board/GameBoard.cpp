@@ -92,30 +92,44 @@ void GameBoard::refreshLayout()
     m_cells = base;
 }
 
-Brick& GameBoard::cell(int32_t x, int32_t y)
+Brick& GameBoard::cellByKey(int32_t x, int32_t y)
 {
-    if (m_cells && x >= 0 && x <= GameWidth && y >= 0 && y <= GameHeight)
-        return m_cells[int64_t(x) * (int64_t(GameHeight) + 1) + y];
     Brick* brick = m_bricks.ItemByXY(x, y);
     if (!brick)
         throw BricksError("no brick for cell " + CellKey(x, y));
     return *brick;
 }
 
+bool GameBoard::flaggedListValid() const
+{
+    return m_flaggedComplete && m_flaggedRevision == m_bricks.Revision();
+}
+
+// No brick is flagged now.
+void GameBoard::flaggedListRestart()
+{
+    m_flagged.clear();
+    m_flaggedComplete = true;
+    m_flaggedRevision = m_bricks.Revision();
+}
+
 void GameBoard::GenTiles()
 {
+    const bool wasEmpty = m_bricks.Count() == 0;
     if (GameWidth >= 0 && GameHeight >= 0)
         m_bricks.Reserve(static_cast<size_t>((int64_t(GameWidth) + 1) * (int64_t(GameHeight) + 1)));
     for (int32_t x = 0; x <= GameWidth; ++x) {
         for (int32_t y = 0; y <= GameHeight; ++y) {
             const std::string_view color = DrawColor(m_random);
             try {
-                m_bricks.Add(false, color, y, x, CellKey(x, y));
+                m_bricks.AddAtCell(false, color, y, x);
             } catch (const BricksError&) {
                 // The cell's key is taken: keep the brick that is there.
             }
         }
     }
+    if (wasEmpty)
+        flaggedListRestart();
 }
 
 void GameBoard::EmptyBoard()
@@ -147,10 +161,14 @@ void GameBoard::Highlightblock(int32_t x, int32_t y)
     std::vector<Frame> stack;
     stack.reserve(64);
     const std::string color = first.StrColor;
+    const bool listed = flaggedListValid();
     auto enter = [&](int32_t cx, int32_t cy, Brick& brick) {
         m_sounds.PlayHighlight();
-        if (!brick.BlnHighLighted)
+        if (!brick.BlnHighLighted) {
             ++LngSelected;
+            if (listed)
+                m_flagged.push_back(&brick);
+        }
         brick.BlnHighLighted = true;
         stack.push_back({cx, cy, 0});
     };
@@ -193,9 +211,15 @@ void GameBoard::Highlightblock(int32_t x, int32_t y)
 
 void GameBoard::UnHighlightAll()
 {
-    for (Brick& brick : m_bricks)
-        if (brick.BlnHighLighted)
-            brick.BlnHighLighted = false;
+    if (flaggedListValid()) {
+        for (Brick* brick : m_flagged)
+            brick->BlnHighLighted = false;
+    } else {
+        for (Brick& brick : m_bricks)
+            if (brick.BlnHighLighted)
+                brick.BlnHighLighted = false;
+    }
+    flaggedListRestart();
     LngSelected = 0;
 }
 
@@ -207,12 +231,19 @@ void GameBoard::ClearHighLighted()
 {
     const int32_t n = LngSelected;
 
-    for (Brick& brick : m_bricks) {
-        if (brick.BlnHighLighted) {
-            brick.StrColor = BrickColors::RemovedMarker;
-            brick.BlnHighLighted = false;
-        }
+    auto empty = [](Brick& brick) {
+        brick.StrColor = BrickColors::RemovedMarker;
+        brick.BlnHighLighted = false;
+    };
+    if (flaggedListValid()) {
+        for (Brick* brick : m_flagged)
+            empty(*brick);
+    } else {
+        for (Brick& brick : m_bricks)
+            if (brick.BlnHighLighted)
+                empty(brick);
     }
+    flaggedListRestart();
 
     if (n > LngBestGroup) {
         LngBestGroup = n;
@@ -275,41 +306,42 @@ void GameBoard::DropBlocks()
         return;
     const int32_t rows = GameHeight + 1;
 
-    // Per column: the number of empty cells, and the row of the topmost brick.
-    std::vector<int32_t>& scratch = m_columnScratch;
-    scratch.assign(2 * (static_cast<size_t>(GameWidth) + 1), 0);
+    std::vector<Column>& columns = m_columns;
+    columns.assign(static_cast<size_t>(GameWidth) + 1, Column{});
     int64_t passes = 1;
     for (int32_t x = 0; x <= GameWidth; ++x) {
-        int32_t empty = 0;
-        int32_t top = rows;
+        Column& column = columns[x];
+        column.top = rows;
         for (int32_t y = 0; y < rows; ++y) {
-            if (isEmpty(cell(x, y)))
-                ++empty;
-            else if (top == rows)
-                top = y;
+            const Brick& brick = cell(x, y);
+            if (isEmpty(brick)) {
+                ++column.empty;
+                column.lowest = y;
+                column.plain = column.plain && brick.StrColor == BrickColors::FallenMarker;
+            } else if (column.top == rows) {
+                column.top = y;
+            }
         }
-        scratch[2 * x] = empty;
-        scratch[2 * x + 1] = top;
-        if (top < rows)
-            passes = std::max<int64_t>(passes, int64_t(empty - top) + 1);
+        if (column.top < rows)
+            passes = std::max<int64_t>(passes, int64_t(column.empty - column.top) + 1);
     }
 
     for (int32_t x = 0; x <= GameWidth; ++x) {
-        const int32_t empty = scratch[2 * x];
-        const int32_t top = scratch[2 * x + 1];
-        if (empty == 0)
+        const Column& column = columns[x];
+        // A settled column whose gaps all read "none" comes out as it went in.
+        if (column.empty == 0 || (column.lowest < column.top && column.plain))
             continue;
-        const int32_t fresh = static_cast<int32_t>(std::min<int64_t>(passes, empty));
-        const int32_t kept = empty - fresh;  // markers from the top of the column that survive
+        const int32_t fresh = static_cast<int32_t>(std::min<int64_t>(passes, column.empty));
+        const int32_t kept = column.empty - fresh;  // markers from the top of the column that survive
 
-        // Bricks settle at the bottom in their order.
-        int32_t write = GameHeight;
-        for (int32_t y = GameHeight; y >= top; --y) {
+        // Bricks settle at the bottom in their order; those below the lowest
+        // gap stay where they are.
+        int32_t write = column.lowest;
+        for (int32_t y = column.lowest; y >= column.top; --y) {
             Brick& from = cell(x, y);
             if (isEmpty(from))
                 continue;
-            if (y != write)
-                cell(x, write).StrColor = std::move(from.StrColor);
+            cell(x, write).StrColor = std::move(from.StrColor);
             --write;
         }
         // The surviving markers slide down by the number of fresh ones.

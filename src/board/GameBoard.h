@@ -17,6 +17,10 @@
 //
 // Every routine runs to its end without yielding, so a click can never start
 // inside a removal.
+//
+// Only these routines change BlnHighLighted: the board keeps a list of the
+// bricks it flagged, so that dropping or removing a selection does not walk
+// a million bricks. After bricks are added or removed it walks them once.
 class GameBoard {
 public:
     GameBoard(RandomSource& random, SelectionSounds& sounds);
@@ -88,7 +92,15 @@ private:
     double area() const;
     void setNextLevelCaption();
     void refreshLayout();
-    Brick& cell(int32_t x, int32_t y);
+    Brick& cell(int32_t x, int32_t y)
+    {
+        if (m_cells && x >= 0 && x <= GameWidth && y >= 0 && y <= GameHeight)
+            return m_cells[int64_t(x) * (int64_t(GameHeight) + 1) + y];
+        return cellByKey(x, y);
+    }
+    Brick& cellByKey(int32_t x, int32_t y);
+    bool flaggedListValid() const;
+    void flaggedListRestart();
 
     RandomSource& m_random;
     SelectionSounds& m_sounds;
@@ -102,5 +114,18 @@ private:
     int32_t m_layoutWidth = -1;
     int32_t m_layoutHeight = -1;
 
-    std::vector<int32_t> m_columnScratch;
+    // The bricks flagged since the flags were last known to be all clear;
+    // good while the collection has not changed since.
+    std::vector<Brick*> m_flagged;
+    bool m_flaggedComplete = false;
+    uint64_t m_flaggedRevision = 0;
+
+    // What gravity needs to know of a column before it moves anything.
+    struct Column {
+        int32_t empty = 0;    // number of gaps
+        int32_t top = 0;      // row of the topmost brick; the row count when there is none
+        int32_t lowest = -1;  // row of the lowest gap
+        bool plain = true;    // every gap reads exactly "none"
+    };
+    std::vector<Column> m_columns;
 };
