@@ -157,36 +157,6 @@ TEST(BuiltInGameOver, MonoShortAndClean)
     EXPECT_LT(peak, 32767);
 }
 
-// Pitch of 40 ms of the game-over sound by autocorrelation: the shortest lag
-// that correlates nearly as well as the best one (multiples of the period
-// correlate as well as the period itself).
-double pitchAt(const std::vector<int16_t>& samples, std::size_t from)
-{
-    const std::size_t window = 1764;
-    std::vector<double> scores(1000, 0.0);
-    for (std::size_t lag = 40; lag < scores.size(); ++lag) {
-        for (std::size_t i = 0; i < window; ++i)
-            scores[lag] += static_cast<double>(samples[from + i]) * samples[from + i + lag];
-    }
-    const double best = *std::max_element(scores.begin(), scores.end());
-    std::size_t lag = 40;
-    while (scores[lag] < 0.9 * best)
-        ++lag;
-    while (lag + 1 < scores.size() && scores[lag + 1] > scores[lag])
-        ++lag;
-    return 44100.0 / static_cast<double>(lag);
-}
-
-// A falling phrase: it ends more than an octave below where it starts.
-TEST(BuiltInGameOver, PhraseFalls)
-{
-    const auto samples = samplesOf(resource("GAMEOVER"));
-    ASSERT_EQ(samples.size(), 39690u);
-    const double first = pitchAt(samples, 1000);
-    const double last = pitchAt(samples, 25000);
-    EXPECT_GT(first, 2.0 * last) << first << " Hz then " << last << " Hz";
-}
-
 // NOSOUND: 58 bytes, stereo 44100 Hz 16-bit PCM, no samples, and the same
 // image StopSound falls back on.
 TEST(BuiltInNoSound, FiftyEightBytesOfSilence)

@@ -106,18 +106,4 @@ TEST(ModSoundStop, SilencesWithoutNoSoundArray)
     EXPECT_TRUE(pcm->empty());
 }
 
-// Unmuting brings sound back: the switch is read at every call, not cached.
-TEST(ModSoundStop, UnmuteRestoresPlaying)
-{
-    RecordingAudioBackend backend;
-    ModSound sound(backend);
-    sound.BytMain = bytes({'R', 'I', 'F', 'F'});
-    sound.BlnSound = false;
-    sound.PlayMain();
-    sound.BlnSound = true;
-    sound.PlayMain();
-    ASSERT_EQ(backend.calls.size(), 1u);
-    EXPECT_TRUE(backend.calls[0].loop);
-}
-
 }  // namespace
