@@ -119,7 +119,12 @@ std::optional<QImage> ReadPictureFile(const std::filesystem::path& path)
         return std::nullopt;
     handle.release();
 
-    QImageReader reader(&file);
+    return DecodePicture(file);
+}
+
+std::optional<QImage> DecodePicture(QIODevice& device)
+{
+    QImageReader reader(&device);
     reader.setDecideFormatFromContent(true);
     // Enough for the largest picture we accept as 32-bit pixels, and a
     // backstop for formats that cannot tell their size before decoding.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODevice>
 #include <QImage>
 
 #include <cstddef>
@@ -34,3 +35,7 @@ std::optional<std::vector<uint8_t>> ReadWaveFile(const std::filesystem::path& pa
 // those formats, larger than kMaxPictureSide in either direction (checked
 // from the header before anything is decoded), or that fails to decode.
 std::optional<QImage> ReadPictureFile(const std::filesystem::path& path);
+
+// The decoding half of ReadPictureFile, with the same limits, for any
+// readable device.
+std::optional<QImage> DecodePicture(QIODevice& device);
