@@ -111,6 +111,8 @@ NewGameValues GameFlow::newGameValues() const { return {board.GameWidth, board.G
 
 void GameFlow::cmdStart_Click(const NewGameTexts& texts)
 {
+    // A second press while the first one's new game lets events run.
+    if (m_rebuilding) return;
     const NewGameDecision decision = DecideNewGame(texts, newGameValues());
     for (const std::string& message : decision.messages) {
         m_view.ShowState();

@@ -173,7 +173,7 @@ TEST_F(GameFlowTest, NewGameWhilePausedStaysPaused)
     EXPECT_TRUE(flow.state.timSecEnabled);
 }
 
-// Clicks and the fill button arriving while a new game lets events run must not touch the half-built board.
+// Clicks, the fill button and Start arriving while a new game lets events run must not touch the half-built board.
 TEST_F(GameFlowTest, EventsInsideNewGameLeaveTheBoardAlone)
 {
     Start();
@@ -184,11 +184,13 @@ TEST_F(GameFlowTest, EventsInsideNewGameLeaveTheBoardAlone)
         Click(25, 15);
         flow.cmdFillSpace_Click();
         flow.NewGame();
+        flow.cmdStart_Click({"5", "5", "5"});
     };
     flow.NewGame();
     EXPECT_FALSE(flow.state.timSecEnabled);
     EXPECT_EQ(flow.board.bricks().Count(), 31 * 21);
     EXPECT_EQ(flow.board.LngTimeLeft, 120);
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(view.steps(),
               (std::vector<std::string>{"LoadBricks()", "SizeToBoard(new)", "ProcessEvents", "DrawBricks"}));
 }
