@@ -51,56 +51,24 @@ TEST_P(BuiltInBrickPixels, EveryPixelMatchesTheLayout)
     const BrickCase& brick = GetParam();
     const QImage image = BuiltInBrick(brick.name);
     ASSERT_EQ(image.size(), QSize(32, 32));
-    int face = 0, outline = 0, bevel = 0, frame = 0, ring = 0;
     for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
-            QRgb expected;
             const bool onRing = x == 0 || y == 0 || x == 31 || y == 31;
-            if (brick.highlighted && onRing) {
+            QRgb expected = brick.dark;
+            if (brick.highlighted && onRing)
                 expected = qRgb(255, 255, 255);
-                ++ring;
-            } else if (x >= 4 && x <= 27 && y >= 4 && y <= 27) {
+            else if (x >= 4 && x <= 27 && y >= 4 && y <= 27)
                 expected = brick.bright;
-                ++face;
-            } else if (x >= 3 && x <= 28 && y >= 3 && y <= 28) {
+            else if ((x >= 3 && x <= 28 && y >= 3 && y <= 28) || IsBevel(x, y))
                 expected = qRgb(0, 0, 0);
-                ++outline;
-            } else if (IsBevel(x, y)) {
-                expected = qRgb(0, 0, 0);
-                ++bevel;
-            } else {
-                expected = brick.dark;
-                ++frame;
-            }
             ASSERT_EQ(image.pixel(x, y) & 0xFFFFFF, expected & 0xFFFFFF)
                 << brick.name << " at (" << x << ", " << y << ")";
         }
-    }
-    EXPECT_EQ(face, 576);
-    EXPECT_EQ(outline, 100);
-    if (brick.highlighted) {
-        EXPECT_EQ(ring, 124);
-        EXPECT_EQ(bevel, 8);  // the four corner pixels went white with the ring
-        EXPECT_EQ(frame, 216);
-    } else {
-        EXPECT_EQ(bevel, 12);
-        EXPECT_EQ(frame, 336);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Bricks, BuiltInBrickPixels, ::testing::ValuesIn(kBricks),
                          [](const auto& info) { return info.param.name; });
-
-// A normal brick has no white pixel, so white transparency leaves it whole.
-TEST(BuiltInBricks, NormalBricksHoldNoWhite)
-{
-    for (const char* name : {"RED", "GREEN", "BLUE", "YELLOW"}) {
-        const QImage image = BuiltInBrick(name);
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                ASSERT_NE(image.pixel(x, y) & 0xFFFFFF, 0xFFFFFFu) << name << " " << x << "," << y;
-    }
-}
 
 // Resource names are looked up without regard to case.
 TEST(BuiltInBricks, LookupIgnoresCase)
