@@ -6,6 +6,7 @@ add_executable(tolmora_window_tests
   ${CMAKE_CURRENT_LIST_DIR}/MainWindowLayoutTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainWindowPlayTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NewGameWindowTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/QtAdaptersTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SettingsWindowTest.cpp
 )
 target_include_directories(tolmora_window_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/fakes)
