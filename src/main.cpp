@@ -61,7 +61,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("tolmora"));
     QApplication::setDesktopFileName(QStringLiteral("tolmora"));
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Tolmora"));
 
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
     const std::unique_ptr<AudioBackend> audio = createAudioBackend();

@@ -5,6 +5,8 @@
 #include <QGroupBox>
 #include <QLabel>
 
+#include <ostream>
+
 namespace {
 // An empty high-score table as written: ten empty names, each with 0.
 std::vector<std::string> EmptyTable()
@@ -41,6 +43,7 @@ TEST_F(SettingsWindowTest, FourLineFileKeepsSoundOnAndAnEmptyTable)
 struct SoundLineCase {
     const char* line;
     bool muted;
+    friend void PrintTo(const SoundLineCase& c, std::ostream* os) { *os << '"' << c.line << '"'; }
 };
 
 class SoundLineTest : public MainWindowTest, public ::testing::WithParamInterface<SoundLineCase> {};
@@ -66,6 +69,7 @@ INSTANTIATE_TEST_SUITE_P(Lines, SoundLineTest,
 struct WidthLineCase {
     const char* line;
     int columns;
+    friend void PrintTo(const WidthLineCase& c, std::ostream* os) { *os << '"' << c.line << '"'; }
 };
 
 class WidthLineTest : public MainWindowTest, public ::testing::WithParamInterface<WidthLineCase> {};
