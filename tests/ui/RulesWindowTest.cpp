@@ -63,11 +63,11 @@ const QStringList ExpectedTexts = {
     QString(),
     QStringLiteral("About the Developers:"),
     QString(),
-    QStringLiteral("The Tolmora developers: Wrote the game, its rules, its windows and this help."),
+    QStringLiteral("The Tolmora developers: Wrote the game, its windows, this help and the tools that make the example themes."),
     QString(),
-    QStringLiteral("The Tolmora synthesizer (tools/synth): Plays the music and the sound effects from the notes the developers wrote down."),
+    QStringLiteral("The Tolmora synthesizer (tools/synth): Plays the game's tunes and the example themes' sounds from notes the developers wrote down."),
     QString(),
-    QStringLiteral("The Tolmora brick painter (tools/bricks): Paints the bricks and the other pictures of the game."),
+    QStringLiteral("The Tolmora brick painter (tools/bricks): Paints the built-in bricks, which also make up the program's icon."),
 };
 
 class RulesDocument : public ::testing::Test {
