@@ -58,7 +58,7 @@ Brick& Bricks::append(bool BlnHighLighted, std::string_view StrColor, int32_t Ln
     m_items.push_back(Brick{LngX, LngY, std::string(StrColor), BlnHighLighted});
     LngMaxX = std::max(LngMaxX, LngX);
     LngMaxY = std::max(LngMaxY, LngY);
-    ++m_revision;
+    m_revision.bump();
     return m_items.back();
 }
 
@@ -224,7 +224,7 @@ bool Bricks::growGridFor(CellCoord cell)
 
 void Bricks::removeAt(int32_t position)
 {
-    ++m_revision;
+    m_revision.bump();
     if (Count() == 1) {
         m_items.clear();
         m_head = 0;

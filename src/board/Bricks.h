@@ -3,6 +3,7 @@
 #include "Brick.h"
 #include "CellKey.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -71,7 +72,7 @@ public:
 
     // Changes whenever a brick is added or removed, so a caller can tell
     // whether pointers and positions it worked out are still good.
-    uint64_t Revision() const { return m_revision; }
+    uint64_t Revision() const { return m_revision.value; }
 
 private:
     struct StringHash {
@@ -104,5 +105,23 @@ private:
     int32_t m_gridW = 0;
     int32_t m_gridH = 0;
     KeyMap m_otherKeys;  // keys that are not cell keys, or cells too far out for the grid
-    uint64_t m_revision = 0;
+    // Numbers are never reused, not even by another collection or a copy, so
+    // a remembered revision can only match the very same contents.
+    struct RevisionNumber {
+        uint64_t value = next();
+        RevisionNumber() = default;
+        RevisionNumber(const RevisionNumber&) : value(next()) {}
+        RevisionNumber& operator=(const RevisionNumber&)
+        {
+            value = next();
+            return *this;
+        }
+        void bump() { value = next(); }
+        static uint64_t next()
+        {
+            static std::atomic<uint64_t> counter{0};
+            return counter.fetch_add(1, std::memory_order_relaxed) + 1;
+        }
+    };
+    RevisionNumber m_revision;
 };

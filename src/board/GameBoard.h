@@ -24,6 +24,9 @@
 class GameBoard {
 public:
     GameBoard(RandomSource& random, SelectionSounds& sounds);
+    // It keeps pointers into its own collection.
+    GameBoard(const GameBoard&) = delete;
+    GameBoard& operator=(const GameBoard&) = delete;
 
     // Largest column and row index: the board has GameWidth + 1 columns.
     int32_t GameWidth = 0;

@@ -274,3 +274,43 @@ TEST(BrickCollection, PoppedParkedKeyDoesNotComeBack)
     EXPECT_EQ(bricks.ItemByXY(300, 300)->StrColor, "Green");
     expectKeysMatchPositions(bricks);
 }
+
+// A new, empty collection's range is the single cell (0, 0), which has no brick.
+TEST(BrickCollection, NewCollectionHasNoCell)
+{
+    const Bricks bricks;
+    EXPECT_EQ(bricks.Count(), 0);
+    EXPECT_THROW(bricks.ItemByXY(0, 0), BricksError);
+    EXPECT_EQ(bricks.ItemByXY(1, 0), nullptr);
+}
+
+// AddAtCell is Add under the cell key: same duplicate rule, same lookups;
+// negative coordinates become a plain key.
+TEST(BrickCollection, AddAtCellIsAddUnderTheCellKey)
+{
+    Bricks bricks;
+    bricks.AddAtCell(false, "Red", 3, 2);
+    EXPECT_EQ(bricks.Item("X2Y3"), bricks.Item(1));
+    EXPECT_THROW(bricks.AddAtCell(false, "Blue", 3, 2), BricksError);
+    EXPECT_THROW(bricks.Add(false, "Blue", 0, 0, "X2Y3"), BricksError);
+    bricks.AddAtCell(false, "Green", 0, -1);
+    EXPECT_EQ(bricks.Item("X-1Y0")->StrColor, "Green");
+    EXPECT_EQ(bricks.Count(), 2);
+    EXPECT_EQ(bricks.LngMaxX, 2);
+}
+
+// Taking from the front and adding at the back forever keeps lookups right
+// and memory bounded.
+TEST(BrickCollection, RotatingThroughTheFront)
+{
+    Bricks bricks = board(10, 10);
+    for (int32_t i = 0; i < 20000; ++i) {
+        bricks.Remove(1);
+        bricks.AddAtCell(false, "Red", i % 10, 10 + i / 10);
+    }
+    EXPECT_EQ(bricks.Count(), 100);
+    EXPECT_EQ(bricks.Item(1), bricks.Item("X2000Y0"));
+    EXPECT_EQ(bricks.Item("X1999Y9"), nullptr);
+    expectKeysMatchPositions(bricks);
+    EXPECT_LT(bricks.MemoryUsage(), 200u * 1024);
+}

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include <map>
+#include <random>
 
 using Generation = BoardTest;
 
@@ -70,6 +71,21 @@ TEST(ColorDraw, RoundsHalfToEven)
         EXPECT_EQ(ColorForUnit(r), color) << r;
 }
 
+// The quick rounding agrees with the library's half-to-even rounding.
+TEST(ColorDraw, AgreesWithLibraryRounding)
+{
+    const char* names[] = {"Red", "Blue", "Green", "Yellow"};
+    std::mt19937_64 rng(99);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int i = 0; i < 200000; ++i) {
+        const double r = i < 9 ? i / 8.0 * 0.999999999 : unit(rng);
+        const long rounded = static_cast<long>(std::nearbyint(r * 4)) % 4;
+        ASSERT_EQ(ColorForUnit(r), names[rounded]) << r;
+    }
+    for (double r : {0.125, 0.375, 0.625, 0.875, std::nextafter(0.125, 1.0), std::nextafter(0.375, 0.0)})
+        EXPECT_EQ(ColorForUnit(r), names[static_cast<long>(std::nearbyint(r * 4)) % 4]) << r;
+}
+
 // Over many boards each colour covers about a quarter of the cells.
 TEST(ColorDraw, QuarterEach)
 {
@@ -94,6 +110,33 @@ TEST(ClockText, CTimeTable)
     };
     for (auto [seconds, text] : table)
         EXPECT_EQ(CTime(seconds), text) << seconds;
+}
+
+// Flags given to bricks added after generation are still cleared.
+TEST_F(Generation, UnHighlightAllAfterLaterAdds)
+{
+    board.GameWidth = 1;
+    board.GameHeight = 0;
+    random.Queue("RB");
+    board.GenTiles();
+    board.bricks().Add(true, "Green", 5, 5, "X5Y5");
+    board.UnHighlightAll();
+    EXPECT_FALSE(board.bricks().Item("X5Y5")->BlnHighLighted);
+}
+
+// A collection replaced as a whole is looked at anew, not through the old layout.
+TEST_F(Generation, ReplacedCollectionIsLookedAtAnew)
+{
+    load("R./.B");
+    board.DropBlocks();
+    EXPECT_EQ(picture(), "__/RB");
+    Bricks rows;  // the same cells in row order
+    for (int32_t y = 0; y <= 1; ++y)
+        for (int32_t x = 0; x <= 1; ++x)
+            rows.Add(false, x == y ? "None" : "Yellow", y, x, CellKey(x, y));
+    board.bricks() = std::move(rows);
+    board.DropBlocks();
+    EXPECT_EQ(picture(), "__/YY");
 }
 
 using BoardInput = BoardTest;
