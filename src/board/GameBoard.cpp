@@ -128,8 +128,14 @@ void GameBoard::GenTiles()
             }
         }
     }
-    if (wasEmpty)
+    if (wasEmpty) {
+        // Built here in generation order, so the layout needs no checking.
         flaggedListRestart();
+        m_layoutRevision = m_bricks.Revision();
+        m_layoutWidth = GameWidth;
+        m_layoutHeight = GameHeight;
+        m_cells = m_bricks.Count() > 0 ? m_bricks.Item(1) : nullptr;
+    }
 }
 
 void GameBoard::EmptyBoard()
