@@ -116,7 +116,7 @@ void GameBoard::flaggedListRestart()
 void GameBoard::GenTiles()
 {
     const bool wasEmpty = m_bricks.Count() == 0;
-    if (GameWidth >= 0 && GameHeight >= 0)
+    if (wasEmpty && GameWidth >= 0 && GameHeight >= 0)
         m_bricks.Reserve(static_cast<size_t>((int64_t(GameWidth) + 1) * (int64_t(GameHeight) + 1)));
     for (int32_t x = 0; x <= GameWidth; ++x) {
         for (int32_t y = 0; y <= GameHeight; ++y) {
@@ -253,8 +253,8 @@ void GameBoard::ClearHighLighted()
 
     if (n > LngBestGroup) {
         LngBestGroup = n;
-        const bool short_ = LngBestGroup < 2 * int64_t(LngLevel) && LngBestGroup < area() / 3;
-        labels.lblMinmumBlock.color = short_ ? kColorRed : kColorGreen;
+        const bool belowRequirement = LngBestGroup < 2 * int64_t(LngLevel) && LngBestGroup < area() / 3;
+        labels.lblMinmumBlock.color = belowRequirement ? kColorRed : kColorGreen;
     }
 
     if (LevelTarget() > LngBricksRemoved) {
