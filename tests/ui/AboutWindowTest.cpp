@@ -98,21 +98,16 @@ void ExpectCentred(const FrmAbout& about)
 
 } // namespace
 
-// At load the credits sit at their design top (120 twips) and centred.
-TEST_F(AboutCreditsScroll, StartsCentredAtDesignTop)
-{
-    FrmAbout about;
-    EXPECT_EQ(about.lblCredits->y(), 8);
-    ExpectCentred(about);
-    EXPECT_EQ(about.lblCredits->parentWidget(), about.Picture1);
-}
-
-// The timer runs from the start, every 50 ms.
-TEST_F(AboutCreditsScroll, TimerRunsEvery50ms)
+// At load the credits sit at their design top (120 twips), centred, with the
+// 50 ms timer already running.
+TEST_F(AboutCreditsScroll, StartsCentredAtDesignTopAndScrolling)
 {
     FrmAbout about;
     EXPECT_TRUE(about.timScroll->isActive());
     EXPECT_EQ(about.timScroll->interval(), 50);
+    EXPECT_EQ(about.lblCredits->y(), 8);
+    ExpectCentred(about);
+    EXPECT_EQ(about.lblCredits->parentWidget(), about.Picture1);
 }
 
 // Each tick moves the text up by 15 twips, one pixel, and keeps it centred.
@@ -171,15 +166,6 @@ TEST_F(AboutCreditsScroll, SecondPassIsCompleteToo)
     } while (about.lblCredits->y() != 71 && ticks < 10000);
     EXPECT_EQ(lowest, 1 - height);
     EXPECT_EQ(ticks, 71 + height);
-}
-
-// Closing the box stops the scrolling.
-TEST_F(AboutCreditsScroll, ClosingStopsTheTimer)
-{
-    FrmAbout about;
-    about.open();
-    about.close();
-    EXPECT_FALSE(about.timScroll->isActive());
 }
 
 namespace {
