@@ -284,8 +284,7 @@ TEST(BrickCollection, NewCollectionHasNoCell)
     EXPECT_EQ(bricks.ItemByXY(1, 0), nullptr);
 }
 
-// AddAtCell is Add under the cell key: same duplicate rule, same lookups;
-// negative coordinates become a plain key.
+// AddAtCell is Add under the cell key: same duplicate rule and lookups; negative cells get a plain key.
 TEST(BrickCollection, AddAtCellIsAddUnderTheCellKey)
 {
     Bricks bricks;
@@ -299,8 +298,7 @@ TEST(BrickCollection, AddAtCellIsAddUnderTheCellKey)
     EXPECT_EQ(bricks.LngMaxX, 2);
 }
 
-// Taking from the front and adding at the back forever keeps lookups right
-// and memory bounded.
+// Removing position 1 and adding at the end forever keeps lookups right and memory bounded.
 TEST(BrickCollection, RotatingThroughTheFront)
 {
     Bricks bricks = board(10, 10);

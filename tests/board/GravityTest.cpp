@@ -37,8 +37,7 @@ TEST_F(Gravity, FlagsDoNotFall)
     EXPECT_TRUE(board.bricks().ItemByXY(0, 0)->BlnHighLighted);
 }
 
-// Every pass runs over every column, so a settled column's "None" markers
-// are pushed down and replaced by "none" once per pass the board needs.
+// Every pass runs on every column, so settled "None" markers shift by the passes the whole board needs.
 TEST_F(Gravity, MarkerSpellingFollowsThePassCount)
 {
     load("._/../R./GY");  // column 1 needs no pass that moves a brick
@@ -91,8 +90,7 @@ TEST_F(Refill, ColumnWithABrickIsNotRefilled)
     EXPECT_EQ(random.Used(), 0u);
 }
 
-// A removal that empties a whole column: it is refilled where it stands
-// and the columns to its right stay put.
+// A removal that empties a whole column refills it where it stands; its neighbours stay put.
 TEST_F(Refill, RemovalOfAWholeColumn)
 {
     load("BRY/GRB/YRG");
@@ -103,8 +101,7 @@ TEST_F(Refill, RemovalOfAWholeColumn)
     EXPECT_EQ(picture(), "BGY/GGB/YBG");
 }
 
-// FillEmptySpace gives every empty cell a draw, column by column from the
-// top; the new bricks do not fall.
+// FillEmptySpace draws for each gap column by column from the top, and the new bricks do not fall.
 TEST_F(Refill, FillEmptySpaceInColumnOrder)
 {
     load("._/R_/.B");
@@ -139,8 +136,7 @@ TEST_F(Refill, FillButtonOnAFullBoard)
     EXPECT_EQ(picture(), "RB/BG");
 }
 
-// A fill next to a highlighted group does not grow it: the click removes
-// only the highlighted bricks.
+// A fill next to a highlighted group does not grow it: the click removes only the flagged bricks.
 TEST_F(Refill, FillKeepsTheSelection)
 {
     load("rr_/BYG/GBY/YGB");

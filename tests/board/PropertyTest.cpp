@@ -118,8 +118,7 @@ TEST_F(BoardProperties, GravityMatchesThePasses)
     }
 }
 
-// The explicit-stack fill flags the same bricks, counts the same and sounds
-// as often as the recursion, also from a brick that is already flagged.
+// The explicit-stack fill flags, counts and sounds exactly as the recursion, also from a flagged brick.
 TEST_F(BoardProperties, SelectionMatchesTheRecursion)
 {
     std::mt19937 rng(12);
@@ -143,9 +142,7 @@ TEST_F(BoardProperties, SelectionMatchesTheRecursion)
     }
 }
 
-// Random games: the board stays whole, the count matches the flags, no brick
-// hangs over a gap after any move, and every removal scores n * (n - 1)
-// until the level's target is reached and nothing after.
+// Random games keep the board whole, the count equal to the flags, no brick over a gap, n * (n - 1) until the target.
 TEST(GameProperties, RandomClickSequences)
 {
     std::mt19937 rng(13);

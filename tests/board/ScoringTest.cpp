@@ -77,8 +77,7 @@ TEST_F(Scoring, PointsPerGroupSize)
     }
 }
 
-// Reaching the target exactly is not beyond it: no level-up; the next
-// removal earns nothing and then completes the level.
+// Reaching the target exactly is not beyond it; the next removal earns nothing and ends the level.
 TEST_F(Scoring, TargetReachedExactly)
 {
     load(checkBoard(run(0, 2, 'G', run(10, 2, 'Y'))));
@@ -97,8 +96,7 @@ TEST_F(Scoring, TargetReachedExactly)
     EXPECT_EQ(board.LngBricksRemoved, 46);
 }
 
-// Level 1 to 2 by a group of three: base stays 0, 30 seconds, no 5-second
-// bonus, grouping number 4, target 88; the refill comes after the fall.
+// Level 1 to 2 by a group of 3: base 0, +30 s, no +5 s, grouping 4, target 88, refill after the fall.
 TEST_F(Scoring, LevelUpByThree)
 {
     load(checkBoard(run(0, 3, 'G')));
@@ -133,9 +131,7 @@ TEST_F(Scoring, LevelUpByFourGetsBothBonuses)
     EXPECT_EQ(board.LngTimeLeft, 135);
 }
 
-// In level 2 small groups past the target earn nothing, the score turns red,
-// the count goes negative; a group of four then completes the level at once,
-// and level 3 carries a base of 44 and a target of 176.
+// Past the level-2 target small groups earn nothing; a group of 4 ends the level with base 44, target 176.
 TEST_F(Scoring, LevelTwoWithSmallGroupsOnly)
 {
     load(checkBoard(run(0, 2, 'G', run(3, 3, 'Y', run(7, 4, 'G')))));
@@ -163,8 +159,7 @@ TEST_F(Scoring, LevelTwoWithSmallGroupsOnly)
     EXPECT_EQ(board.LngTimeLeft, 130);  // 4 < 6: no 5 seconds
 }
 
-// 3 x 3 cells (A = 4, target 1): the first removal ends level 1 and level 2
-// asks for a group of A / 3 rounded, 1, which any removal meets.
+// On 3 x 3 cells (A = 4, target 1) the first removal ends level 1 and level 2 asks for a group of 1.
 TEST_F(Scoring, SmallestBoard)
 {
     load("GGB/RBR/BRB");
@@ -194,8 +189,7 @@ TEST_F(Scoring, ScoreBeforeCounting)
     EXPECT_EQ(board.LngBricksRemoved, 50);
 }
 
-// lblMinmumBlock: red for a new best below the requirement, unchanged for a
-// group no larger than the best.
+// lblMinmumBlock: red for a new best below the requirement, unchanged for a group no larger than the best.
 TEST_F(Scoring, MinimumBlockColour)
 {
     load(checkBoard(run(0, 4, 'G', run(6, 2, 'Y'))));

@@ -26,8 +26,7 @@ TEST_F(Selection, CornerContactDoesNotJoin)
     EXPECT_EQ(board.LngSelected, 1);
 }
 
-// The fill stays inside 0..GameWidth and 0..GameHeight even where the
-// collection holds more cells.
+// The fill stays inside GameWidth and GameHeight even where the collection holds more cells.
 TEST_F(Selection, StopsAtTheBoardEdges)
 {
     load("BRR/BRR/RRR");
@@ -38,8 +37,7 @@ TEST_F(Selection, StopsAtTheBoardEdges)
     EXPECT_EQ(board.LngSelected, 2);
 }
 
-// A whole board of one colour is one group; the fill has no recursion to
-// overflow, even on the largest board.
+// A whole 1000 x 1000 board of one colour is one group, and the fill has no recursion to overflow.
 TEST_F(Selection, WholeBoardOfOneColour)
 {
     board.GameWidth = 999;
@@ -96,8 +94,7 @@ TEST_F(Selection, ClickOnGroupRemovesIt)
     EXPECT_EQ(board.LngBricksRemoved, 2);
 }
 
-// A lone selected brick whose empty neighbour was refilled with its colour
-// grows on the next click and goes on the one after.
+// A lone selected brick grows to a refilled neighbour of its colour, and the next click removes both.
 TEST_F(Selection, ExtensionAfterFill)
 {
     load("_B/RY");
@@ -115,17 +112,7 @@ TEST_F(Selection, ExtensionAfterFill)
     EXPECT_EQ(picture(), "GB/YY");
 }
 
-// UnHighlightAll clears every flag and the count.
-TEST_F(Selection, UnHighlightAllClearsEverything)
-{
-    load("rb/gY");
-    board.UnHighlightAll();
-    EXPECT_EQ(picture(), "RB/GY");
-    EXPECT_EQ(board.LngSelected, 0);
-}
-
-// Clicks: a brick outside the selection starts a new one; a click on an empty
-// cell drops the selection but leaves lblSelected and the picture alone.
+// A click outside the selection starts a new one; an empty cell drops it and leaves lblSelected alone.
 TEST_F(Selection, ClickRules)
 {
     load("RRB/_GB");
