@@ -1,0 +1,240 @@
+// The main window on Qt's offscreen platform (or whatever QT_QPA_PLATFORM
+// names): start-up to the first painted board, one click through the board
+// surface, and the peak memory of the real program running a default game.
+#include "BoardSurface.h"
+#include "NullAudioBackend.h"
+#include "RandomSource.h"
+#include "Services.h"
+#include "SettingsStore.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <cstdlib>
+#include <memory>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+
+// Prompts that never open: nothing in these runs asks the player anything.
+class SilentMessages final : public MessageBoxService {
+public:
+    MessageAnswer Show(const std::string&, const std::string&, MessageButtons buttons) override
+    {
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+    }
+};
+class SilentInput final : public InputBoxService {
+public:
+    std::optional<std::string> Ask(const std::string&, const std::string&, const std::string&) override
+    {
+        return std::nullopt;
+    }
+};
+class SilentFiles final : public FileDialogService {
+public:
+    std::string ShowThemeDialog(const std::filesystem::path&) override { return {}; }
+};
+
+// One game's window with its services, in a program folder of its own.
+struct Game {
+    explicit Game(const std::string& settings)
+    {
+        if (!settings.empty()) {
+            QFile file(folder.filePath(QStringLiteral("Settings.log")));
+            file.open(QIODevice::WriteOnly);
+            file.write(settings.data(), static_cast<qint64>(settings.size()));
+        }
+        store = std::make_unique<DiskSettingsStore>(folder.path().toStdString(), nullptr, nullptr);
+        window = std::make_unique<frmMain>(
+            frmMainServices{sound, random, messages, input, files, *store, folder.path().toStdString()});
+    }
+
+    // Lets events run until the board surface has painted bricks.
+    bool WaitForPaint()
+    {
+        for (int round = 0; round < 1000; ++round) {
+            QCoreApplication::processEvents();
+            if (window->PicMap->lastPaintedBricks() > 0)
+                return true;
+        }
+        return false;
+    }
+
+    void Click(QPointF at)
+    {
+        QMouseEvent press(QEvent::MouseButtonPress, at, window->PicMap->mapToGlobal(at), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, window->PicMap->mapToGlobal(at), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window->PicMap, &press);
+        QCoreApplication::sendEvent(window->PicMap, &release);
+    }
+
+    QTemporaryDir folder;
+    NullAudioBackend audio;
+    ModSound sound{audio};
+    SeededRandomSource random{7};
+    SilentMessages messages;
+    SilentInput input;
+    SilentFiles files;
+    std::unique_ptr<DiskSettingsStore> store;
+    std::unique_ptr<frmMain> window;
+};
+
+std::string SettingsFor(int columns, int rows)
+{
+    // A game long enough that the clock never ends it during the run.
+    return "\r\n" + std::to_string(columns - 1) + "\r\n" + std::to_string(rows - 1) + "\r\n100000\r\nsound\r\n";
+}
+
+// From an unbuilt window to the first board painted on the screen: the
+// start-up sequence, the window's layout and the first paint.
+void BM_StartUpToFirstDrawnBoard(benchmark::State& state)
+{
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto game = std::make_unique<Game>(std::string());
+        state.ResumeTiming();
+        game->window->Form_Load();
+        if (!game->WaitForPaint())
+            state.SkipWithError("the board was never painted");
+        state.PauseTiming();
+        game->window->close();
+        game.reset();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartUpToFirstDrawnBoard)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Counts the paint events a widget receives.
+class PaintCounter final : public QObject {
+public:
+    int64_t paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return false;
+    }
+};
+
+// One click on the board: the release through PicMap, the game's handler
+// (a selection, or the removal of the group selected by the click before),
+// DrawBricks and the repaint of the visible part of the board.
+void BM_ClickCycle(benchmark::State& state)
+{
+    const auto columns = static_cast<int>(state.range(0));
+    const auto rows = static_cast<int>(state.range(1));
+    Game game(SettingsFor(columns, rows));
+    game.window->Form_Load();
+    game.WaitForPaint();
+    const int visibleColumns = std::min(columns, game.window->PicMainInterior->width() / 32);
+    const int visibleRows = std::min(rows, game.window->PicMainInterior->height() / 32);
+    PaintCounter counter;
+    game.window->PicMap->installEventFilter(&counter);
+    const GameBoard& board = game.window->game().board;
+    int64_t clicks = 0;
+    int64_t cell = 0;
+    for (auto _ : state) {
+        // Each brick twice in a row: select its group, then remove it. Cells
+        // left empty by earlier removals are passed over, as a player would.
+        if (clicks % 2 == 0) {
+            for (int tries = 0; tries < visibleColumns * visibleRows; ++tries) {
+                ++cell;
+                const Brick* brick = board.bricks().ItemByXY(static_cast<int32_t>((cell * 7) % visibleColumns),
+                                                             static_cast<int32_t>((cell * 5) % visibleRows));
+                if (brick && brick->StrColor != "None" && brick->StrColor != "none")
+                    break;
+            }
+        }
+        const int column = static_cast<int>((cell * 7) % visibleColumns);
+        const int row = static_cast<int>((cell * 5) % visibleRows);
+        game.Click(QPointF(32 * column + 16, 32 * row + 16));
+        QCoreApplication::processEvents();
+        ++clicks;
+    }
+    state.counters["score"] = game.window->game().board.LngScore;
+    state.counters["paints_per_click"] = clicks ? static_cast<double>(counter.paints) / clicks : 0.0;
+    state.counters["painted_bricks"] = game.window->PicMap->lastPaintedBricks();
+}
+BENCHMARK(BM_ClickCycle)->Args({17, 12})->Args({1000, 1000})->Unit(benchmark::kMillisecond);
+
+// The peak resident memory (VmHWM) of the real program through start-up and
+// a few seconds of an idle default game, closed by SIGTERM as a desktop
+// would. Read from /proc rather than from the child's rusage, which would
+// also count this process's memory, shared with the child until its exec.
+void BM_PeakMemoryOfDefaultGame(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QTemporaryDir folder;
+        const std::string program = folder.filePath(QStringLiteral("tolmora")).toStdString();
+        QFile::copy(QStringLiteral(TOLMORA_PROGRAM), QString::fromStdString(program));
+        std::vector<std::string> env;
+        for (char** entry = environ; *entry; ++entry)
+            env.emplace_back(*entry);
+        if (!std::getenv("QT_QPA_PLATFORM"))
+            env.emplace_back("QT_QPA_PLATFORM=offscreen");
+        env.emplace_back("SDL_AUDIODRIVER=dummy");
+        std::vector<char*> envp;
+        for (std::string& entry : env)
+            envp.push_back(entry.data());
+        envp.push_back(nullptr);
+        char* argv[] = {const_cast<char*>(program.c_str()), nullptr};
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+        pid_t child = 0;
+        const int spawned = posix_spawn(&child, program.c_str(), &actions, nullptr, argv, envp.data());
+        posix_spawn_file_actions_destroy(&actions);
+        if (spawned != 0) {
+            state.SkipWithError("the program did not start");
+            break;
+        }
+        double peakKiB = 0;
+        const QString status = QStringLiteral("/proc/%1/status").arg(child);
+        for (int tick = 0; tick < 30; ++tick) {
+            usleep(100000);
+            QFile file(status);
+            if (!file.open(QIODevice::ReadOnly))
+                break;
+            for (const QByteArray& line : file.readAll().split('\n'))
+                if (line.startsWith("VmHWM:"))
+                    peakKiB = std::max(peakKiB, line.mid(6).trimmed().split(' ').first().toDouble());
+        }
+        kill(child, SIGTERM);
+        int exitStatus = 0;
+        waitpid(child, &exitStatus, 0);
+        state.counters["peak_MB"] = peakKiB / 1024.0;
+        state.counters["settings_written"] = QFile::exists(folder.filePath(QStringLiteral("Settings.log"))) ? 1 : 0;
+    }
+}
+BENCHMARK(BM_PeakMemoryOfDefaultGame)->Iterations(1)->Unit(benchmark::kSecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
