@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "BoardSurface.h"
+#include "FitFont.h"
 #include "FrmAbout.h"
 #include "LegacyFont.h"
 #include "NumberText.h"
@@ -57,6 +58,17 @@ QLabel* MakeLabel(QWidget* parent, const QRect& geometry, Qt::Alignment alignmen
     label->setGeometry(geometry);
     label->setText(caption);
     return label;
+}
+
+// A one-line caption in its designed box: the designed font where it fits,
+// else a condensed or smaller one, so the caption is never cut off.
+void FitOneLine(QLabel* label, const QFont& designed)
+{
+    label->setWordWrap(false);
+    // Only the width counts: the designed boxes were always a little low
+    // for their fonts, and the descenders simply clip.
+    const QRect across(0, 0, label->contentsRect().width(), QWIDGETSIZE_MAX);
+    label->setFont(FitFont(designed, across, label->text(), int(label->alignment())));
 }
 
 void SetTextColor(QLabel* label, ColorRef color)
@@ -148,7 +160,7 @@ void frmMain::buildControls()
     FRAGameOver->hide();
     lblGameOver = MakeLabel(FRAGameOver, QRect(8, 16, 164, 37), Qt::AlignLeft, LegacyFont(24),
                             QStringLiteral("Game Over"));
-    lblGameOver->setWordWrap(false);
+    FitOneLine(lblGameOver, LegacyFont(24));
     SetTextColor(lblGameOver, kColorRed);
     timGameOver = new QTimer(FRAGameOver);
     timGameOver->setInterval(300);
@@ -190,11 +202,11 @@ void frmMain::buildControls()
     lblScore = MakeLabel(PicInfo, QRect(16, 48, 97, 17), Qt::AlignRight, panelFont);
     Label1 = MakeLabel(PicInfo, QRect(0, 24, 106, 24), Qt::AlignLeft, LegacyFont(13.5, true),
                        QStringLiteral("Your Score"));
-    Label1->setWordWrap(false);
+    FitOneLine(Label1, LegacyFont(13.5, true));
     lblTime = MakeLabel(PicInfo, QRect(16, 72, 97, 17), Qt::AlignRight, panelFont, QStringLiteral("0:02:00"));
     lblLevel = MakeLabel(PicInfo, QRect(0, 0, 97, 17), Qt::AlignLeft, LegacyFont(12, true),
                          QStringLiteral("Level: 1"));
-    lblLevel->setWordWrap(false);
+    FitOneLine(lblLevel, LegacyFont(12, true));
 
     timSec = new QTimer(this);
     timSec->setInterval(1000);
@@ -207,6 +219,7 @@ void frmMain::buildControls()
     fraHighscores->hide();
     Label2 = MakeLabel(fraHighscores, QRect(16, 16, 321, 41), Qt::AlignHCenter, LegacyFont(18, true),
                        QStringLiteral("High Scores"));
+    FitOneLine(Label2, LegacyFont(18, true));
     lblName = MakeLabel(fraHighscores, QRect(16, 64, 209, 177), Qt::AlignLeft, fraHighscores->font());
     lblScores = MakeLabel(fraHighscores, QRect(240, 64, 105, 177), Qt::AlignRight, fraHighscores->font());
 }
@@ -485,7 +498,11 @@ void frmMain::ShowState()
     const PanelLabels& labels = m_game.board.labels;
     ShowLabel(lblMinmumBlock, labels.lblMinmumBlock);
     ShowLabel(lblScore, labels.lblScore);
-    ShowLabel(lblLevel, labels.lblLevel);
+    if (LabelText(labels.lblLevel.caption) != lblLevel->text()) {
+        ShowLabel(lblLevel, labels.lblLevel);
+        FitOneLine(lblLevel, LegacyFont(12, true));
+    }
+    SetTextColor(lblLevel, labels.lblLevel.color);
     ShowLabel(lblTime, labels.lblTime);
     ShowLabel(lblNextLvl, labels.lblNextLvl);
     ShowLabel(lblSelected, labels.lblSelected);

@@ -110,12 +110,14 @@ TEST_F(WindowControlsTest, CaptionsAlignmentsAndFonts)
     EXPECT_TRUE(window->lblScores->alignment() & Qt::AlignRight);
     EXPECT_DOUBLE_EQ(window->lblScore->font().pointSizeF(), 8.25);
     EXPECT_TRUE(window->lblScore->font().bold());
-    EXPECT_DOUBLE_EQ(window->Label1->font().pointSizeF(), 13.5);
-    EXPECT_DOUBLE_EQ(window->lblLevel->font().pointSizeF(), 12);
-    EXPECT_DOUBLE_EQ(window->Label2->font().pointSizeF(), 18);
+    EXPECT_LE(window->Label1->font().pointSizeF(), 13.5);
+    EXPECT_TRUE(window->Label1->font().bold());
+    EXPECT_LE(window->lblLevel->font().pointSizeF(), 12);
+    EXPECT_LE(window->Label2->font().pointSizeF(), 18);
     EXPECT_DOUBLE_EQ(window->lblName->font().pointSizeF(), 12);
     EXPECT_FALSE(window->lblName->font().bold());
-    EXPECT_DOUBLE_EQ(window->lblGameOver->font().pointSizeF(), 24);
+    EXPECT_LE(window->lblGameOver->font().pointSizeF(), 24);
+    EXPECT_GE(window->lblGameOver->font().pointSizeF(), 18);
     EXPECT_DOUBLE_EQ(window->cmdFillSpace->font().pointSizeF(), 8.25);
     // Without the designed face, an installed sans-serif family stands in.
     const QString family = window->lblScore->font().family();
@@ -171,6 +173,21 @@ TEST_F(WindowControlsTest, FillButtonCaptionFitsInsideTheButton)
                                                          window->cmdFillSpace->text());
     EXPECT_LE(needed.width(), area.width());
     EXPECT_LE(needed.height(), area.height());
+}
+
+TEST_F(WindowControlsTest, OneLineCaptionsFitTheirBoxes)
+{
+    // A wider stand-in face is condensed or reduced rather than cutting a caption off.
+    Start();
+    for (QLabel* label : {window->Label1, window->lblGameOver, window->Label2, window->lblLevel}) {
+        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->text());
+        EXPECT_LE(needed, label->contentsRect().width()) << label->text().toStdString();
+    }
+    game().board.labels.lblLevel.caption = "Level: 1000";
+    window->ShowState();
+    EXPECT_EQ(window->lblLevel->text(), "Level: 1000");
+    EXPECT_LE(QFontMetrics(window->lblLevel->font()).horizontalAdvance("Level: 1000"),
+              window->lblLevel->contentsRect().width());
 }
 
 using ScrollBarTest = MainWindowTest;
