@@ -23,7 +23,7 @@ if [ "$(id -u)" -eq 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   apt-get update -qq
-  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  apt-get install -y -qq "${missing[@]}"
 else
   echo "Missing packages. Run as root:" >&2
   echo "  sudo apt-get install -y ${missing[*]}" >&2
