@@ -77,15 +77,6 @@ TEST_F(BoardClickTest, SidePanelLabelsFollowTheModel)
     }
 }
 
-TEST_F(BoardClickTest, MinimumGroupLabelStartsRed)
-{
-    // At start-up the grouping explanation is red and names 2 bricks.
-    Start();
-    EXPECT_EQ(window->lblMinmumBlock->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_TRUE(window->lblMinmumBlock->text().startsWith("When this text turns green you have aquired"));
-    EXPECT_TRUE(window->lblMinmumBlock->text().endsWith("your level is\n2"));
-}
-
 TEST_F(BoardClickTest, RightButtonActsLikeTheLeft)
 {
     // The release of any button is a click on the board.
@@ -231,19 +222,6 @@ TEST_F(ClockWindowTest, ThirtySecondsAddedAtTwentyLeftBringTheLastMinuteBack)
     EXPECT_TRUE(window->cmdFillSpace->isEnabled());
 }
 
-TEST_F(ClockWindowTest, FillButtonTakesThirtySecondsShownAtTheNextTick)
-{
-    // The penalty is taken at once; the clock label catches up on the next tick.
-    Start();
-    ClickCell(0, 0);
-    Tick();
-    window->cmdFillSpace->click();
-    EXPECT_EQ(game().board.LngTimeLeft, 89);
-    EXPECT_EQ(window->lblTime->text(), "00:01:59");
-    Tick();
-    EXPECT_EQ(window->lblTime->text(), "00:01:28");
-}
-
 TEST_F(ClockWindowTest, PauseBeforeTheFirstClickAndResumeStartsTheClock)
 {
     // Pause hides the board; Resume starts the clock even before any click.
@@ -269,29 +247,4 @@ TEST_F(ClockWindowTest, ClickOnTheFrameOfAPausedBoardResumes)
     EXPECT_EQ(window->MnuFilePause->text(), "Pause");
     EXPECT_TRUE(window->PicMap->isVisible());
     EXPECT_TRUE(window->timSec->isActive());
-}
-
-TEST_F(ClockWindowTest, ResumingAfterGameOverKeepsTheClockStopped)
-{
-    // A game that is over never ticks again: no 00:00:-1 and no second game over.
-    WriteSettings(SettingsText({"", "16", "11", "1", "sound"}));
-    Start();
-    ClickCell(0, 0);
-    Tick();
-    ASSERT_TRUE(window->FRAGameOver->isVisible());
-    window->MnuFilePause->trigger();
-    window->MnuFilePause->trigger();
-    EXPECT_FALSE(window->timSec->isActive());
-    EXPECT_EQ(window->lblTime->text(), "00:00:00");
-}
-
-TEST_F(ClockWindowTest, NewGameWhilePausedKeepsResumeAndTheHiddenBoard)
-{
-    // A new game leaves the pause caption and the board's visibility alone.
-    Start();
-    window->MnuFilePause->trigger();
-    NewGameThroughDialog("10", "10", "60");
-    EXPECT_EQ(window->MnuFilePause->text(), "Resume");
-    EXPECT_FALSE(window->PicMap->isVisible());
-    EXPECT_FALSE(window->timSec->isActive());
 }

@@ -225,20 +225,3 @@ TEST_F(NewGameDialogTest, ChoosingNewGameAgainKeepsOneDialog)
     EXPECT_EQ(&first, &second);
     EXPECT_EQ(second.txtGameWidth->text(), "9");
 }
-
-TEST_F(NewGameDialogTest, NewGameResetsThePanelAndHidesTheOverlays)
-{
-    // Start Game brings back level 1, score 0, the full clock and the level-1 target.
-    Start();
-    game().board.LngScore = 250;
-    window->MnuHeighScores->trigger();
-    ASSERT_TRUE(window->fraHighscores->isVisible());
-    Enter(Open(), "16", "11", "90");
-    EXPECT_FALSE(window->fraHighscores->isVisible());
-    EXPECT_FALSE(window->FRAGameOver->isVisible());
-    EXPECT_EQ(window->lblScore->text(), "0");
-    EXPECT_EQ(window->lblLevel->text(), "Level: 1");
-    EXPECT_EQ(window->lblTime->text(), "00:01:30");
-    // 15 x 10 / 4 = 37.5, shown as 38.
-    EXPECT_EQ(window->lblNextLvl->text(), "Bricks For Level\n38");
-}

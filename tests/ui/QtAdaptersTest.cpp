@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -17,21 +18,28 @@
 #include <functional>
 
 namespace {
-// Runs `answer` on the next modal dialog as soon as it shows; if none shows
-// within two seconds the caller's exec() is left to the failing timeout.
+// Runs `answer` on the next modal dialog as soon as it shows. A dialog that
+// is still open two seconds later is closed and the test fails, so a wrong
+// answer can never hang the suite.
 void AnswerNextModal(std::function<void(QWidget*)> answer)
 {
     auto* poll = new QTimer;
-    auto remaining = std::make_shared<int>(200);
-    QObject::connect(poll, &QTimer::timeout, [poll, remaining, answer] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
+    auto ticks = std::make_shared<int>(0);
+    auto answered = std::make_shared<bool>(false);
+    QObject::connect(poll, &QTimer::timeout, [poll, ticks, answered, answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        ++*ticks;
+        if (modal && !*answered) {
+            *answered = true;
             answer(modal);
-        } else if (--*remaining == 0) {
+        } else if (modal && *ticks > 200) {
+            ADD_FAILURE() << "the dialog stayed open after its answer";
+            modal->close();
+        } else if (!modal && (*answered || *ticks > 200)) {
+            if (!*answered)
+                ADD_FAILURE() << "no modal dialog showed";
             poll->stop();
             poll->deleteLater();
-            ADD_FAILURE() << "no modal dialog showed";
         }
     });
     poll->start(10);
@@ -161,14 +169,16 @@ TEST(QtFileDialogTest, CancelledDialogGivesAnEmptyPath)
 
 TEST(QtFileDialogTest, ChosenFileComesBackAsItsFullPath)
 {
-    // Accepting a selected file returns its absolute path.
+    // A name typed into the dialog comes back as the file's absolute path.
     QTemporaryDir folder;
     QFile(folder.filePath("dark.tlm")).open(QIODevice::WriteOnly);
     QtFileDialog files;
     AnswerNextModal([&](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         ASSERT_NE(dialog, nullptr);
-        dialog->selectFile(folder.filePath("dark.tlm"));
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QStringLiteral("dark.tlm"));
         QMetaObject::invokeMethod(dialog, "accept");
     });
     EXPECT_EQ(files.ShowThemeDialog(folder.path().toStdString()), folder.filePath("dark.tlm").toStdString());

@@ -1,6 +1,5 @@
 #include "frmRules.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFontInfo>
 #include <QPointer>
@@ -13,309 +12,133 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace {
 
-struct TextRun {
-    QString text;
-    QTextCharFormat format;
+enum Kind { Title, Heading, Gap, Body, Bullet, Credit };
+
+const std::pair<Kind, QString> kParagraphs[] = {
+    {Title, "Tolmora"}, {Gap, ""}, {Heading, "Introduction:"}, {Gap, ""},
+    {Body, "\tA game of strategey and time. The objective is of course to get as high of a score as possible before time runs out."},
+    {Gap, ""}, {Heading, "Rules:"}, {Gap, ""},
+    {Bullet, "To remove a block it must be connected to at least one other like colored brick."},
+    {Bullet, "Each level has a minimum grouping score required to be removed before you can level. To reach this you must eliminate a block group of the number specified at the bottom of the right column where your score is shown. If you do not eliminate a block section of that size before your bricks for level is reached you will stop receiving points for eliminating bricks however the bricks you remove will still count towards your next level when you do level."},
+    {Bullet, "Each time you remove a brick section as large or larger than you Grouping score you will be given an additional 5 seconds of time. Each time you gain a level you will be given an additional 30 seconds."},
+    {Bullet, "Score is calculated based on the size of the group. So the larger the group you eliminate the more points each brick is worth."},
+    {Bullet, "If you are jammed and cannot remove any more bricks you may always hit the fill empty space button for a 30 secodn penalty."},
+    {Bullet, "Have fun!"},
+    {Gap, ""}, {Heading, "About the Developers:"}, {Gap, ""},
+    {Credit, "The Tolmora developers: Wrote the game, its windows, this help and the tools that make the example themes."},
+    {Gap, ""},
+    {Credit, "The Tolmora synthesizer (tools/synth): Plays the game's tunes and the example themes' sounds from notes the developers wrote down."},
+    {Gap, ""},
+    {Credit, "The Tolmora brick painter (tools/bricks): Paints the built-in bricks, which also make up the program's icon."},
 };
 
-struct Paragraph {
-    QString text;
-    QTextBlockFormat block;
-    QTextCharFormat blockChar;
-    std::vector<TextRun> runs;
-};
-
-std::vector<Paragraph> ReadBack(const QTextDocument& document)
+// Every paragraph's text, misspellings included, in order, with its format:
+// a centred bold 24 pt title, bold underlined 16 pt headings over 10 pt gaps,
+// plain 10 pt text, bullets with a hanging indent of 720 twips (48 px), a bold
+// name and colon before each credit, all in Arial or a proportional stand-in.
+TEST(RulesDocument, TextsAndFormatsAsDesigned)
 {
-    std::vector<Paragraph> paragraphs;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        Paragraph paragraph{block.text(), block.blockFormat(), block.charFormat(), {}};
-        for (auto it = block.begin(); !it.atEnd(); ++it)
-            paragraph.runs.push_back({it.fragment().text(), it.fragment().charFormat()});
-        paragraphs.push_back(paragraph);
-    }
-    return paragraphs;
-}
-
-bool IsBold(const QTextCharFormat& format) { return format.fontWeight() >= QFont::Bold; }
-
-const QString Bullet = QStringLiteral("\u2022\t");
-
-const QStringList ExpectedTexts = {
-    QStringLiteral("Tolmora"),
-    QString(),
-    QStringLiteral("Introduction:"),
-    QString(),
-    QStringLiteral("\tA game of strategey and time. The objective is of course to get as high of a score as possible before time runs out."),
-    QString(),
-    QStringLiteral("Rules:"),
-    QString(),
-    Bullet + QStringLiteral("To remove a block it must be connected to at least one other like colored brick."),
-    Bullet + QStringLiteral("Each level has a minimum grouping score required to be removed before you can level. To reach this you must eliminate a block group of the number specified at the bottom of the right column where your score is shown. If you do not eliminate a block section of that size before your bricks for level is reached you will stop receiving points for eliminating bricks however the bricks you remove will still count towards your next level when you do level."),
-    Bullet + QStringLiteral("Each time you remove a brick section as large or larger than you Grouping score you will be given an additional 5 seconds of time. Each time you gain a level you will be given an additional 30 seconds."),
-    Bullet + QStringLiteral("Score is calculated based on the size of the group. So the larger the group you eliminate the more points each brick is worth."),
-    Bullet + QStringLiteral("If you are jammed and cannot remove any more bricks you may always hit the fill empty space button for a 30 secodn penalty."),
-    Bullet + QStringLiteral("Have fun!"),
-    QString(),
-    QStringLiteral("About the Developers:"),
-    QString(),
-    QStringLiteral("The Tolmora developers: Wrote the game, its windows, this help and the tools that make the example themes."),
-    QString(),
-    QStringLiteral("The Tolmora synthesizer (tools/synth): Plays the game's tunes and the example themes' sounds from notes the developers wrote down."),
-    QString(),
-    QStringLiteral("The Tolmora brick painter (tools/bricks): Paints the built-in bricks, which also make up the program's icon."),
-};
-
-class RulesDocument : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        frmRules::LoadHelpDocument(m_document);
-        m_paragraphs = ReadBack(m_document);
-    }
-
-    const Paragraph& At(int index) const { return m_paragraphs.at(static_cast<size_t>(index)); }
-
-    QTextDocument m_document;
-    std::vector<Paragraph> m_paragraphs;
-};
-
-} // namespace
-
-// Every paragraph's text, misspellings included, in the designed order.
-TEST_F(RulesDocument, ParagraphTextsInOrder)
-{
-    QStringList texts;
-    for (const Paragraph& paragraph : m_paragraphs)
-        texts << paragraph.text;
-    EXPECT_EQ(texts, ExpectedTexts);
-}
-
-// The title is centred, bold, 24 pt; everything else is left aligned.
-TEST_F(RulesDocument, TitleCentredBold24)
-{
-    ASSERT_EQ(At(0).runs.size(), 1u);
-    EXPECT_EQ(At(0).block.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
-    EXPECT_TRUE(IsBold(At(0).runs[0].format));
-    EXPECT_FALSE(At(0).runs[0].format.fontUnderline());
-    EXPECT_EQ(At(0).runs[0].format.fontPointSize(), 24.0);
-    for (size_t i = 1; i < m_paragraphs.size(); ++i)
-        EXPECT_EQ(m_paragraphs[i].block.alignment() & Qt::AlignHorizontal_Mask, Qt::AlignLeft) << i;
-}
-
-// The three headings are bold, underlined, 16 pt and followed by a 10 pt empty line.
-TEST_F(RulesDocument, HeadingsBoldUnderlined16)
-{
-    for (int index : {2, 6, 15}) {
-        ASSERT_EQ(At(index).runs.size(), 1u) << index;
-        const QTextCharFormat& format = At(index).runs[0].format;
-        EXPECT_TRUE(IsBold(format)) << index;
-        EXPECT_TRUE(format.fontUnderline()) << index;
-        EXPECT_EQ(format.fontPointSize(), 16.0) << index;
-        EXPECT_TRUE(At(index + 1).text.isEmpty()) << index;
-        EXPECT_EQ(At(index + 1).blockChar.fontPointSize(), 10.0) << index;
-    }
-}
-
-// Introduction and list are plain 10 pt text: no bold or underline leaks from the headings.
-TEST_F(RulesDocument, BodyTextPlain10pt)
-{
-    for (int index : {4, 8, 9, 10, 11, 12, 13}) {
-        for (const TextRun& run : At(index).runs) {
-            EXPECT_FALSE(IsBold(run.format)) << index;
-            EXPECT_FALSE(run.format.fontUnderline()) << index;
-            EXPECT_EQ(run.format.fontPointSize(), 10.0) << index;
+    QTextDocument document;
+    frmRules::LoadHelpDocument(document);
+    QTextBlock block = document.begin();
+    Kind previous = Gap;
+    for (const auto& [kind, text] : kParagraphs) {
+        SCOPED_TRACE(text.left(40).toStdString());
+        ASSERT_TRUE(block.isValid());
+        EXPECT_EQ(block.text(), kind == Bullet ? "\u2022\t" + text : text);
+        EXPECT_EQ(block.blockFormat().alignment() & Qt::AlignHorizontal_Mask, kind == Title ? Qt::AlignHCenter : Qt::AlignLeft);
+        EXPECT_EQ(block.blockFormat().leftMargin(), kind == Bullet ? 48 : 0);
+        EXPECT_EQ(block.blockFormat().textIndent(), kind == Bullet ? -48 : 0);
+        if (previous == Heading)
+            EXPECT_EQ(block.charFormat().fontPointSize(), 10);
+        int runs = 0;
+        for (auto it = block.begin(); !it.atEnd(); ++it, ++runs) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            const bool name = kind == Credit && runs == 0;
+            EXPECT_EQ(format.fontWeight() >= QFont::Bold, kind == Title || kind == Heading || name);
+            EXPECT_EQ(format.fontUnderline(), kind == Heading);
+            EXPECT_EQ(format.fontPointSize(), kind == Title ? 24 : kind == Heading ? 16 : 10);
+            EXPECT_EQ(format.fontFamilies().toStringList().value(0), "Arial");
+            EXPECT_FALSE(QFontInfo(format.font()).fixedPitch());
+            EXPECT_TRUE(!name || it.fragment().text().endsWith(':'));
         }
+        EXPECT_TRUE(kind != Credit || runs == 2);
+        previous = kind;
+        block = block.next();
     }
+    EXPECT_FALSE(block.isValid());
+
+    // The tab after a bullet lands on the hanging indent, where the item's
+    // wrapped lines start; the introduction's tab indents by the same.
+    document.setTextWidth(300);
+    QTextLayout* item = document.findBlockByNumber(9).layout();
+    ASSERT_GT(item->lineCount(), 2);
+    EXPECT_EQ(item->lineAt(0).cursorToX(2), 48);
+    EXPECT_EQ(item->lineAt(1).cursorToX(item->lineAt(1).textStart()), 48);
+    EXPECT_EQ(document.findBlockByNumber(4).layout()->lineAt(0).cursorToX(1), 48);
 }
-
-// List items: left indent 720 twips (48 px), first line 720 twips further left.
-TEST_F(RulesDocument, BulletsHaveHangingIndent)
-{
-    int bullets = 0;
-    for (const Paragraph& paragraph : m_paragraphs) {
-        if (!paragraph.text.startsWith(Bullet)) {
-            EXPECT_EQ(paragraph.block.leftMargin(), 0.0) << paragraph.text.toStdString();
-            EXPECT_EQ(paragraph.block.textIndent(), 0.0) << paragraph.text.toStdString();
-            continue;
-        }
-        ++bullets;
-        EXPECT_EQ(paragraph.block.leftMargin(), 48.0);
-        EXPECT_EQ(paragraph.block.textIndent(), -48.0);
-    }
-    EXPECT_EQ(bullets, 6);
-}
-
-// The tab after a bullet lands on the hanging indent, so an item's first line
-// starts where its wrapped lines do; the introduction's tab indents by the same.
-TEST_F(RulesDocument, TabsLandOnTheIndent)
-{
-    m_document.setTextWidth(300);
-    m_document.documentLayout();
-    const QTextBlock longItem = m_document.findBlockByNumber(9);
-    QTextLayout* layout = longItem.layout();
-    ASSERT_GT(layout->lineCount(), 2);
-    EXPECT_EQ(layout->lineAt(0).cursorToX(2), 48.0);
-    EXPECT_EQ(layout->lineAt(1).cursorToX(layout->lineAt(1).textStart()), 48.0);
-
-    const QTextBlock introduction = m_document.findBlockByNumber(4);
-    EXPECT_EQ(introduction.layout()->lineAt(0).cursorToX(1), 48.0);
-}
-
-// The text face is Arial, with the desktop's sans-serif standing in where Arial is missing.
-TEST_F(RulesDocument, FontsAreArialWithSansFallback)
-{
-    for (const Paragraph& paragraph : m_paragraphs) {
-        for (const TextRun& run : paragraph.runs) {
-            const QStringList families = run.format.fontFamilies().toStringList();
-            ASSERT_FALSE(families.isEmpty()) << run.text.toStdString();
-            EXPECT_EQ(families.first(), QStringLiteral("Arial"));
-            EXPECT_TRUE(families.contains(QStringLiteral("sans-serif")));
-            EXPECT_FALSE(QFontInfo(run.format.font()).fixedPitch()) << run.text.toStdString();
-        }
-    }
-}
-
-// The closing section credits three of our own: a bold name with its colon, then plain text.
-TEST_F(RulesDocument, ContributorsNameInBoldThenPlainSentence)
-{
-    const QStringList names = {QStringLiteral("The Tolmora developers:"),
-                               QStringLiteral("The Tolmora synthesizer (tools/synth):"),
-                               QStringLiteral("The Tolmora brick painter (tools/bricks):")};
-    int index = 17;
-    for (const QString& name : names) {
-        ASSERT_EQ(At(index).runs.size(), 2u) << index;
-        EXPECT_EQ(At(index).runs[0].text, name);
-        EXPECT_TRUE(IsBold(At(index).runs[0].format));
-        EXPECT_FALSE(IsBold(At(index).runs[1].format));
-        EXPECT_FALSE(At(index).runs[1].format.fontUnderline());
-        EXPECT_EQ(At(index).runs[1].format.fontPointSize(), 10.0);
-        index += 2;
-    }
-}
-
-namespace {
 
 class RulesWindow : public ::testing::Test {
 protected:
     void TearDown() override
     {
         for (QWidget* widget : QApplication::topLevelWidgets())
-            if (qobject_cast<frmRules*>(widget))
-                delete widget;
-    }
-
-    static int OpenRulesWindows()
-    {
-        int count = 0;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (qobject_cast<frmRules*>(widget) && widget->isVisible())
-                ++count;
-        return count;
-    }
-
-    static void ExpectViewCoversClient(const frmRules& window)
-    {
-        EXPECT_EQ(window.rtbHelp->geometry(), window.rect());
+            delete qobject_cast<frmRules*>(widget);
     }
 };
 
-} // namespace
-
-// The first display: 4680 by 3195 twips, caption "Rules", the view over the whole client.
-TEST_F(RulesWindow, FirstDisplayFillsTheDesignSize)
-{
-    frmRules* window = frmRules::ShowOrRaise();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    EXPECT_EQ(window->size(), QSize(312, 213));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Rules"));
-    EXPECT_TRUE(window->rtbHelp->isReadOnly());
-    ExpectViewCoversClient(*window);
-}
-
-// The document opens at its title, not scrolled to wherever loading left the caret.
-TEST_F(RulesWindow, OpensAtTheTopOfTheDocument)
+// The window opens at the design size at the document's top; at any size,
+// and after minimize and restore, the view exactly covers the client area.
+TEST_F(RulesWindow, ViewAlwaysCoversTheClientArea)
 {
     frmRules* window = frmRules::ShowOrRaise();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
     QApplication::processEvents();
-    ASSERT_GT(window->rtbHelp->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(window->windowTitle(), "Rules");
+    EXPECT_EQ(window->size(), QSize(312, 213));
     EXPECT_EQ(window->rtbHelp->verticalScrollBar()->value(), 0);
-}
-
-// Resizing to any size keeps the view exactly over the client area.
-TEST_F(RulesWindow, ResizeKeepsTheViewCoveringTheClient)
-{
-    frmRules* window = frmRules::ShowOrRaise();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    for (const QSize size : {QSize(900, 700), QSize(40, 30), QSize(1, 1), QSize(200, 1000), QSize(313, 214)}) {
+    EXPECT_GT(window->rtbHelp->verticalScrollBar()->maximum(), 0);
+    for (const QSize size : {QSize(900, 700), QSize(1, 1), QSize(200, 1000), QSize(500, 400)}) {
         window->resize(size);
         QApplication::processEvents();
-        ExpectViewCoversClient(*window);
+        EXPECT_EQ(window->rtbHelp->geometry(), window->rect());
     }
-}
-
-// Minimize then restore leaves the view covering the client area.
-TEST_F(RulesWindow, MinimizeAndRestoreKeepTheView)
-{
-    frmRules* window = frmRules::ShowOrRaise();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
-    window->resize(500, 400);
     window->showMinimized();
     QApplication::processEvents();
     window->showNormal();
     QApplication::processEvents();
-    ExpectViewCoversClient(*window);
     EXPECT_EQ(window->size(), QSize(500, 400));
+    EXPECT_EQ(window->rtbHelp->geometry(), window->rect());
 }
 
-// Choosing the menu item twice gives one window, brought back rather than duplicated.
-TEST_F(RulesWindow, MenuItemTwiceGivesOneWindow)
+// Choosing the item twice gives one window, restored if minimized; it is
+// neither modal nor owned, so the game goes on beside it.
+TEST_F(RulesWindow, ChosenTwiceGivesOneWindow)
 {
-    QAction menuItem(QStringLiteral("Rules and other help"));
-    QObject::connect(&menuItem, &QAction::triggered, [] { frmRules::ShowOrRaise(); });
-    menuItem.trigger();
-    QPointer<frmRules> first = frmRules::ShowOrRaise();
-    menuItem.trigger();
-    EXPECT_EQ(OpenRulesWindows(), 1);
-    EXPECT_EQ(frmRules::ShowOrRaise(), first.data());
-}
-
-// A minimized rules window comes back when the item is chosen again.
-TEST_F(RulesWindow, ChosenAgainRestoresAMinimizedWindow)
-{
-    frmRules* window = frmRules::ShowOrRaise();
-    window->showMinimized();
+    frmRules* first = frmRules::ShowOrRaise();
+    first->showMinimized();
     QApplication::processEvents();
-    ASSERT_TRUE(window->isMinimized());
-    EXPECT_EQ(frmRules::ShowOrRaise(), window);
-    EXPECT_FALSE(window->isMinimized());
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(frmRules::ShowOrRaise(), first);
+    EXPECT_FALSE(first->isMinimized());
+    int open = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        open += qobject_cast<frmRules*>(widget) && widget->isVisible();
+    EXPECT_EQ(open, 1);
+    EXPECT_EQ(first->parentWidget(), nullptr);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 // Closing discards the window; the next choice builds it afresh from the design.
 TEST_F(RulesWindow, ClosedWindowIsRebuiltFromTheDesign)
 {
     QPointer<frmRules> first = frmRules::ShowOrRaise();
-    first->rtbHelp->setPlainText(QStringLiteral("scribbled over"));
+    first->rtbHelp->setPlainText("scribbled over");
     first->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
-
-    frmRules* second = frmRules::ShowOrRaise();
-    EXPECT_TRUE(second->rtbHelp->document()->begin().text() == QStringLiteral("Tolmora"));
-    EXPECT_EQ(OpenRulesWindows(), 1);
+    EXPECT_EQ(frmRules::ShowOrRaise()->rtbHelp->document()->begin().text(), "Tolmora");
 }
 
-// The rules window is neither modal nor owned: the game goes on beside it.
-TEST_F(RulesWindow, NotModalAndWithoutOwner)
-{
-    frmRules* window = frmRules::ShowOrRaise();
-    EXPECT_EQ(window->parentWidget(), nullptr);
-    EXPECT_EQ(window->windowModality(), Qt::NonModal);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-}
+}  // namespace

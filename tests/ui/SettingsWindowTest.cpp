@@ -88,18 +88,6 @@ INSTANTIATE_TEST_SUITE_P(Lines, WidthLineTest,
                                            WidthLineCase{"wide", 17}, WidthLineCase{"1000", 17},
                                            WidthLineCase{"40", 41}));
 
-TEST_F(SettingsWindowTest, ThemeLineIsKeptAndWrittenBackUnchanged)
-{
-    // A theme that is missing loads the built-in set, but the path is remembered.
-    WriteSettings(SettingsText({"/nowhere/dark.tlm", "16", "11", "120", "sound"}));
-    Start();
-    EXPECT_EQ(game().GameTheme, "/nowhere/dark.tlm");
-    const auto lines = CloseAndReadSettings();
-    ASSERT_TRUE(lines.has_value());
-    ASSERT_FALSE(lines->empty());
-    EXPECT_EQ((*lines)[0], "/nowhere/dark.tlm");
-}
-
 TEST_F(SettingsWindowTest, CancelledThemeDialogChangesNothing)
 {
     // The dialog starts in the program's folder; no choice keeps theme and board.
@@ -186,15 +174,6 @@ TEST_F(HighScoreWindowTest, NamelessEntryMovedDownIsNamedByASecondPrompt)
     EXPECT_EQ(game().StrHighNames[1], "Cy");
     EXPECT_EQ(game().StrHighNames[2], "Ann");
     EXPECT_EQ(Scores(), (std::vector<int32_t>{400, 300, 200, 0, 0, 0, 0, 0, 0, 0}));
-}
-
-TEST_F(HighScoreWindowTest, LongNameIsCutToTwentyFiveCharacters)
-{
-    // The prompt's answer is stored with at most 25 characters.
-    StartWithTable({});
-    input.answers.push_back("Abcdefghijklmnopqrstuvwxyz0123");
-    EndGameWithScore(10);
-    EXPECT_EQ(game().StrHighNames[0], "Abcdefghijklmnopqrstuvwxy");
 }
 
 TEST_F(HighScoreWindowTest, ListShowsNamedEntriesOnceAndTogglesWithPause)

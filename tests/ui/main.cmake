@@ -11,4 +11,4 @@ add_executable(tolmora_window_tests
 )
 target_include_directories(tolmora_window_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/fakes)
 target_link_libraries(tolmora_window_tests PRIVATE tolmora_ui tolmora_qt_test_main Qt6::Test)
-gtest_discover_tests(tolmora_window_tests DISCOVERY_MODE PRE_TEST)
+gtest_discover_tests(tolmora_window_tests DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 60)
