@@ -2,52 +2,104 @@
 
 #include "BrickImages.h"
 #include "Bricks.h"
-#include "ModSound.h"
 #include "NullAudioBackend.h"
 
-#include <QColor>
 #include <QImage>
 #include <QTemporaryDir>
 
-#include <cstdint>
+#include <gtest/gtest.h>
+
+#include <cctype>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
 namespace testfiles {
 
-// A scratch folder laid out like an installed game: program/ holds the
-// program's files, themes/ the player's themes.
-class Scratch {
-public:
-    Scratch();
-    std::filesystem::path root() const { return m_root; }
-    std::filesystem::path program() const { return m_root / "program"; }
-    std::filesystem::path themes() const { return m_root / "themes"; }
+namespace fs = std::filesystem;
 
-private:
-    QTemporaryDir m_dir;
-    std::filesystem::path m_root;
-};
-
-// A picture of one colour, saved in the format its suffix names.
-void WritePicture(const std::filesystem::path& path, QColor colour, int width = 32, int height = 32);
-// A short, valid 16-bit PCM wave whose samples all equal `tag`.
-std::vector<uint8_t> WaveBytes(int16_t tag, uint32_t frames = 64);
-void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
-void WriteWave(const std::filesystem::path& path, int16_t tag);
-// A theme file: the lines joined with `ending`, no ending after the last.
-void WriteTheme(const std::filesystem::path& path, const std::vector<std::string>& lines,
-                const std::string& ending = "\r\n");
-
-inline std::vector<uint8_t> Bytes(const SoundBytes& sound)
+inline void WriteBytes(const fs::path& path, const std::string& bytes)
 {
-    return sound ? *sound : std::vector<uint8_t>{};
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// Board from a text picture, rows separated by '/': R, B, G, Y are bricks,
-// lower case highlighted, '.' an empty cell. Added column by column as the
-// game generates a board.
-void FillBoard(Bricks& bricks, const std::string& picture);
+// A picture of one colour, saved in the format its suffix names.
+inline void WritePicture(const fs::path& path, QRgb colour, QSize size = QSize(32, 32))
+{
+    fs::create_directories(path.parent_path());
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    image.save(QString::fromStdString(path.string()));
+}
+
+// A short, valid 16-bit stereo PCM wave whose samples all equal `tag`.
+inline std::string Wave(int16_t tag)
+{
+    std::string w;
+    auto put = [&](uint32_t v, int n) { for (int i = 0; i < n; ++i) w.push_back(char(v >> 8 * i)); };
+    w += "RIFF", put(36 + 256, 4), w += "WAVEfmt ", put(16, 4), put(1, 2), put(2, 2), put(44100, 4);
+    put(44100 * 4, 4), put(4, 2), put(16, 2), w += "data", put(256, 4);
+    for (int i = 0; i < 128; ++i)
+        put(uint16_t(tag), 2);
+    return w;
+}
+
+inline std::string Bytes(const SoundBytes& sound) { return sound ? std::string(sound->begin(), sound->end()) : ""; }
+
+// Theme lines by number, the others empty: Lines({{9, "255 0 255"}}) has nine.
+inline std::vector<std::string> Lines(const std::map<int, std::string>& byNumber)
+{
+    std::vector<std::string> lines(byNumber.rbegin()->first);
+    for (const auto& [number, text] : byNumber)
+        lines[number - 1] = text;
+    return lines;
+}
+
+// Board from a text picture such as "RGb/.Yy": R, B, G, Y bricks, lower case
+// highlighted, anything else an empty cell.
+inline void FillBoard(Bricks& bricks, const std::string& picture)
+{
+    const std::string letters = "RBGY", names[] = {"Red", "Blue", "Green", "Yellow"};
+    int32_t x = 0, y = 0;
+    for (const char c : picture) {
+        if (c == '/') {
+            x = 0, ++y;
+            continue;
+        }
+        const size_t at = letters.find(char(std::toupper(c)));
+        bricks.AddAtCell(std::islower(c), at == std::string::npos ? "None" : names[at], y, x++);
+    }
+}
+
+// A scratch folder laid out like an installed game (program/ and themes/),
+// and a fresh image table and sound module.
+class ThemeFixture : public ::testing::Test {
+protected:
+    ThemeFixture() { fs::create_directories(program), fs::create_directories(themes); }
+
+    fs::path load(const std::vector<std::string>& lines, const std::string& name = "theme.tlm")
+    {
+        std::string text;
+        for (size_t i = 0; i < lines.size(); ++i)
+            text += (i ? "\r\n" : "") + lines[i];
+        WriteBytes(themes / name, text);
+        images.LoadBricks((themes / name).string(), sound);
+        return themes / name;
+    }
+    QRgb centre(BrickEntry entry) const
+    {
+        const QImage& picture = images.Picture(entry);
+        return picture.isNull() ? 0 : picture.pixel(16, 16) | 0xFF000000u;
+    }
+
+    QTemporaryDir dir;
+    fs::path root{dir.path().toStdString()}, program{root / "program"}, themes{root / "themes"};
+    NullAudioBackend audio;
+    ModSound sound{audio};
+    BrickImages images{program};
+};
 
 }  // namespace testfiles

@@ -1,46 +1,54 @@
+#include "ColorLine.h"
 #include "ThemeText.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 namespace {
 
-using std::filesystem::path;
+// Each colour-line rule: three single-space-separated 16-bit numbers, halves
+// to even, above 255 counts as 255, anything else invalid.
+TEST(ColorLines, ParseAsTheThemeFormatSays)
+{
+    const struct {
+        const char* name;
+        std::string line;
+        std::optional<ColorRef> expected;
+    } cases[] = {
+        {"magenta", "255 0 255", 0xFF00FF},
+        {"two numbers", "255 0", std::nullopt},
+        {"leading space", " 255 0 255", std::nullopt},
+        {"double space", "255  0 255", std::nullopt},
+        {"trailing space makes an ignored fourth field", "255 0 255 ", 0xFF00FF},
+        {"red of 300 is 255", "300 0 0", 0x0000FF},
+        {"fourth number ignored, red in the low byte", "1 2 3 4", 0x030201},
+        {"negative", "0 -1 0", std::nullopt},
+        {"negative half rounds to zero", "-0.5 0 0", 0x000000},
+        {"negative beyond half", "-0.6 0 0", std::nullopt},
+        {"overflows 16 bits", "32768 0 0", std::nullopt},
+        {"overflows after rounding", "32767.5 0 0", std::nullopt},
+        {"huge number", "99999999999999999999999 0 0", std::nullopt},
+        {"halves to even", "2.5 3.5 0.5", 0x000402},
+        {"above half rounds up", "2.51 1.49 254.5", 0xFE0103},
+        {"tab separated", "1\t2\t3", std::nullopt},
+        {"carriage return in the last field", "1 2 3\r", std::nullopt},
+        {"NUL in a field", std::string("1 2\0 3", 6), std::nullopt},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ParseColorLine(c.line), c.expected);
+    }
+}
 
-// CR LF ends a line, and so does a lone LF; a lone CR stays in the line.
+// CR LF ends a line, and so does a lone LF; a lone CR stays in the line and
+// lines missing at the end are empty.
 TEST(ThemeLines, CrLfAndLoneLfBothEndALine)
 {
     const auto lines = SplitThemeLines("a\r\nb\nc\rd\r\n\r\ne");
-    EXPECT_EQ(lines[0], "a");
-    EXPECT_EQ(lines[1], "b");
-    EXPECT_EQ(lines[2], "c\rd");
-    EXPECT_EQ(lines[3], "");
-    EXPECT_EQ(lines[4], "e");
-    EXPECT_EQ(lines[5], "");
-}
-
-// Seventeen lines are read, the last of them included.
-TEST(ThemeLines, SeventeenLinesAtMost)
-{
-    std::string text;
-    for (int i = 1; i <= 20; ++i)
-        text += "line" + std::to_string(i) + "\r\n";
-    const auto lines = SplitThemeLines(text);
-    EXPECT_EQ(lines[16], "line17");
-}
-
-// Lines 10-17: as written first, then with forward slashes, then beside
-// the theme, then in the program's folder.
-TEST(ThemePaths, WrittenLinesTryTheCurrentFolderThenThemeThenProgram)
-{
-    const auto candidates = WrittenLineCandidates("sounds\\main.wav", "/home/p/themes", "/opt/tolmora");
-    ASSERT_EQ(candidates.size(), 4u);
-    EXPECT_EQ(candidates[0], path("sounds\\main.wav"));
-    EXPECT_EQ(candidates[1], path("sounds/main.wav"));
-    EXPECT_EQ(candidates[2], path("/home/p/themes/sounds/main.wav"));
-    EXPECT_EQ(candidates[3], path("/opt/tolmora/sounds/main.wav"));
-    EXPECT_EQ(WrittenLineCandidates("/srv/main.wav", "/home/p/themes", "/opt/tolmora").size(), 1u);
+    const std::vector<std::string> first(lines.begin(), lines.begin() + 6);
+    EXPECT_EQ(first, (std::vector<std::string>{"a", "b", "c\rd", "", "e", ""}));
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ TEST(AboutWindow, CreditsScrollAndWrapBelowTheViewport)
     EXPECT_EQ(tick(6 + height), 1 - height);  // the last row still shows
     EXPECT_EQ(tick(1), 71);
     EXPECT_EQ(tick(1), 70);
-    EXPECT_EQ(tick(68 + height), 1 - height);  // no drift from the fractional twips
+    EXPECT_EQ(tick(69 + height), 1 - height);  // no drift from the fractional twips
     EXPECT_EQ(tick(1), 71);
     EXPECT_LE(std::abs(2 * about.lblCredits->x() + about.lblCredits->width() - about.Picture1->width()), 1);
 }
