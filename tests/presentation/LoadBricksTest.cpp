@@ -1,10 +1,14 @@
 #include "BoardPicture.h"
+#include "ColorLine.h"
 #include "TestFiles.h"
+#include "ThemeText.h"
 
+#include <QFile>
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,6 +18,84 @@ namespace {
 using namespace testfiles;
 
 constexpr QRgb kThemeGreen = qRgb(10, 200, 30), kThemeRed = qRgb(210, 20, 40);
+
+// Each colour-line rule: three single-space-separated 16-bit numbers, halves
+// to even, above 255 counts as 255, anything else invalid.
+TEST(ColorLines, ParseAsTheThemeFormatSays)
+{
+    const struct {
+        const char* name;
+        std::string line;
+        std::optional<ColorRef> expected;
+    } cases[] = {
+        {"magenta", "255 0 255", 0xFF00FF},
+        {"two numbers", "255 0", std::nullopt},
+        {"leading space", " 255 0 255", std::nullopt},
+        {"trailing space makes an ignored fourth field", "255 0 255 ", 0xFF00FF},
+        {"red of 300 is 255", "300 0 0", 0x0000FF},
+        {"fourth number ignored, red in the low byte", "1 2 3 4", 0x030201},
+        {"negative", "0 -1 0", std::nullopt},
+        {"negative half rounds to zero", "-0.5 0 0", 0x000000},
+        {"negative beyond half", "-0.6 0 0", std::nullopt},
+        {"overflows 16 bits", "32768 0 0", std::nullopt},
+        {"overflows after rounding", "32767.5 0 0", std::nullopt},
+        {"huge number", "99999999999999999999999 0 0", std::nullopt},
+        {"halves to even", "2.5 3.5 0.5", 0x000402},
+        {"above half rounds up", "2.51 1.49 254.5", 0xFE0103},
+        {"tab separated", "1\t2\t3", std::nullopt},
+        {"carriage return in the last field", "1 2 3\r", std::nullopt},
+        {"NUL in a field", std::string("1 2\0 3", 6), std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ParseColorLine(c.line), c.expected) << c.name;
+}
+
+// CR LF ends a theme line, and so does a lone LF; a lone CR stays in the
+// line, and lines missing at the end are empty.
+TEST(ThemeLines, CrLfAndLoneLfBothEndALine)
+{
+    const auto lines = SplitThemeLines("a\r\nb\nc\rd\r\n\r\ne");
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 6),
+              (std::vector<std::string>{"a", "b", "c\rd", "", "e", ""}));
+}
+
+// Each built-in brick is a 24-bit 32x32 BMP file in the build tree, embedded
+// as is, found by name in any letter case, with every pixel in its layout
+// region (face, outline, corner bevels, frame, white ring) and colour.
+TEST(BuiltInBricks, FilesAndResourcesMatchTheLayout)
+{
+    const struct {
+        const char* name;
+        QRgb bright, dark;
+    } colours[] = {{"RED", qRgb(255, 0, 0), qRgb(128, 0, 0)},   {"GREEN", qRgb(0, 255, 0), qRgb(0, 128, 0)},
+                   {"BLUE", qRgb(0, 0, 255), qRgb(0, 0, 128)},  {"YELLOW", qRgb(255, 255, 0), qRgb(128, 128, 0)}};
+    for (const auto& brick : colours) {
+        for (const bool highlighted : {false, true}) {
+            const QString name = (highlighted ? "H" : "") + QString(brick.name);
+            SCOPED_TRACE(name.toStdString());
+            QFile file(TOLMORA_BRICK_BITMAP_DIR "/" + name + ".bmp");
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QByteArray bytes = file.readAll();
+            ASSERT_EQ(bytes.size(), 54 + 32 * 32 * 3);
+            auto le = [&](int at) { return uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8; };
+            EXPECT_TRUE(bytes.startsWith("BM") && le(18) == 32 && le(22) == 32 && le(28) == 24) << "header";
+            const QImage image = BuiltInBrick(name.toLower().toStdString());
+            ASSERT_EQ(image, QImage::fromData(bytes));
+            for (int y = 0; y < 32; ++y) {
+                for (int x = 0; x < 32; ++x) {
+                    const int edge = std::min({x, y, 31 - x, 31 - y});
+                    const bool bevel = edge < 3 && (x == y || x + y == 31);
+                    const QRgb expected = highlighted && edge == 0 ? qRgb(255, 255, 255)
+                                          : edge >= 4              ? brick.bright
+                                          : edge == 3 || bevel     ? qRgb(0, 0, 0)
+                                                                   : brick.dark;
+                    ASSERT_EQ(image.pixel(x, y) | 0xFF000000u, expected) << "at " << x << "," << y;
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(BuiltInBrick("PURPLE").isNull());
+}
 
 using LoadBricksTest = ThemeFixture;
 
@@ -136,7 +218,7 @@ TEST_F(LoadBricksTest, NulEndedPathsWork)
 }
 
 // Two loads in a row: the surfaces are those of the second load, built once
-// per load; drawing and painting never rebuild them.
+// per load and never again by a drawing.
 TEST_F(LoadBricksTest, TwoLoadsInARowRebuildTheSurfacesOnce)
 {
     WritePicture(program / "red.bmp", kThemeRed);
@@ -145,14 +227,10 @@ TEST_F(LoadBricksTest, TwoLoadsInARowRebuildTheSurfacesOnce)
     load({"", "", "", "red.bmp"});
     EXPECT_EQ(images.SurfaceBuilds(), afterFirst + 1);
     EXPECT_EQ(images.Surface(BrickEntry::Red).pixel(16, 16), kThemeRed);
-
     Bricks bricks;
-    FillBoard(bricks, "RGBY/rgby");
     LabelState score;
-    QImage shown(128, 64, QImage::Format_RGB32);
-    QPainter painter(&shown);
-    for (int i = 0; i < 3; ++i)
-        DrawBricks(bricks, images, QSize(128, 64), 0, score).paint(painter, shown.rect());
+    DrawBricks(bricks, images, QSize(32, 32), 0, score);
+    DrawBricks(bricks, images, QSize(32, 32), 0, score);
     EXPECT_EQ(images.SurfaceBuilds(), afterFirst + 1);
 }
 
