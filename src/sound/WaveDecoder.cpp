@@ -65,24 +65,24 @@ std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size, std::si
     SDL_RWops* reader = SDL_RWFromConstMem(data, static_cast<int>(size));
     if (reader == nullptr)
         return std::nullopt;
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec source{};
     Uint8* rawSamples = nullptr;
     Uint32 rawBytes = 0;
-    if (SDL_LoadWAV_RW(reader, 1, &spec, &rawSamples, &rawBytes) == nullptr)
+    if (SDL_LoadWAV_RW(reader, 1, &source, &rawSamples, &rawBytes) == nullptr)
         return std::nullopt;
     std::unique_ptr<Uint8, WaveDeleter> samples(rawSamples);
     patched.clear();
     patched.shrink_to_fit();
 
-    const int frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(spec.format) / 8) * spec.channels;
-    if (frameBytes <= 0 || spec.freq < kMinSourceRate || spec.freq > kMaxSourceRate)
+    const int frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(source.format) / 8) * source.channels;
+    if (frameBytes <= 0 || source.freq < kMinSourceRate || source.freq > kMaxSourceRate)
         return std::nullopt;
     const uint64_t frames = rawBytes / static_cast<uint64_t>(frameBytes);
     if (frames == 0)
         return PcmClip{};
 
     const uint64_t frameOut = sizeof(int16_t) * kMixChannels;
-    const uint64_t expectedFrames = (frames * kMixRate + spec.freq - 1) / spec.freq;
+    const uint64_t expectedFrames = (frames * kMixRate + source.freq - 1) / source.freq;
     if (expectedFrames > maxPcmBytes / frameOut)
         return std::nullopt;
 
@@ -91,7 +91,7 @@ std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size, std::si
     // (SDL 2's audio stream needs less memory, but drops the resampler's
     // last input frames on flush and misplaces samples at high ratios.)
     SDL_AudioCVT converter;
-    if (SDL_BuildAudioCVT(&converter, spec.format, spec.channels, spec.freq, AUDIO_S16SYS,
+    if (SDL_BuildAudioCVT(&converter, source.format, source.channels, source.freq, AUDIO_S16SYS,
                           kMixChannels, kMixRate) < 0)
         return std::nullopt;
     const uint64_t inputBytes = frames * frameBytes;
