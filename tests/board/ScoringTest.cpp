@@ -1,38 +1,24 @@
 #include "BoardPicture.h"
 
-#include <cstdint>
 #include <limits>
-#include <map>
+#include <tuple>
 
 namespace {
-const std::string kGroupingText =
+const std::string kGrouping =
     "When this text turns green you have aquired the minimum Grouping score for your level. Each level has a "
     "minimum number of bricks that must be grouped together. The grouping number for your level is\r\n";
 
-// A 17 x 12 board (GameWidth 16, GameHeight 11) in a red and blue check
-// pattern, so it holds no group, with groups laid over its bottom row:
-// column -> letter (G or Y).
-std::string checkBoard(const std::map<int, char>& bottom)
+// A 17 x 12 board (GameWidth 16, GameHeight 11: A = 176, level 1 target 44) in
+// a blue and red check, so it holds no group, with the letters of `bottom`
+// laid over its bottom row where they are not blank.
+std::string checkBoard(std::string_view bottom)
 {
     std::string text;
-    for (int y = 0; y < 12; ++y) {
-        if (y)
-            text += '/';
-        for (int x = 0; x < 17; ++x) {
-            char letter = (x + y) % 2 ? 'R' : 'B';
-            if (y == 11 && bottom.count(x))
-                letter = bottom.at(x);
-            text += letter;
-        }
-    }
+    for (size_t y = 0; y < 12; ++y)
+        for (size_t x = 0; x < 18; ++x)
+            text += x == 17 ? '/' : y == 11 && x < bottom.size() && bottom[x] != ' ' ? bottom[x] : "BR"[(x + y) % 2];
+    text.pop_back();
     return text;
-}
-
-std::map<int, char> run(int from, int count, char letter, std::map<int, char> more = {})
-{
-    for (int x = from; x < from + count; ++x)
-        more[x] = letter;
-    return more;
 }
 }  // namespace
 
@@ -42,124 +28,77 @@ protected:
     // Selects and removes the group whose brick is at (x, bottom row).
     void removeAt(int32_t x)
     {
-        ASSERT_TRUE(board.ClickCell(x, 11));
+        ASSERT_TRUE(board.ClickCell(x, board.GameHeight));
         ASSERT_GE(board.LngSelected, 2);
-        ASSERT_TRUE(board.ClickCell(x, 11));
+        ASSERT_TRUE(board.ClickCell(x, board.GameHeight));
     }
-    std::string nextLevel() const { return board.labels.lblNextLvl.caption; }
 };
 
-// The worked first removal of four bricks on the default board.
-TEST_F(Scoring, FirstRemovalOfFour)
+// One removal on the 17 x 12 board: points, count, level, bonuses and label colours, from literal counters.
+TEST_F(Scoring, RemovalTable)
 {
-    load(checkBoard(run(0, 4, 'G')));
-    removeAt(0);
-    EXPECT_EQ(board.LngScore, 12);
-    EXPECT_EQ(board.LngBricksRemoved, 4);
-    EXPECT_EQ(board.LngBestGroup, 4);
-    EXPECT_EQ(board.labels.lblMinmumBlock.color, kColorGreen);
-    EXPECT_EQ(nextLevel(), "Bricks For Level\r\n40");
-    EXPECT_EQ(board.LngTimeLeft, 105);
-    EXPECT_EQ(board.labels.lblTime.caption, "00:01:45");
-    EXPECT_EQ(board.LngSelected, 0);
-}
-
-// Points per group are n * (n - 1).
-TEST_F(Scoring, PointsPerGroupSize)
-{
-    for (auto [n, points] : {std::pair{2, 2}, {3, 6}, {10, 90}, {17, 272}}) {
-        load(checkBoard(run(0, n, 'Y')));
-        board.LngScore = 0;
-        board.LngBricksRemoved = 0;
-        board.LngLevelBase = 1000;
+    const int32_t max = std::numeric_limits<int32_t>::max();
+    const ColorRef K = kColorBlack, R = kColorRed, G = kColorGreen;
+    struct Row {
+        const char* rule;
+        const char* group;  // laid over the bottom row from column 0
+        int32_t level, base, removed, best, score, levelAfter, baseAfter, removedAfter, bestAfter, scoreAfter, time;
+        const char* next;                   // lblNextLvl's number; null when it keeps its caption
+        ColorRef scoreColor, minimumColor;  // both start black
+    };
+    const Row table[] = {
+        {"first removal of 4", "GGGG", 1, 0, 0, 0, 0, 1, 0, 4, 4, 12, 105, "40", K, G},
+        {"44 is not beyond 44", "GG", 1, 0, 42, 2, 0, 1, 0, 44, 2, 2, 105, "0", K, K},
+        {"past the target: nothing, level 2", "GG", 1, 0, 44, 2, 2, 2, 0, 46, 0, 2, 130, "42", K, R},
+        {"level-up by 3: no 5 seconds", "GGG", 1, 0, 42, 0, 0, 2, 0, 45, 0, 6, 130, "43", K, R},
+        {"level-up by 4: both bonuses", "GGGG", 1, 0, 42, 0, 0, 2, 0, 46, 0, 12, 135, "42", K, R},
+        {"granted before counting", "GGGGGGGGGG", 1, 0, 40, 0, 0, 2, 0, 50, 0, 90, 135, "38", K, R},
+        {"new best below the requirement", "GGG", 2, 0, 0, 0, 0, 2, 0, 3, 3, 6, 100, "85", K, R},
+        {"level 2 past 88, small group", "GG", 2, 0, 88, 3, 0, 2, 0, 90, 3, 0, 100, "-2", R, K},
+        {"then a group of 4 ends level 2", "GGGG", 2, 0, 90, 3, 0, 3, 44, 94, 0, 0, 130, "82", K, R},
+        {"score sum fits", "GG", 1, 1000, 0, 0, max - 2, 1, 1000, 2, 2, max, 105, "1042", K, G},
+        {"score overflow skipped", "GG", 1, 1000, 0, 0, max - 1, 1, 1000, 2, 2, max - 1, 105, "1042", K, G},
+        {"32768 left: no caption", "GG", 1, 32726, 0, 0, 0, 1, 32726, 2, 2, 2, 105, nullptr, K, G},
+        {"32767 left", "GG", 1, 32725, 0, 0, 0, 1, 32725, 2, 2, 2, 105, "32767", K, G},
+        {"-32768 left", "GG", 30, 0, 34086, 0, 0, 30, 0, 34088, 2, 0, 100, "-32768", R, R},
+        {"-32769 left: no caption", "GG", 30, 0, 34087, 0, 0, 30, 0, 34089, 2, 0, 100, nullptr, R, R},
+    };
+    for (const Row& r : table) {
+        SCOPED_TRACE(r.rule);
+        load(checkBoard(r.group));
+        board.labels = PanelLabels{};
+        board.labels.lblNextLvl.caption = "old";
+        std::tie(board.LngLevel, board.LngLevelBase, board.LngBricksRemoved, board.LngBestGroup, board.LngScore) =
+            std::tie(r.level, r.base, r.removed, r.best, r.score);
+        board.LngTimeLeft = 100;
+        random.Queue("YYYYYYYYYY");  // refills at a level-up
         removeAt(0);
-        EXPECT_EQ(board.LngScore, points) << n;
+        EXPECT_EQ(std::tie(board.LngLevel, board.LngLevelBase, board.LngBricksRemoved, board.LngBestGroup,
+                           board.LngScore, board.LngTimeLeft),
+                  std::tie(r.levelAfter, r.baseAfter, r.removedAfter, r.bestAfter, r.scoreAfter, r.time));
+        EXPECT_EQ(board.labels.lblNextLvl.caption, r.next ? "Bricks For Level\r\n" + std::string(r.next) : "old");
+        EXPECT_EQ(board.labels.lblScore.color, r.scoreColor);
+        EXPECT_EQ(board.labels.lblMinmumBlock.color, r.minimumColor);
     }
 }
 
-// Reaching the target exactly is not beyond it; the next removal earns nothing and ends the level.
-TEST_F(Scoring, TargetReachedExactly)
+// The 5 seconds and a level-up rewrite lblTime, lblLevel and lblMinmumBlock; gaps are refilled after the fall.
+TEST_F(Scoring, LabelsAndRefillOfALevelUp)
 {
-    load(checkBoard(run(0, 2, 'G', run(10, 2, 'Y'))));
-    board.LngBricksRemoved = 42;
-    board.LngBestGroup = 2;
+    load(checkBoard("GGGG  GGG"));
+    board.LngBricksRemoved = 40;
     removeAt(0);
-    EXPECT_EQ(board.LngLevel, 1);
-    EXPECT_EQ(board.LngScore, 2);
-    EXPECT_EQ(nextLevel(), "Bricks For Level\r\n0");
-
-    random.Queue("RRRR");  // the level-up refills the gaps of both removals
-    removeAt(10);
-    EXPECT_EQ(board.LngScore, 2);
-    EXPECT_EQ(board.LngLevel, 2);
-    EXPECT_EQ(board.labels.lblScore.color, kColorBlack);
-    EXPECT_EQ(board.LngBricksRemoved, 46);
-}
-
-// Level 1 to 2 by a group of 3: base 0, +30 s, no +5 s, grouping 4, target 88, refill after the fall.
-TEST_F(Scoring, LevelUpByThree)
-{
-    load(checkBoard(run(0, 3, 'G')));
-    board.LngBricksRemoved = 42;
-    random.Queue("YYY");
-    removeAt(0);
-    EXPECT_EQ(board.LngLevel, 2);
-    EXPECT_EQ(board.LngLevelBase, 0);
-    EXPECT_EQ(board.LngScore, 6);
-    EXPECT_EQ(board.LngBestGroup, 0);
+    EXPECT_EQ(board.labels.lblTime.caption, "00:01:45");
+    random.Queue("YYYYYYY");
+    removeAt(6);
+    EXPECT_EQ(board.labels.lblTime.caption, "00:02:15");
     EXPECT_EQ(board.labels.lblLevel.caption, "Level: 2");
-    EXPECT_EQ(board.labels.lblMinmumBlock.caption, kGroupingText + "4");
-    EXPECT_EQ(board.labels.lblMinmumBlock.color, kColorRed);
-    EXPECT_EQ(board.LngTimeLeft, 130);
-    EXPECT_EQ(board.labels.lblTime.caption, "00:02:10");
-    EXPECT_EQ(board.LevelTarget(), 88.0);
-    EXPECT_EQ(nextLevel(), "Bricks For Level\r\n43");
-    const std::string after = picture();
-    EXPECT_EQ(after.substr(0, 4), "YYYR");        // new bricks on top
-    EXPECT_EQ(after.substr(11 * 18, 4), "BRBB");  // the check fell one row
-    EXPECT_EQ(after.find_first_of("._"), std::string::npos);
+    EXPECT_EQ(board.labels.lblMinmumBlock, (LabelState{kGrouping + "4", kColorRed}));
+    EXPECT_EQ(picture().substr(0, 10), "YYYYBRYYYR");
+    EXPECT_EQ(picture().find_first_of("._"), std::string::npos);
 }
 
-// A level-up by a group that also meets the new level's size earns both bonuses.
-TEST_F(Scoring, LevelUpByFourGetsBothBonuses)
-{
-    load(checkBoard(run(0, 4, 'G')));
-    board.LngBricksRemoved = 42;
-    random.Queue("YYYY");
-    removeAt(0);
-    EXPECT_EQ(board.LngLevel, 2);
-    EXPECT_EQ(board.LngTimeLeft, 135);
-}
-
-// Past the level-2 target small groups earn nothing; a group of 4 ends the level with base 44, target 176.
-TEST_F(Scoring, LevelTwoWithSmallGroupsOnly)
-{
-    load(checkBoard(run(0, 2, 'G', run(3, 3, 'Y', run(7, 4, 'G')))));
-    board.LngLevel = 2;
-    board.LngBricksRemoved = 86;
-    board.LngBestGroup = 3;
-    removeAt(0);
-    EXPECT_EQ(board.LngScore, 2);
-    EXPECT_EQ(nextLevel(), "Bricks For Level\r\n0");
-    EXPECT_EQ(board.labels.lblScore.color, kColorBlack);
-
-    removeAt(3);
-    EXPECT_EQ(board.LngScore, 2);
-    EXPECT_EQ(board.LngLevel, 2);
-    EXPECT_EQ(board.labels.lblScore.color, kColorRed);
-    EXPECT_EQ(nextLevel(), "Bricks For Level\r\n-3");
-
-    random.Queue(std::string(9, 'B'));
-    removeAt(7);
-    EXPECT_EQ(board.LngScore, 2);
-    EXPECT_EQ(board.LngLevel, 3);
-    EXPECT_EQ(board.LngLevelBase, 44);
-    EXPECT_EQ(board.LevelTarget(), 176.0);
-    EXPECT_EQ(nextLevel(), "Bricks For Level\r\n81");
-    EXPECT_EQ(board.LngTimeLeft, 130);  // 4 < 6: no 5 seconds
-}
-
-// On 3 x 3 cells (A = 4, target 1) the first removal ends level 1 and level 2 asks for a group of 1.
+// On 3 x 3 cells (A = 4, target 1) the first removal ends level 1, and level 2's grouping number is 1.
 TEST_F(Scoring, SmallestBoard)
 {
     load("GGB/RBR/BRB");
@@ -167,126 +106,39 @@ TEST_F(Scoring, SmallestBoard)
     board.ClickCell(0, 0);
     board.ClickCell(0, 0);
     EXPECT_EQ(board.LngLevel, 2);
-    EXPECT_EQ(board.GroupingNumber(), 1);
-    EXPECT_EQ(board.labels.lblMinmumBlock.caption, kGroupingText + "1");
+    EXPECT_EQ(board.labels.lblMinmumBlock.caption, kGrouping + "1");
     EXPECT_EQ(picture(), "YYB/RBR/BRB");
 
-    board.LngBricksRemoved = 0;  // keep level 2 open
+    board.LngBricksRemoved = 0;  // keeps level 2 open: any pair meets its requirement
     board.ClickCell(0, 0);
     board.ClickCell(0, 0);
     EXPECT_EQ(board.LngLevel, 2);
     EXPECT_EQ(board.labels.lblMinmumBlock.color, kColorGreen);
 }
 
-// The score is granted before the removed bricks are counted.
-TEST_F(Scoring, ScoreBeforeCounting)
+// A new game resets counters and captions (not lblMinmumBlock's colour); lblNextLvl rounds half to even, in 16 bits.
+TEST_F(Scoring, NewGameCounters)
 {
-    load(checkBoard(run(0, 10, 'G')));
-    board.LngBricksRemoved = 40;
-    random.Queue(std::string(10, 'Y'));
-    removeAt(0);
-    EXPECT_EQ(board.LngScore, 90);
-    EXPECT_EQ(board.LngBricksRemoved, 50);
-}
-
-// lblMinmumBlock: red for a new best below the requirement, unchanged for a group no larger than the best.
-TEST_F(Scoring, MinimumBlockColour)
-{
-    load(checkBoard(run(0, 4, 'G', run(6, 2, 'Y'))));
-    board.LngLevel = 3;
-    removeAt(0);
-    EXPECT_EQ(board.labels.lblMinmumBlock.color, kColorRed);
-    board.labels.lblMinmumBlock.color = kColorGreen;
-    removeAt(6);
-    EXPECT_EQ(board.labels.lblMinmumBlock.color, kColorGreen);
-    EXPECT_EQ(board.LngBestGroup, 4);
-}
-
-// A score sum that would overflow 32 bits is skipped; the removal goes on.
-TEST_F(Scoring, ScoreOverflowIsSkipped)
-{
-    const int32_t max = std::numeric_limits<int32_t>::max();
-    for (auto [before, after] : {std::pair{max - 2, max}, {max - 1, max - 1}, {max, max}}) {
-        load(checkBoard(run(0, 2, 'G')));
-        board.LngLevelBase = 1000;
-        board.LngScore = before;
-        board.LngBricksRemoved = 0;
-        removeAt(0);
-        EXPECT_EQ(board.LngScore, after) << before;
-        EXPECT_EQ(board.LngBricksRemoved, 2);
-        EXPECT_EQ(nextLevel(), "Bricks For Level\r\n1042");
-    }
-}
-
-// lblNextLvl holds 16 bits: a count that does not fit leaves the old caption.
-TEST_F(Scoring, NextLevelCaptionSixteenBits)
-{
-    struct Case {
-        int32_t base;
-        int32_t removedBefore;
-        int32_t level;
-        std::string caption;
-    };
-    // After a group of 2 the count is 44 * level + base - removedBefore - 2.
-    for (const Case& c : {Case{32726, 0, 1, "old"}, Case{32725, 0, 1, "Bricks For Level\r\n32767"},
-                          Case{0, 34086, 30, "Bricks For Level\r\n-32768"}, Case{0, 34087, 30, "old"}}) {
-        load(checkBoard(run(0, 2, 'G')));
-        board.labels.lblNextLvl.caption = "old";
-        board.LngLevelBase = c.base;
-        board.LngBricksRemoved = c.removedBefore;
-        board.LngLevel = c.level;
-        removeAt(0);
-        EXPECT_EQ(nextLevel(), c.caption) << c.base << " " << c.removedBefore;
-    }
-}
-
-// Halves round to the even neighbour before the 16-bit check.
-TEST_F(Scoring, NextLevelCaptionRoundsHalfToEven)
-{
-    // 3 x 2 cells: A = 2, so T = 0.5 + base.
-    for (auto [base, caption] : {std::pair{32769, "old"}, {32768, "Bricks For Level\r\n32766"},
-                                 {10, "Bricks For Level\r\n8"}, {11, "Bricks For Level\r\n10"}}) {
-        load("GGB/BRG");
-        board.LngBricksRemoved = 0;
-        board.labels.lblNextLvl.caption = "old";
-        board.LngLevelBase = base;
-        board.ClickCell(0, 0);
-        board.ClickCell(0, 0);
-        EXPECT_EQ(nextLevel(), caption) << base;
-    }
-}
-
-// A new game's counters and captions; lblMinmumBlock keeps its colour.
-TEST_F(Scoring, ResetCountersForNewGame)
-{
-    board.GameWidth = 16;
-    board.GameHeight = 11;
-    board.LngScore = 50;
-    board.LngLevel = 4;
-    board.LngLevelBase = 44;
-    board.LngSelected = 3;
-    board.LngBestGroup = 7;
-    board.LngBricksRemoved = 100;
+    std::tie(board.GameWidth, board.GameHeight) = std::tuple(16, 11);
+    std::tie(board.LngScore, board.LngLevel, board.LngLevelBase, board.LngSelected, board.LngBestGroup,
+             board.LngBricksRemoved) = std::tuple(50, 4, 44, 3, 7, 100);
     board.labels.lblScore.color = kColorRed;
     board.labels.lblMinmumBlock.color = kColorGreen;
     board.ResetCounters(120);
-    EXPECT_EQ(board.LngTimeLeft, 120);
+    EXPECT_EQ(std::tie(board.LngTimeLeft, board.LngLevel, board.LngScore, board.LngLevelBase, board.LngSelected,
+                       board.LngBestGroup, board.LngBricksRemoved),
+              std::tuple(120, 1, 0, 0, 0, 0, 0));
     EXPECT_EQ(board.labels.lblTime.caption, "00:02:00");
-    EXPECT_EQ(board.LngLevel, 1);
-    EXPECT_EQ(board.LngScore + board.LngLevelBase + board.LngSelected + board.LngBestGroup + board.LngBricksRemoved,
-              0);
     EXPECT_EQ(board.labels.lblScore, (LabelState{"0", kColorBlack}));
     EXPECT_EQ(board.labels.lblLevel.caption, "Level: 1");
-    EXPECT_EQ(nextLevel(), "Bricks For Level\r\n44");
-    EXPECT_EQ(board.labels.lblMinmumBlock, (LabelState{kGroupingText + "2", kColorGreen}));
+    EXPECT_EQ(board.labels.lblNextLvl.caption, "Bricks For Level\r\n44");
+    EXPECT_EQ(board.labels.lblMinmumBlock, (LabelState{kGrouping + "2", kColorGreen}));
 
-    board.GameWidth = 15;
-    board.GameHeight = 10;
-    board.ResetCounters(60);
-    EXPECT_EQ(nextLevel(), "Bricks For Level\r\n38");  // 37.5 rounds to even
-
-    board.GameWidth = 999;
-    board.GameHeight = 999;
-    board.ResetCounters(60);
-    EXPECT_EQ(nextLevel(), "Bricks For Level\r\n38");  // 249500 does not fit
+    // 42.5; 32766.5; 32767.5 rounds to 32768, which does not fit 16 bits and leaves the caption; so does 249500.
+    for (auto [width, height, left] :
+         {std::tuple{17, 10, "42"}, {2, 65533, "32766"}, {2, 65535, "32766"}, {999, 999, "32766"}}) {
+        std::tie(board.GameWidth, board.GameHeight) = std::tie(width, height);
+        board.ResetCounters(60);
+        EXPECT_EQ(board.labels.lblNextLvl.caption, "Bricks For Level\r\n" + std::string(left)) << height;
+    }
 }
