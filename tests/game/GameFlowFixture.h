@@ -12,13 +12,12 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <map>
-#include <optional>
-#include <string>
+
+using Strings = std::vector<std::string>;
 
 // A settings file of the given lines, each ended by CR LF.
-inline std::string FileOf(std::initializer_list<std::string> lines)
+inline std::string FileOf(const Strings& lines)
 {
     std::string text;
     for (const std::string& line : lines) text += line + "\r\n";
@@ -26,37 +25,37 @@ inline std::string FileOf(std::initializer_list<std::string> lines)
 }
 
 // The game behind a recording window, scripted prompts and an audio back end;
-// each sound image is labelled so that Played() can name it.
+// each sound array holds its own name, so Played() can read it back.
 class GameFlowTest : public ::testing::Test {
 protected:
     GameFlowTest()
     {
-        const auto label = [&](SoundBytes& bytes, const std::string& name) {
-            bytes = std::make_shared<const std::vector<uint8_t>>(name.begin(), name.end());
-            m_soundNames[bytes.get()] = name;
-        };
-        label(sound.BytMain, "MAIN");
-        label(sound.BytLastMin, "LASTMIN");
-        label(sound.BytLast30, "LAST30");
-        label(sound.BytGameOver, "GAMEOVER");
-        label(sound.BytHighlight, "HIGHLIGHT");
-        label(sound.BytClear, "CLEAR");
-        label(sound.BytNoSound, "NOSOUND");
+        const std::pair<SoundBytes ModSound::*, std::string> arrays[] = {
+            {&ModSound::BytMain, "MAIN"}, {&ModSound::BytLastMin, "LASTMIN"}, {&ModSound::BytLast30, "LAST30"},
+            {&ModSound::BytGameOver, "GAMEOVER"}, {&ModSound::BytClear, "CLEAR"}, {&ModSound::BytNoSound, "NOSOUND"}};
+        for (const auto& [array, name] : arrays)
+            sound.*array = std::make_shared<const std::vector<uint8_t>>(name.begin(), name.end());
     }
 
-    // The sounds handed to the platform, by name.
-    std::vector<std::string> Played() const
+    // The sounds handed to the back end, e.g. "MAIN LASTMIN".
+    std::string Played() const
     {
-        std::vector<std::string> names;
-        for (const auto& call : audio.calls) {
-            const auto name = m_soundNames.find(call.wave.get());
-            names.push_back(name == m_soundNames.end() ? "?" : name->second);
-        }
+        std::string names;
+        for (const auto& call : audio.calls)
+            names += (names.empty() ? "" : " ") + std::string(call.wave->begin(), call.wave->end());
         return names;
     }
 
-    // Starts the program on this settings file (none: no file), then forgets
-    // what start-up did.
+    // The clock and pause as the player sees them, e.g. "00:01:59 running Pause fill".
+    std::string Status() const
+    {
+        const WindowState& s = flow.state;
+        return flow.board.labels.lblTime.caption + (s.timSecEnabled ? " running" : "") +
+               (s.PicMapVisible ? " " : " hidden ") + s.MnuFilePauseCaption + (s.cmdFillSpaceEnabled ? " fill" : "") +
+               (flow.gameOver() ? " over" : "");
+    }
+
+    // Starts the program on this settings file (none: no file), then forgets what start-up did.
     void Start(std::optional<std::string> file = std::nullopt)
     {
         settings.file = std::move(file);
@@ -65,18 +64,13 @@ protected:
         audio.calls.clear();
     }
 
-    // Colours the board, rows from the top: R, B, G, Y, or . for an empty cell.
-    void Paint(std::initializer_list<std::string> rows)
+    // Colours the board from the top row down: R, B, G, Y, or . for an empty cell.
+    void Paint(const Strings& rows)
     {
-        int y = 0;
-        for (const std::string& row : rows) {
-            for (int x = 0; x < static_cast<int>(row.size()); ++x) {
-                const char c = row[static_cast<size_t>(x)];
-                flow.board.bricks().ItemByXY(x, y)->StrColor = c == 'R' ? "Red" : c == 'B' ? "Blue"
-                                                               : c == 'G' ? "Green" : c == 'Y' ? "Yellow" : "None";
-            }
-            ++y;
-        }
+        std::map<char, std::string> names{{'R', "Red"}, {'B', "Blue"}, {'G', "Green"}, {'Y', "Yellow"}, {'.', "None"}};
+        for (size_t y = 0; y < rows.size(); ++y)
+            for (size_t x = 0; x < rows[y].size(); ++x)
+                flow.board.bricks().ItemByXY(int32_t(x), int32_t(y))->StrColor = names[rows[y][x]];
     }
 
     void Click(int x, int y) { flow.PicMap_MouseUp(32.0 * x + 5, 32.0 * y + 5); }
@@ -94,7 +88,4 @@ protected:
     ScriptedFileDialog files;
     MemorySettingsStore settings;
     GameFlow flow{view, sound, random, messages, input, files, settings, "/opt/tolmora"};
-
-private:
-    std::map<const std::vector<uint8_t>*, std::string> m_soundNames;
 };

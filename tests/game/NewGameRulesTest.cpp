@@ -1,48 +1,51 @@
 #include "NewGameRules.h"
+#include "NumberText.h"
 
 #include <gtest/gtest.h>
 
-struct StartCase {
-    NewGameTexts texts;  // width, height, time
-    NewGameValues values;
-    std::vector<std::string> messages;
-    friend void PrintTo(const StartCase& c, std::ostream* os)
-    {
-        *os << c.texts.txtGameWidth << "," << c.texts.txtGameHeight << "," << c.texts.txtGameTime;
-    }
-};
-
-class NewGameRulesTest : public ::testing::TestWithParam<StartCase> {};
-
-// The Start button's rules, from the previous values 16, 11, 120 (largest indices and seconds).
-TEST_P(NewGameRulesTest, StartButtonDecides)
+// The Start button's rules and mends, from the previous values 16, 11, 120 (largest indices and seconds): the
+// height is checked first, a refused dimension keeps its value, and a time that is no number above 1 is ignored.
+TEST(NewGameDialog, StartButtonDecides)
 {
-    const NewGameDecision decision = DecideNewGame(GetParam().texts, {16, 11, 120});
-    EXPECT_EQ(decision.values, GetParam().values);
-    EXPECT_EQ(decision.messages, GetParam().messages);
+    const std::pair<NewGameTexts, std::string> cases[] = {
+        {{"3", "3", "30"}, "2 2 30"},
+        {{"10", "2", "120"}, "9 11 120, The game height must be above 2"},
+        {{"2.5", "12", "120"}, "2 11 120"},
+        {{"12", "3.5", "1"}, "11 2 120"},
+        {{"12", "12", "2"}, "11 11 2"},
+        {{"12", "12", "2.5"}, "11 11 2"},
+        {{"2", "1", "0"}, "16 11 120, The game height must be above 2, The game width must be above 2"},
+        {{"wide", "", "soon"}, "16 11 120, The game height must be a number, The game width must be a number"},
+        {{"1001", "1000.5", "1e12"},
+         "16 11 120, The game height must be at most 1000, The game width must be at most 1000"},
+        {{"1000", " 1000 ", "3600"}, "999 999 3600"},
+    };
+    for (const auto& [texts, expected] : cases) {
+        const NewGameDecision decision = DecideNewGame(texts, {16, 11, 120});
+        const NewGameValues& values = decision.values;
+        std::string found = std::to_string(values.GameWidth) + " " + std::to_string(values.GameHeight) + " " +
+                            std::to_string(values.GameTime);
+        for (const std::string& message : decision.messages) found += ", " + message;
+        EXPECT_EQ(found, expected) << texts.txtGameWidth << "/" << texts.txtGameHeight << "/" << texts.txtGameTime;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    NewGameDialog, NewGameRulesTest,
-    ::testing::Values(
-        StartCase{{"3", "3", "30"}, {2, 2, 30}, {}},
-        StartCase{{"10", "2", "120"}, {9, 11, 120}, {"The game height must be above 2"}},
-        StartCase{{"2.5", "12", "120"}, {2, 11, 120}, {}},
-        StartCase{{"12", "3.5", "120"}, {11, 2, 120}, {}},
-        StartCase{{"12", "12", "1"}, {11, 11, 120}, {}},
-        StartCase{{"12", "12", "2"}, {11, 11, 2}, {}},
-        StartCase{{"12", "12", "2.5"}, {11, 11, 2}, {}},
-        StartCase{{"2", "1", "0"}, {16, 11, 120},
-                  {"The game height must be above 2", "The game width must be above 2"}},
-        StartCase{{"wide", "", "soon"}, {16, 11, 120},
-                  {"The game height must be a number", "The game width must be a number"}},
-        StartCase{{"1001", "1000.5", "1e12"}, {16, 11, 120},
-                  {"The game height must be at most 1000", "The game width must be at most 1000"}},
-        StartCase{{"1000", " 1000 ", "3600"}, {999, 999, 3600}, {}}));
 
 // The dialog opens on counts, one more than the stored indices, and Reset Defaults gives 16, 11, 120.
 TEST(NewGameDialog, TextsShowCounts)
 {
     EXPECT_EQ(NewGameDialogTexts({16, 11, 120}), (NewGameTexts{"17", "12", "120"}));
     EXPECT_EQ(NewGameDefaultTexts(), (NewGameTexts{"16", "11", "120"}));
+}
+
+// Typed and stored numbers: blanks around them, halves rounded to even; overflow and anything but a decimal refused.
+TEST(Numbers, WholeNumberGrammar)
+{
+    const std::pair<const char*, std::optional<int32_t>> cases[] = {
+        {"  16\t", 16}, {"+7", 7}, {"-3", -3}, {"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"2.51", 3}, {".5", 0},
+        {"5.", 5}, {"1.5E+1", 15}, {"-2147483648", INT32_MIN}, {"2147483647", INT32_MAX},
+        {"2147483647.5", std::nullopt}, {"1e400", std::nullopt}, {"", std::nullopt}, {"abc", std::nullopt},
+        {"12abc", std::nullopt}, {"1 2", std::nullopt}, {"1,000", std::nullopt}, {"0x10", std::nullopt},
+        {"inf", std::nullopt}, {"nan", std::nullopt}, {"-", std::nullopt}, {"1e", std::nullopt},
+        {"16\r", std::nullopt}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(ParseWholeNumber(text), value) << '"' << text << '"';
 }
