@@ -4,74 +4,48 @@
 #include <string>
 #include <vector>
 
-// Wave file images built in memory for the sound tests.
+// Wave file images built and read in memory for the sound tests.
 namespace wavetest {
 
-inline void put16(std::vector<uint8_t>& out, uint32_t v)
+using Bytes = std::vector<uint8_t>;
+
+inline void put(Bytes& out, uint32_t value, int bytes)
 {
-    out.push_back(static_cast<uint8_t>(v & 0xFF));
-    out.push_back(static_cast<uint8_t>((v >> 8) & 0xFF));
+    for (int i = 0; i < bytes; ++i) out.push_back(uint8_t(value >> (8 * i)));
 }
 
-inline void put32(std::vector<uint8_t>& out, uint32_t v)
+inline uint32_t get(const Bytes& in, std::size_t at, int bytes)
 {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
+    uint32_t value = 0;
+    for (int i = bytes - 1; i >= 0; --i) value = value << 8 | in[at + i];
+    return value;
 }
 
-inline void putText(std::vector<uint8_t>& out, const char* four)
-{
-    for (int i = 0; i < 4; ++i)
-        out.push_back(static_cast<uint8_t>(four[i]));
-}
+inline std::string text4(const Bytes& in, std::size_t at) { return std::string(in.begin() + at, in.begin() + at + 4); }
 
 // A canonical PCM wave: RIFF header, 16-byte fmt chunk, data chunk.
-inline std::vector<uint8_t> pcmWave(int channels, int rate, int bits, const std::vector<uint8_t>& data)
+inline Bytes pcmWave(int channels, int rate, int bits, const Bytes& data)
 {
-    std::vector<uint8_t> out;
-    putText(out, "RIFF");
-    put32(out, static_cast<uint32_t>(36 + data.size()));
-    putText(out, "WAVE");
-    putText(out, "fmt ");
-    put32(out, 16);
-    put16(out, 1);
-    put16(out, static_cast<uint32_t>(channels));
-    put32(out, static_cast<uint32_t>(rate));
-    put32(out, static_cast<uint32_t>(rate * channels * bits / 8));
-    put16(out, static_cast<uint32_t>(channels * bits / 8));
-    put16(out, static_cast<uint32_t>(bits));
-    putText(out, "data");
-    put32(out, static_cast<uint32_t>(data.size()));
+    Bytes out = {'R', 'I', 'F', 'F'};
+    put(out, uint32_t(36 + data.size()), 4);
+    out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0, 1, 0});
+    put(out, channels, 2);
+    put(out, rate, 4);
+    put(out, rate * channels * bits / 8, 4);
+    put(out, channels * bits / 8, 2);
+    put(out, bits, 2);
+    out.insert(out.end(), {'d', 'a', 't', 'a'});
+    put(out, uint32_t(data.size()), 4);
     out.insert(out.end(), data.begin(), data.end());
     return out;
 }
 
-inline std::vector<uint8_t> littleEndian(const std::vector<int16_t>& samples)
+// Interleaved 16-bit stereo samples as a 44100 Hz wave.
+inline Bytes stereo16(const std::vector<int16_t>& samples)
 {
-    std::vector<uint8_t> out;
-    for (int16_t s : samples)
-        put16(out, static_cast<uint16_t>(s));
-    return out;
-}
-
-inline std::vector<uint8_t> stereo16(const std::vector<int16_t>& interleaved)
-{
-    return pcmWave(2, 44100, 16, littleEndian(interleaved));
-}
-
-inline uint32_t read32(const std::vector<uint8_t>& b, std::size_t at)
-{
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
-}
-
-inline uint16_t read16(const std::vector<uint8_t>& b, std::size_t at)
-{
-    return static_cast<uint16_t>(b[at] | (b[at + 1] << 8));
-}
-
-inline std::string text4(const std::vector<uint8_t>& b, std::size_t at)
-{
-    return std::string(b.begin() + at, b.begin() + at + 4);
+    Bytes data;
+    for (int16_t s : samples) put(data, uint16_t(s), 2);
+    return pcmWave(2, 44100, 16, data);
 }
 
 }  // namespace wavetest
