@@ -1,7 +1,6 @@
 #include "GameFlowFixture.h"
 
-// With 120 s the tunes change at 60 and 30 s left, the fill button goes off at 30, and 00:00:00 ends the game:
-// the blinking frame shows and board and clock stop before its sound and the name prompt; the score is saved at once.
+// At 120 s the tunes change at 60 and 30 s left, the fill button goes at 30, and 00:00:00 ends the game for good.
 TEST_F(GameFlowTest, ClockRunsThroughTheMusicPhases)
 {
     const std::tuple<int, const char*, const char*> steps[] = {
@@ -15,6 +14,7 @@ TEST_F(GameFlowTest, ClockRunsThroughTheMusicPhases)
     };
     Start();
     Click(0, 0);
+    // Game over shows the blinking frame and stops board and clock before its sound and the name prompt.
     flow.board.LngScore = 100;
     input.answers = {"Ann"};
     input.onAsk = [&] {
@@ -30,12 +30,28 @@ TEST_F(GameFlowTest, ClockRunsThroughTheMusicPhases)
     }
     ASSERT_EQ(input.asked.size(), 1u);
     EXPECT_EQ(input.asked[0].prompt + "|" + input.asked[0].title, "Please enter your name.|New High Score");
-    ASSERT_EQ(settings.writes.size(), 1u);
+    ASSERT_EQ(settings.writes.size(), 1u);  // saved at once, not only at close
     EXPECT_NE(settings.writes[0].find("\r\nAnn\r\n100\r\n"), std::string::npos);
+
+    // Resuming a finished game must not run the clock again (no tick to 00:00:-1, no second game over), nor a click.
+    view.calls.clear();
+    flow.MnuFilePause_Click();
+    flow.PicMain_Click();  // the frame of a finished game takes no clicks
+    EXPECT_EQ(Status(), "00:00:00 hidden Resume over");
+    flow.MnuFilePause_Click();
+    flow.MnuHeighScores_Click();
+    flow.MnuHeighScores_Click();
+    EXPECT_FALSE(flow.state.fraHighscoresVisible);
+    const int32_t selected = flow.board.LngSelected;
+    Click(2, 2);
+    Tick();
+    EXPECT_EQ(Status() + " " + Played(), "00:00:00 Pause over MAIN LASTMIN LAST30 GAMEOVER");
+    EXPECT_EQ(flow.board.LngSelected, selected);
+    EXPECT_EQ(view.steps(), (Strings{"CentreHighScoreFrame", "CentreHighScoreFrame"}));
 }
 
-// A level's 30 s at 20 s left brings back the last-minute tune and the fill button at the next tick.
-TEST_F(GameFlowTest, LevelBonusMovesTheMusicPhaseBack)
+// A level's 30 s at 20 s left, like muting and unmuting, starts the phase's tune anew at the next tick.
+TEST_F(GameFlowTest, LevelBonusAndMuteStartThePhaseTuneAnew)
 {
     Start(FileOf({"", "2", "2", "25", "sound"}));
     Paint({"RRB", "BGY", "YBG"});
@@ -45,33 +61,14 @@ TEST_F(GameFlowTest, LevelBonusMovesTheMusicPhaseBack)
     EXPECT_EQ(flow.board.LngTimeLeft, 50);
     Tick();
     EXPECT_EQ(Status(), "00:00:49 running Pause fill");
-    EXPECT_EQ(Played(), "LAST30 CLEAR LASTMIN");
+    flow.MnuMute_Click();
+    Tick();
+    flow.MnuMute_Click();
+    Tick();
+    EXPECT_EQ(Played(), "LAST30 CLEAR LASTMIN NOSOUND LASTMIN");
 }
 
-// Resuming a game that is over must not run the clock again (no tick to 00:00:-1, no second game over), nor a click.
-TEST_F(GameFlowTest, ResumeAfterGameOverKeepsTheClockStopped)
-{
-    Start(FileOf({"", "16", "11", "1", "sound"}));
-    Click(0, 0);
-    Tick();
-    const int32_t selected = flow.board.LngSelected;
-    flow.MnuFilePause_Click();
-    flow.PicMain_Click();  // the frame of a finished game takes no clicks
-    EXPECT_EQ(Status(), "00:00:00 hidden Resume over");
-    flow.MnuFilePause_Click();
-    flow.MnuHeighScores_Click();
-    flow.MnuHeighScores_Click();
-    EXPECT_FALSE(flow.state.fraHighscoresVisible);
-    Click(2, 2);
-    Tick();
-    EXPECT_EQ(Status(), "00:00:00 Pause over");
-    EXPECT_EQ(flow.board.LngSelected, selected);
-    EXPECT_EQ(view.steps(),
-              (Strings{"DrawBricks", "CentreGameOverFrame", "CentreHighScoreFrame", "CentreHighScoreFrame"}));
-}
-
-// Pause before the first click hides the board, also across a new game; resuming starts the clock without a click,
-// and pausing again stops it.
+// Pause before the first click hides the board, even across a new game; resuming starts the clock unclicked.
 TEST_F(GameFlowTest, PauseBeforeTheFirstClick)
 {
     Start();
@@ -83,19 +80,6 @@ TEST_F(GameFlowTest, PauseBeforeTheFirstClick)
     EXPECT_EQ(Status(), "00:02:00 running Pause fill");
     flow.PicMain_Click();  // not paused: the frame click does nothing
     EXPECT_EQ(Status(), "00:02:00 running Pause fill");
-    flow.MnuFilePause_Click();
+    flow.MnuFilePause_Click();  // and pausing stops it again
     EXPECT_EQ(Status(), "00:02:00 hidden Resume fill");
-}
-
-// Muting silences at once and resets the phase, so unmuting brings the tune back at the next tick.
-TEST_F(GameFlowTest, MuteResetsTheMusicPhase)
-{
-    Start();
-    Click(0, 0);
-    Tick();
-    flow.MnuMute_Click();
-    Tick();
-    flow.MnuMute_Click();
-    Tick();
-    EXPECT_EQ(Played(), "MAIN NOSOUND MAIN");
 }

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-// The Start button's rules and mends, from the previous values 16, 11, 120 (largest indices and seconds): the
-// height is checked first, a refused dimension keeps its value, and a time that is no number above 1 is ignored.
+// The Start button's rules and mends: height first, a refused size keeps its value, a time of 1 or less is ignored.
 TEST(NewGameDialog, StartButtonDecides)
 {
     const std::pair<NewGameTexts, std::string> cases[] = {

@@ -35,17 +35,19 @@ std::string TwelvePairs()
 
 }  // namespace
 
-// Lines are read by position: a bad number leaves only its own value, the table is read pair by pair as it stands
-// (unsorted, at most ten pairs), LF ends a line like CR LF, and a byte-order mark is not part of the theme path.
+// Lines are read by position: a bad line leaves only its own value, and the table is read as it stands.
 TEST(SettingsFileReading, LinesAreReadByPosition)
 {
     const std::pair<std::string, std::string> cases[] = {
         {"", "-|-|-|-|sound|"},
+        // Unsorted, with a bad score and a name without its score line.
         {Lines({"", "abc", "", " 12.5 ", "sound", "Low", "10", "High", "90", "Bad", "x", "Odd"}),
          "|-|-|12|sound|Low:10 High:90 Bad:- Odd:-"},
+        // LF ends a line like CR LF, and so does the end of the text; a byte-order mark is no part of the theme.
         {"\xEF\xBB\xBF" + Lines({"/t/a.tlm", "5", "6", "70", "MuTe", "Ann", "9"}, "\n"),
          "/t/a.tlm|5|6|70|mute|Ann:9"},
         {Lines({"/t/a.tlm", "5", "6", "70", "mute", "Ann"}) + "9", "/t/a.tlm|5|6|70|mute|Ann:9"},
+        // Pairs after the tenth are never read.
         {TwelvePairs(), "|16|11|120|sound|N0:100 N1:99 N2:98 N3:97 N4:96 N5:95 N6:94 N7:93 N8:92 N9:91"},
         // Not valid UTF-8: written by a Windows-1252 system (its undefined 0x81 maps to U+0081).
         {Lines({"C:\\Th\xE8mes\\a.tlm", "16", "11", "120", "sound", "Jos\xE9", "50", "\x80\x9F\x81", "40"}),

@@ -70,8 +70,7 @@ TEST_P(BuiltInTunes, HeaderFormatLengthAndLevel)
     for (const double channel : sum) EXPECT_LT(std::abs(channel) / double(n / 2), 30.0);
 }
 
-// Looping from the last frame to the first is a step like the music's own steps around it, not a click:
-// at most twice their RMS over 256 frames on either side.
+// The loop seam is a step like the music's own steps around it, not a click.
 TEST_P(BuiltInTunes, LoopSeamIsContinuous)
 {
     ASSERT_GT(n, 0);
@@ -80,6 +79,7 @@ TEST_P(BuiltInTunes, LoopSeamIsContinuous)
         double squares = 0.0;
         for (long f = -257; f < 256; ++f)
             if (f != -1) squares += std::pow(at(f + 1) - at(f), 2);
+        // At most twice the RMS of the 512 steps on either side.
         EXPECT_LE(std::abs(at(0) - at(-1)), 2.0 * std::sqrt(squares / 512)) << "channel " << channel;
     }
 }

@@ -36,8 +36,7 @@ protected:
     ModSound sound{backend};
 };
 
-// Each routine plays its own array with its own flags: music loops, game over and silence play once, effects never
-// interrupt.
+// Each routine plays its own array with its flags: music loops, effects never interrupt, the rest play once.
 TEST_F(ModSoundTest, EachRoutinePlaysItsOwnArrayWithItsFlags)
 {
     for (const Routine& routine : kRoutines) {
@@ -51,9 +50,7 @@ TEST_F(ModSoundTest, EachRoutinePlaysItsOwnArrayWithItsFlags)
     }
 }
 
-// Mute, an array never filled and an array filled with nothing leave the back end untouched. StopSound always
-// plays: a game started with a theme never loads NOSOUND, yet muting must end its music, so it falls back to 58
-// bytes of silence.
+// Mute and empty arrays play nothing, but StopSound always silences, with 58 bytes of its own if need be.
 TEST_F(ModSoundTest, MuteAndEmptyArraysPlayNothing)
 {
     sound.BlnSound = false;

@@ -29,14 +29,14 @@ SoundBytes countingWave(int base, int frames)
     return std::make_shared<const std::vector<uint8_t>>(wavetest::stereo16(samples));
 }
 
-// Through SDL's disk driver, which writes exactly what the device is fed: the tune's exact samples come out
-// and loop, an effect and a broken wave change nothing, and the next sound ends the tune and plays once.
+// Through SDL for real: exact samples come out and loop, effects wait, and the next sound ends the tune.
 TEST(SdlDiskAudio, PlaysLoopsAndStops)
 {
     char path[] = "/tmp/tolmora-disk-audio-XXXXXX";
     const int fd = mkstemp(path);
     ASSERT_GE(fd, 0);
     close(fd);
+    // The disk driver writes exactly what the device is fed, in real time.
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", path, 1);
     SDL_LogSetOutputFunction(&quietLog, nullptr);
@@ -47,7 +47,7 @@ TEST(SdlDiskAudio, PlaysLoopsAndStops)
         backend.Play(countingWave(0, kTuneFrames), true, false);
         std::this_thread::sleep_for(200ms);
         backend.Play(countingWave(20000, 500), false, true);
-        backend.Play(std::make_shared<const std::vector<uint8_t>>(wavetest::Bytes{'R', 'I', 'F', 'F', 1}), false, false);
+        backend.Play(std::make_shared<const wavetest::Bytes>(wavetest::Bytes{'R', 'I', 'F', 'F', 1}), false, false);
         std::this_thread::sleep_for(200ms);
         backend.Play(countingWave(10000, kTuneFrames), false, false);
         std::this_thread::sleep_for(400ms);

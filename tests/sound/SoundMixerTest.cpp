@@ -26,8 +26,7 @@ protected:
     SoundMixer::Clip effect = clip({7, -7, 8, -8});
 };
 
-// A no-stop effect is dropped while a sound plays, a loop at its seam included; a sound played once is followed
-// by silence, after which the effect may start.
+// A no-stop effect is dropped while a sound plays, even a loop at its seam, and starts once silence has come.
 TEST_F(SoundMixerTest, NoStopWaitsForSilence)
 {
     start(tune, true, false);

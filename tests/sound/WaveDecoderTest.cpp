@@ -41,8 +41,7 @@ TEST(WaveDecoderHostile, RefusesWhatIsNotAWave)
     EXPECT_FALSE(decode(truncated));
 }
 
-// A wave over 64 MiB is refused before SDL reads it, and so is a small one that would grow past the limit in the
-// mixer's format.
+// A wave over 64 MiB, or one that would outgrow the clip limit once converted, is refused.
 TEST(WaveDecoderHostile, RefusesOversizedWaves)
 {
     const auto huge = pcmWave(2, 44100, 16, Bytes(kMaxWaveBytes - 40, 0));
@@ -90,8 +89,7 @@ TEST(WaveDecoderHostile, DataLengthBeyondTheFileIsCut)
     EXPECT_EQ(pcm, (PcmClip{100, -100, 200, -200}));
 }
 
-// Our own format passes through sample for sample, also when a chunk after the samples claims more than the file
-// holds.
+// Our own format passes through exactly, even when a chunk after the samples claims more than the file holds.
 TEST(WaveDecoderHostile, BadChunkAfterTheSamplesIsHarmless)
 {
     const std::vector<int16_t> samples = {0, 1, -1, 32767, -32768, 1234, 5, -6};
