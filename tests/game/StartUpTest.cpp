@@ -32,6 +32,7 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"no file: 17 x 12, 120 s, sound on", std::nullopt, {"", "16", "11", "120", "sound"}},
         FileCase{"four lines keep sound on", Strings{"", "4", "5", "60"}, {"", "4", "5", "60", "sound"}},
         FileCase{"MUTE", Strings{"", "4", "5", "60", "MUTE"}, {"", "4", "5", "60", "mute"}},
+        FileCase{"Mute", Strings{"", "4", "5", "60", "Mute"}, {"", "4", "5", "60", "mute"}},
         FileCase{"a blank before mute", Strings{"", "4", "5", "60", " mute"}, {"", "4", "5", "60", "sound"}},
         FileCase{"width 1", Strings{"", "1", "5", "60"}, {"", "16", "5", "60", "sound"}},
         FileCase{"width 2", Strings{"", "2", "5", "60"}, {"", "2", "5", "60", "sound"}},
