@@ -59,6 +59,7 @@ TEST_F(GameFlowTest, LevelBonusAndMuteStartThePhaseTuneAnew)
     Tick(5);
     Click(0, 0);  // removes the two reds, which completes level 1 on a 3 x 3 board
     EXPECT_EQ(flow.board.LngTimeLeft, 50);
+    EXPECT_EQ(flow.board.labels.lblScore.caption, "2");
     Tick();
     EXPECT_EQ(Status(), "00:00:49 running Pause fill");
     flow.MnuMute_Click();
@@ -82,4 +83,17 @@ TEST_F(GameFlowTest, PauseBeforeTheFirstClick)
     EXPECT_EQ(Status(), "00:02:00 running Pause fill");
     flow.MnuFilePause_Click();  // and pausing stops it again
     EXPECT_EQ(Status(), "00:02:00 hidden Resume fill");
+}
+
+// A click on an empty cell drops the selection without a redraw, leaving the old highlight; the fill button redraws.
+TEST_F(GameFlowTest, EmptyCellDropsTheSelectionWithoutARedraw)
+{
+    Start(FileOf({"", "2", "2", "120", "sound"}));
+    Paint({"RR.", "BGY", "YBG"});
+    Click(0, 0);
+    Click(2, 0);
+    EXPECT_EQ(flow.board.LngSelected, 0);
+    EXPECT_EQ(view.steps(), Strings{"DrawBricks"});
+    flow.cmdFillSpace_Click();
+    EXPECT_EQ(view.steps(), (Strings{"DrawBricks", "DrawBricks"}));
 }

@@ -60,3 +60,16 @@ INSTANTIATE_TEST_SUITE_P(
                 {{"\xC3\xA9\xE2\x82\xAC" + std::string(23, 'x'), 10}}, 1}));
 
 }  // namespace
+
+// The list names only named slots, is built afresh at each showing, and a confirmed new game hides it.
+TEST_F(GameFlowTest, HighScoreListIsBuiltAfreshEachTime)
+{
+    Start();
+    flow.StrHighNames = {"Ann", "", "Bob"};
+    flow.LngHighScores = {90, 80, 70};
+    for (int i = 0; i < 3; ++i) flow.MnuHeighScores_Click();  // shown, hidden, shown again
+    EXPECT_EQ(flow.state.lblNameText + "|" + flow.state.lblScoresText, "\r\n\r\nAnn\r\n\r\nBob|\r\n\r\n90\r\n\r\n70");
+    EXPECT_EQ(Status(), "0:02:00 hidden Resume fill");
+    flow.MnuFileNewGame_Click();
+    EXPECT_FALSE(flow.state.fraHighscoresVisible);
+}
