@@ -20,18 +20,13 @@ protected:
         images.LngBackColor = 0x604020;
     }
 
-    // Draws the board onto the surface at the board's own size and grabs it.
-    QImage draw(const std::string& board, int32_t score = 0)
+    // Draws the board (a new one when given) onto the surface at its own size and grabs it.
+    QImage draw(const std::string& board = "", int32_t score = 0)
     {
-        bricks = Bricks();
-        FillBoard(bricks, board);
-        return draw(score);
-    }
-    QImage draw(int32_t score = 0)
-    {
-        const QSize size(32 * (bricks.LngMaxX + 1), 32 * (bricks.LngMaxY + 1));
-        surface.resize(size);
-        surface.showPicture(DrawBricks(bricks, images, size, score, lblScore));
+        if (!board.empty())
+            bricks = Board(board);
+        surface.resize(32 * (bricks.LngMaxX + 1), 32 * (bricks.LngMaxY + 1));
+        surface.showPicture(DrawBricks(bricks, images, surface.size(), score, lblScore));
         return surface.grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
@@ -100,12 +95,6 @@ TEST_F(BoardDrawingTest, BackgroundIsStretchedOverTheWholeBoard)
     EXPECT_EQ(shot.pixel(285, 100), qRgb(200, 200, 0));
     EXPECT_EQ(shot.pixel(543, 383), qRgb(200, 200, 0));
     EXPECT_EQ(shot.pixel(0, 383), qRgb(0, 0, 200));
-    int backPixels = 0;
-    for (int y = 0; y < 384; ++y)
-        for (int x = 0; x < 544; ++x)
-            backPixels += shot.pixel(x, y) == kBackRgb;
-    EXPECT_GT(backPixels, 0);
-    EXPECT_LE(backPixels, 2 * 544);
 
     QImage parts(544, 384, QImage::Format_RGB32);
     parts.fill(Qt::magenta);
@@ -131,7 +120,7 @@ TEST_F(BoardDrawingTest, PersistentImageOutlivesBoardChanges)
     surface.repaint();
     EXPECT_EQ(surface.grab().toImage().convertToFormat(QImage::Format_RGB32), before);
 
-    const QImage after = draw(56);
+    const QImage after = draw("", 56);
     EXPECT_EQ(lblScore.caption, "56");
     EXPECT_EQ(after.pixel(16, 16), qRgb(0, 0, 0));  // empty now, new back colour
     EXPECT_EQ(after.pixel(32, 0), qRgb(0, 0, 0));   // highlighted: the ring is gone

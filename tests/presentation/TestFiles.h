@@ -60,8 +60,9 @@ inline std::vector<std::string> Lines(const std::map<int, std::string>& byNumber
 
 // Board from a text picture such as "RGb/.Yy": R, B, G, Y bricks, lower case
 // highlighted, anything else an empty cell.
-inline void FillBoard(Bricks& bricks, const std::string& picture)
+inline Bricks Board(const std::string& picture)
 {
+    Bricks bricks;
     const std::string letters = "RBGY", names[] = {"Red", "Blue", "Green", "Yellow"};
     int32_t x = 0, y = 0;
     for (const char c : picture) {
@@ -72,6 +73,7 @@ inline void FillBoard(Bricks& bricks, const std::string& picture)
         const size_t at = letters.find(char(std::toupper(c)));
         bricks.AddAtCell(std::islower(c), at == std::string::npos ? "None" : names[at], y, x++);
     }
+    return bricks;
 }
 
 // A scratch folder laid out like an installed game (program/ and themes/),

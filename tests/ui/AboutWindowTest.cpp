@@ -50,52 +50,37 @@ TEST(AboutWindow, CreditsScrollAndWrapBelowTheViewport)
     EXPECT_LE(std::abs(2 * about.lblCredits->x() + about.lblCredits->width() - about.Picture1->width()), 1);
 }
 
-// A left click on the form or on any of its text areas closes the box and
-// stops the scrolling.
-TEST(AboutWindow, EveryClickTargetCloses)
-{
-    for (int target = 0; target < 6; ++target) {
-        FrmAbout about;
-        about.open();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
-        const std::pair<QWidget*, QPoint> targets[] = {
-            {&about, QPoint(390, 238)}, {about.Label1, about.Label1->rect().center()},
-            {about.Label2, about.Label2->rect().center()}, {about.Picture1, QPoint(2, 2)},
-            {about.lblCredits, QPoint(about.lblCredits->width() / 2, 10)},
-            {about.lblCopyright, about.lblCopyright->rect().center()}};
-        const auto [widget, point] = targets[target];
-        SCOPED_TRACE(target);
-        // The point must hit the target itself, not a child lying over it.
-        ASSERT_EQ(about.childAt(widget->mapTo(&about, point)), widget == &about ? nullptr : widget);
-        QTest::mouseClick(widget, Qt::LeftButton, {}, point);
-        EXPECT_FALSE(about.isVisible());
-        EXPECT_FALSE(about.timScroll->isActive());
-    }
-}
-
-// From the menu the box is modal, owned by the main window, blocks until a
-// click closes it, and is gone afterwards.
-TEST(AboutWindow, ModalOverItsOwnerUntilClicked)
+// From the menu the box is modal over its owner until a left click on the
+// form or on any of its text areas closes it; afterwards it is gone.
+TEST(AboutWindow, ModalUntilAnyClickTargetClosesIt)
 {
     QWidget owner;
     owner.show();
-    QPointer<FrmAbout> about;
-    bool modalAndOwned = false;
-    QTimer::singleShot(0, [&] {
-        about = qobject_cast<FrmAbout*>(QApplication::activeModalWidget());
-        modalAndOwned = about && about->isModal() && about->parentWidget() == &owner;
-        if (about)
-            QTest::mouseClick(about->lblCredits, Qt::LeftButton, {}, QPoint(about->lblCredits->width() / 2, 10));
-    });
-    QTimer watchdog;  // turns a box that stays open into a failure, not a hang
-    watchdog.setSingleShot(true);
-    QObject::connect(&watchdog, &QTimer::timeout, [] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-    });
-    watchdog.start(5000);
-    FrmAbout::ShowOwnedBy(&owner);
-    EXPECT_TRUE(watchdog.isActive()) << "the click did not close the box";
-    EXPECT_TRUE(modalAndOwned);
-    EXPECT_TRUE(about.isNull());
+    for (int target = 0; target < 6; ++target) {
+        SCOPED_TRACE(target);
+        QPointer<FrmAbout> about;
+        QTimer::singleShot(0, [&] {
+            about = qobject_cast<FrmAbout*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(about && about->isModal() && about->parentWidget() == &owner);
+            const std::pair<QWidget*, QPoint> targets[] = {
+                {about, QPoint(390, 238)}, {about->Label1, about->Label1->rect().center()},
+                {about->Label2, about->Label2->rect().center()}, {about->Picture1, QPoint(2, 2)},
+                {about->lblCredits, QPoint(about->lblCredits->width() / 2, 10)},
+                {about->lblCopyright, about->lblCopyright->rect().center()}};
+            const auto [widget, point] = targets[target];
+            // The point must hit the target itself, not a child lying over it.
+            ASSERT_EQ(about->childAt(widget->mapTo(about, point)), widget == about ? nullptr : widget);
+            QTest::mouseClick(widget, Qt::LeftButton, {}, point);
+        });
+        QTimer watchdog;  // turns a box that stays open into a failure, not a hang
+        watchdog.setSingleShot(true);
+        QObject::connect(&watchdog, &QTimer::timeout, [] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        watchdog.start(5000);
+        FrmAbout::ShowOwnedBy(&owner);
+        EXPECT_TRUE(watchdog.isActive()) << "the click did not close the box";
+        EXPECT_TRUE(about.isNull());
+    }
 }
