@@ -31,11 +31,7 @@ std::string ReadAll(const fs::path& path)
 
 class ExampleTheme : public ::testing::TestWithParam<std::tuple<std::string, std::string>> {};
 
-// Each theme names its pictures, colours and at least the two effect sounds,
-// and every non-empty line takes effect whatever the current folder: nothing
-// falls back. The art holds up too: midnight keys its bricks on magenta, and
-// each brick is cut out at its corner but whole inside, differs from its
-// highlighted form, and stays apart from the other colours.
+// Each example theme carries pictures, colours and effect sounds, all used from any folder, its art intact.
 TEST_P(ExampleTheme, EveryNonEmptyLineIsUsed)
 {
     const auto& [theme, cwd] = GetParam();

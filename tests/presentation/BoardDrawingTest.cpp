@@ -35,9 +35,7 @@ protected:
     BoardSurface surface;
 };
 
-// The white ring of a highlighted brick lets the back colour through while
-// white is transparent; under another transparent colour (from a theme, or
-// set by hand before the next drawing) the ring is white and that colour goes.
+// A highlighted brick's white ring shows the back colour while white is transparent, else it is drawn white.
 TEST_F(BoardDrawingTest, TransparentColourDecidesTheRing)
 {
     QImage shot = draw("r");
@@ -59,8 +57,7 @@ TEST_F(BoardDrawingTest, TransparentColourDecidesTheRing)
     EXPECT_EQ(shot.pixel(0, 0), qRgb(255, 255, 255));
 }
 
-// Empty cells ("None", "none") and any colour not spelled exactly, such as
-// "red" in lower case, draw nothing: only the back colour shows.
+// Empty cells and colours not spelled exactly ("red" in lower case) draw nothing but the back colour.
 TEST_F(BoardDrawingTest, EmptyAndMisspelledCellsShowTheBackColour)
 {
     bricks.Add(false, "None", 0, 0, "X0Y0");
@@ -72,8 +69,7 @@ TEST_F(BoardDrawingTest, EmptyAndMisspelledCellsShowTheBackColour)
     EXPECT_EQ(draw(), backOnly);
 }
 
-// A 300x200 background is stretched over a 17x12 board (544x384) to its
-// edges with its white left out, and painting in parts gives the same pixels.
+// A 300x200 background fills a 544x384 board, white left out, and painting in parts gives the same pixels.
 TEST_F(BoardDrawingTest, BackgroundIsStretchedOverTheWholeBoard)
 {
     QImage back(300, 200, QImage::Format_RGB32);
@@ -106,9 +102,7 @@ TEST_F(BoardDrawingTest, BackgroundIsStretchedOverTheWholeBoard)
     EXPECT_EQ(parts, shot);
 }
 
-// Until the next DrawBricks the surface shows what the last one drew, even
-// after the board and the images changed and the window repainted; the score
-// label shows LngScore as of each drawing.
+// Until the next DrawBricks the surface shows what the last one drew (score caption included), repaints too.
 TEST_F(BoardDrawingTest, PersistentImageOutlivesBoardChanges)
 {
     const QImage before = draw("rB", 1234);
@@ -127,8 +121,7 @@ TEST_F(BoardDrawingTest, PersistentImageOutlivesBoardChanges)
     EXPECT_EQ(after.pixel(48, 16), qRgb(0, 0, 255));
 }
 
-// A 1000x1000 board keeps about a byte per cell, and a repaint of a
-// window's worth of it draws only the cells that window touches.
+// A 1000x1000 board costs about a byte per cell, and a repaint draws only the cells it exposes.
 TEST_F(BoardDrawingTest, HugeBoardIsPaintedByTheExposedPart)
 {
     for (int32_t x = 0; x < 1000; ++x)
@@ -146,8 +139,7 @@ TEST_F(BoardDrawingTest, HugeBoardIsPaintedByTheExposedPart)
     EXPECT_EQ(view.pixel(6, 38), qRgb(0, 0, 255));
 }
 
-// At a device-pixel ratio of 2 each brick pixel becomes an exact 2x2 block:
-// no smoothing blurs the bricks.
+// At a device-pixel ratio of 2 each brick pixel becomes an exact 2x2 block: nothing blurs the bricks.
 TEST_F(BoardDrawingTest, HiDpiBricksStayCrisp)
 {
     const QImage whole = draw("Gy");

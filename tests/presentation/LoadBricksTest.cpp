@@ -19,8 +19,7 @@ using namespace testfiles;
 
 constexpr QRgb kThemeGreen = qRgb(10, 200, 30), kThemeRed = qRgb(210, 20, 40);
 
-// Each colour-line rule: three single-space-separated 16-bit numbers, halves
-// to even, above 255 counts as 255, anything else invalid.
+// Colour lines: three single-space-separated 16-bit numbers, halves to even, above 255 is 255, else invalid.
 TEST(ColorLines, ParseAsTheThemeFormatSays)
 {
     const struct {
@@ -49,8 +48,7 @@ TEST(ColorLines, ParseAsTheThemeFormatSays)
         EXPECT_EQ(ParseColorLine(c.line), c.expected) << c.name;
 }
 
-// CR LF ends a theme line, and so does a lone LF; a lone CR stays in the
-// line, and lines missing at the end are empty.
+// CR LF and a lone LF both end a theme line; a lone CR stays in it; missing lines are empty.
 TEST(ThemeLines, CrLfAndLoneLfBothEndALine)
 {
     const auto lines = SplitThemeLines("a\r\nb\nc\rd\r\n\r\ne");
@@ -58,9 +56,7 @@ TEST(ThemeLines, CrLfAndLoneLfBothEndALine)
               (std::vector<std::string>{"a", "b", "c\rd", "", "e", ""}));
 }
 
-// Each built-in brick is a 24-bit 32x32 BMP file in the build tree, embedded
-// as is, found by name in any letter case, with every pixel in its layout
-// region (face, outline, corner bevels, frame, white ring) and colour.
+// Each built-in brick is a 24-bit 32x32 BMP, embedded as built, found in any case, every pixel as laid out.
 TEST(BuiltInBricks, FilesAndResourcesMatchTheLayout)
 {
     const struct {
@@ -98,9 +94,7 @@ TEST(BuiltInBricks, FilesAndResourcesMatchTheLayout)
 
 using LoadBricksTest = ThemeFixture;
 
-// Lines 9 and 11 set the colours and invalid ones keep them; the built-in
-// path (a missing theme) then loads the eight pictures and five sounds,
-// clears the background, and keeps the colours and the theme-only sounds.
+// Invalid colour lines keep the colours; the built-in path then restores pictures and sounds, keeps the rest.
 TEST_F(LoadBricksTest, ColourLinesThenTheBuiltInSet)
 {
     WritePicture(program / "back.bmp", kThemeRed);
@@ -125,8 +119,7 @@ TEST_F(LoadBricksTest, ColourLinesThenTheBuiltInSet)
     EXPECT_FALSE(Bytes(sound.BytMain).empty());
 }
 
-// Exactly eight lines replace the eight pictures, turn the transparent
-// colour white and leave the rest alone; a backslash separates folders.
+// Exactly eight lines replace the pictures (backslashes separate folders), whiten LngTransColor, and no more.
 TEST_F(LoadBricksTest, EightLineThemeReplacesOnlyThePictures)
 {
     images.LngTransColor = 0x00FF00;
@@ -146,8 +139,7 @@ TEST_F(LoadBricksTest, EightLineThemeReplacesOnlyThePictures)
     EXPECT_EQ(Bytes(sound.BytMain), std::string(3, '\0'));
 }
 
-// A picture line naming no file keeps the entry's picture: none at all on
-// the first load, so green is not drawn. Only 32x32 pixels of a picture count.
+// A picture line naming no file keeps the entry's picture, none at first; only 32x32 pixels are kept.
 TEST_F(LoadBricksTest, MissingPictureKeepsThePreviousOne)
 {
     WritePicture(program / "red.png", kThemeRed, QSize(100, 60));
@@ -166,8 +158,7 @@ TEST_F(LoadBricksTest, MissingPictureKeepsThePreviousOne)
     EXPECT_EQ(centre(BrickEntry::Green), qRgb(0, 255, 0));
 }
 
-// Picture lines are read from the program's folder only: neither a picture
-// beside the theme file nor an absolute line escapes it.
+// Picture lines name files in the program's folder only, never beside the theme nor by absolute path.
 TEST_F(LoadBricksTest, PictureBesideTheThemeIsNotLoaded)
 {
     images.LoadBricks("", sound);
@@ -177,8 +168,7 @@ TEST_F(LoadBricksTest, PictureBesideTheThemeIsNotLoaded)
     EXPECT_EQ(centre(BrickEntry::Blue), qRgb(0, 0, 255));
 }
 
-// Each wave line fills its own array with its own file (line 13 is not in
-// BytLast30), and BytNoSound is never a theme's.
+// Each wave line fills its own array with its own file's bytes; BytNoSound is never a theme's.
 TEST_F(LoadBricksTest, EachWaveLineFillsItsOwnArray)
 {
     std::vector<std::string> lines(11);
@@ -206,8 +196,7 @@ TEST_F(LoadBricksTest, NulEndedPathsWork)
     EXPECT_EQ(Bytes(sound.BytMain), Wave(5));
 }
 
-// Two loads in a row: the surfaces are those of the second load, built once
-// per load and never again by a drawing.
+// Two loads in a row: the surfaces are the second load's, built once per load, never by a drawing.
 TEST_F(LoadBricksTest, TwoLoadsInARowRebuildTheSurfacesOnce)
 {
     WritePicture(program / "red.bmp", kThemeRed);
@@ -223,8 +212,7 @@ TEST_F(LoadBricksTest, TwoLoadsInARowRebuildTheSurfacesOnce)
     EXPECT_EQ(images.SurfaceBuilds(), afterFirst + 1);
 }
 
-// Lines 10 to 17 are tried as written from the current folder, then beside
-// the theme, then in the program's folder (a desktop launch starts at home).
+// Lines 10-17 are tried as written, then beside the theme, then in the program's folder (desktop launches).
 TEST_F(LoadBricksTest, WrittenLinesTryTheCurrentFolderThenThemeThenProgram)
 {
     const fs::path saved = fs::current_path();
@@ -239,8 +227,7 @@ TEST_F(LoadBricksTest, WrittenLinesTryTheCurrentFolderThenThemeThenProgram)
     fs::current_path(saved);
 }
 
-// Hostile lines: whatever a line names, the load ends, nothing is read from a
-// non-regular file, and oversized or undecodable files change nothing.
+// Hostile lines (non-regular, oversized or undecodable files) end the load and change nothing.
 TEST_F(LoadBricksTest, HostileLinesChangeNothing)
 {
     WritePicture(program / "green.bmp", kThemeGreen);
@@ -279,8 +266,7 @@ TEST_F(LoadBricksTest, HostileLinesChangeNothing)
     EXPECT_EQ(Bytes(sound.BytMain), Wave(3));
 }
 
-// Hostile theme files: a FIFO or /dev/zero is no theme (built-in path), a
-// huge one is read only in part, an unreadable one reads as 17 empty lines.
+// Hostile theme files: a FIFO or device is no theme, a huge one is read in part, an unreadable one as empty.
 TEST_F(LoadBricksTest, HostileThemeFilesEndTheLoad)
 {
     WritePicture(program / "green.bmp", kThemeGreen);

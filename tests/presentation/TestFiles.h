@@ -35,7 +35,7 @@ inline void WritePicture(const fs::path& path, QRgb colour, QSize size = QSize(3
     image.save(QString::fromStdString(path.string()));
 }
 
-// A short, valid 16-bit stereo PCM wave whose samples all equal `tag`.
+// A short, valid 16-bit stereo PCM wave at 44100 Hz whose 128 samples all equal `tag`.
 inline std::string Wave(int16_t tag)
 {
     std::string w;

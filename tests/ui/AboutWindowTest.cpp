@@ -8,8 +8,9 @@
 
 #include <gtest/gtest.h>
 
-// The title comes from the build's version, the credits text is exact (three
-// sections, 40 dashes, CR LF breaks), the legal notice fits, the dialog is fixed.
+#include <cstdlib>
+
+// The title carries the build's version, the credits text is exact, the notice fits, the dialog is fixed.
 TEST(AboutWindow, TitleCreditsAndNotice)
 {
     FrmAbout about;
@@ -25,9 +26,7 @@ TEST(AboutWindow, TitleCreditsAndNotice)
     EXPECT_EQ(about.minimumSize(), about.maximumSize());
 }
 
-// The credits start centred at their design top and climb one pixel (15
-// twips) a 50 ms tick; only once wholly above the viewport do they re-enter
-// below it (inner height + 25 twips, 70.67 px) for a second complete pass.
+// Credits climb one pixel a tick and re-enter below the viewport only once wholly above it, without drift.
 TEST(AboutWindow, CreditsScrollAndWrapBelowTheViewport)
 {
     FrmAbout about;
@@ -40,18 +39,17 @@ TEST(AboutWindow, CreditsScrollAndWrapBelowTheViewport)
             about.timScroll_Timer();
         return about.lblCredits->y();
     };
-    EXPECT_EQ(tick(0), 8);
+    EXPECT_EQ(tick(0), 8);  // the design top, 120 twips
     EXPECT_EQ(tick(1), 7);
     EXPECT_EQ(tick(6 + height), 1 - height);  // the last row still shows
-    EXPECT_EQ(tick(1), 71);
+    EXPECT_EQ(tick(1), 71);  // inner height + 25 twips, 70.67 px
     EXPECT_EQ(tick(1), 70);
     EXPECT_EQ(tick(69 + height), 1 - height);  // no drift from the fractional twips
     EXPECT_EQ(tick(1), 71);
     EXPECT_LE(std::abs(2 * about.lblCredits->x() + about.lblCredits->width() - about.Picture1->width()), 1);
 }
 
-// From the menu the box is modal over its owner until a left click on the
-// form or on any of its text areas closes it; afterwards it is gone.
+// The box is modal over its owner until a left click on the form or any of its text areas closes it.
 TEST(AboutWindow, ModalUntilAnyClickTargetClosesIt)
 {
     QWidget owner;

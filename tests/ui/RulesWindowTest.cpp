@@ -30,10 +30,7 @@ const std::pair<Kind, QString> kParagraphs[] = {
     {Gap, ""}, {Credit, "The Tolmora brick painter (tools/bricks): Paints the built-in bricks, which also make up the program's icon."},
 };
 
-// Every paragraph's text, misspellings included, in order, with its format:
-// a centred bold 24 pt title, bold underlined 16 pt headings over 10 pt gaps,
-// plain 10 pt text, bullets with a hanging indent of 720 twips (48 px), a bold
-// name and colon before each credit, all in Arial or a proportional stand-in.
+// The help document's texts (misspellings included), sizes, bold, underline, centring, bullets and tabs.
 TEST(RulesDocument, TextsAndFormatsAsDesigned)
 {
     QTextDocument document;
@@ -85,8 +82,7 @@ protected:
     }
 };
 
-// The window opens at the design size at the document's top; at any size,
-// and after minimize and restore, the view exactly covers the client area.
+// The view exactly covers the client area at the design size, at any size, and after minimize and restore.
 TEST_F(RulesWindow, ViewAlwaysCoversTheClientArea)
 {
     frmRules* window = frmRules::ShowOrRaise();
@@ -109,8 +105,7 @@ TEST_F(RulesWindow, ViewAlwaysCoversTheClientArea)
     EXPECT_EQ(window->rtbHelp->geometry(), window->rect());
 }
 
-// Choosing the item twice gives one window, restored if minimized, neither
-// modal nor owned; closing discards it, and the next choice builds it afresh.
+// Choosing the item twice gives one unowned, non-modal window; after closing, the next is built afresh.
 TEST_F(RulesWindow, OneWindowAtATime)
 {
     QPointer<frmRules> first = frmRules::ShowOrRaise();
