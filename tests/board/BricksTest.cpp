@@ -78,21 +78,39 @@ TEST(BrickCollection, MatchesAPlainList)
     }
 }
 
-// A far-away cell key must not grow an index of its size, and a popped key must not shadow its cell's new brick.
+// Far-away cell keys must not grow an index of their size, and a popped key must not shadow its cell's new brick.
 TEST(BrickCollection, FarAwayCellKeys)
 {
+    Bricks far;
+    far.AddAtCell(false, "Green", 0, 1000000);
+    far.Add(false, "Blue", 2000000000, 2147483647, "X2147483647Y2000000000");
+    EXPECT_LT(far.MemoryUsage(), 1u << 20);
+    EXPECT_EQ(far.ItemByXY(1000000, 0)->StrColor, "Green");
+    EXPECT_EQ(far.ItemByXY(2147483647, 2000000000)->StrColor, "Blue");
+
     Bricks bricks;
     bricks.Add(false, "Gone", 300, 300, "X300Y300");
-    bricks.Add(false, "Blue", 2000000000, 2147483647, "X2147483647Y2000000000");
-    bricks.Add(false, "Green", 7, 299, "X299Y7");
+    bricks.Add(false, "Yellow", 7, 299, "X299Y7");
     bricks.Remove(1);
-    EXPECT_LT(bricks.MemoryUsage(), 1u << 20);
     EXPECT_THROW(bricks.ItemByXY(300, 300), BricksError);
     for (int32_t x = 0; x <= 300; ++x)
         for (int32_t y = 0; y <= 300; ++y)
             if (x != 299 || y != 7)
                 bricks.AddAtCell(false, "Red", y, x);
-    EXPECT_EQ(bricks.ItemByXY(2147483647, 2000000000)->StrColor, "Blue");
-    EXPECT_EQ(bricks.ItemByXY(299, 7)->StrColor, "Green");
+    EXPECT_EQ(bricks.ItemByXY(299, 7)->StrColor, "Yellow");
     EXPECT_EQ(bricks.ItemByXY(300, 300)->StrColor, "Red");
+}
+
+// Removing position 1 while adding at the end keeps lookups right and memory bounded.
+TEST(BrickCollection, RotatingThroughTheFront)
+{
+    Bricks bricks;
+    for (int32_t i = 0; i < 20100; ++i) {
+        bricks.AddAtCell(false, "Red", i % 10, i / 10);
+        if (i >= 100)
+            bricks.Remove(1);
+    }
+    EXPECT_EQ(bricks.Item(1), bricks.Item("X2000Y0"));
+    EXPECT_EQ(bricks.Item("X1999Y9"), nullptr);
+    EXPECT_LT(bricks.MemoryUsage(), 200u * 1024);
 }

@@ -31,7 +31,9 @@ TEST_F(Generation, FillsColumnByColumn)
 // The board's shortcuts notice bricks added behind their back and a collection replaced as a whole.
 TEST_F(Generation, ShortcutsFollowTheCollection)
 {
-    load("RB");
+    std::tie(board.GameWidth, board.GameHeight) = std::tuple(1, 0);
+    random.Queue("RB");
+    board.GenTiles();
     board.bricks().Add(true, "Green", 5, 5, "X5Y5");
     board.UnHighlightAll();
     EXPECT_FALSE(board.bricks().Item("X5Y5")->BlnHighLighted);

@@ -27,7 +27,7 @@ size_t strideOf(std::string_view p)
     return std::min(p.find('/'), p.size()) + 1;
 }
 
-// Gravity as first described: in passes, every empty cell from the bottom of each column up takes what lies above
+// The plain form of gravity: in passes, every empty cell from the bottom of each column up takes what lies above
 // it and the top one turns "none", until a pass moves no brick.
 std::string gravityByPasses(std::string p)
 {
@@ -44,7 +44,7 @@ std::string gravityByPasses(std::string p)
     return p;
 }
 
-// Selection as first described: flag the brick, then recurse into each unflagged neighbour of the same colour,
+// The plain form of selection: flag the brick, then recurse into each unflagged neighbour of the same colour,
 // below, above, right, left; every call sounds once.
 void selectByRecursion(std::string& p, size_t i, int32_t& selected, std::string& cues)
 {

@@ -98,22 +98,22 @@ TEST_F(Scoring, LabelsAndRefillOfALevelUp)
     EXPECT_EQ(picture().find_first_of("._"), std::string::npos);
 }
 
-// On 3 x 3 cells (A = 4, target 1) the first removal ends level 1, and level 2's grouping number is 1.
-TEST_F(Scoring, SmallestBoard)
+// On 3 x 3 cells (A = 4) and 3 x 2 (A = 2) a pair ends level 1, and level 2 asks for A / 3 rounded: 1, met by a pair.
+TEST_F(Scoring, SmallestBoards)
 {
-    load("GGB/RBR/BRB");
-    random.Queue("YY");
-    board.ClickCell(0, 0);
-    board.ClickCell(0, 0);
-    EXPECT_EQ(board.LngLevel, 2);
-    EXPECT_EQ(board.labels.lblMinmumBlock.caption, kGrouping + "1");
-    EXPECT_EQ(picture(), "YYB/RBR/BRB");
-
-    board.LngBricksRemoved = 0;  // keeps level 2 open: any pair meets its requirement
-    board.ClickCell(0, 0);
-    board.ClickCell(0, 0);
-    EXPECT_EQ(board.LngLevel, 2);
-    EXPECT_EQ(board.labels.lblMinmumBlock.color, kColorGreen);
+    for (auto [before, after] : {std::pair{"GGB/RBR/BRB", "YYB/RBR/BRB"}, {"GGB/RBR", "YYB/RBR"}}) {
+        load(before);
+        board.ResetCounters(100);
+        random.Queue("YYRR");
+        board.ClickCell(0, 0);
+        board.ClickCell(0, 0);
+        EXPECT_EQ(board.LngLevel, 2) << before;
+        EXPECT_EQ(board.labels.lblMinmumBlock.caption, kGrouping + "1") << before;
+        EXPECT_EQ(picture(), after);
+        board.ClickCell(0, 0);
+        board.ClickCell(0, 0);
+        EXPECT_EQ(board.LngLevel, 3) << before;
+    }
 }
 
 // A new game resets counters and captions (not lblMinmumBlock's colour); lblNextLvl rounds half to even, in 16 bits.
