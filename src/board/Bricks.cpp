@@ -235,6 +235,10 @@ void Bricks::removeAt(int32_t position)
         // Leave the brick and its index entries behind: its id is now dead.
         ++m_head;
         ++m_popped;
+        // Dead ids in the key map are swept once they outnumber the live
+        // bricks, so a long run of remove-first and add stays bounded.
+        if (m_otherKeys.size() > 2 * static_cast<size_t>(Count()) + 64)
+            std::erase_if(m_otherKeys, [this](const auto& entry) { return positionOf(entry.second) == 0; });
         return;
     }
     const uint32_t removedId = idOf(position);

@@ -113,4 +113,14 @@ TEST(BrickCollection, RotatingThroughTheFront)
     EXPECT_EQ(bricks.Item(1), bricks.Item("X2000Y0"));
     EXPECT_EQ(bricks.Item("X1999Y9"), nullptr);
     EXPECT_LT(bricks.MemoryUsage(), 200u * 1024);
+
+    // Keys too far out for the cell index must not pile up once their bricks are gone.
+    Bricks far;
+    for (int32_t i = 0; i < 20000; ++i) {
+        far.AddAtCell(false, "Blue", 0, 100000000 + i);
+        if (i >= 2)
+            far.Remove(1);
+    }
+    EXPECT_EQ(far.ItemByXY(100019999, 0)->StrColor, "Blue");
+    EXPECT_LT(far.MemoryUsage(), 64u * 1024);
 }
