@@ -1,75 +1,131 @@
 #pragma once
 
-#include "ModSound.h"
+#include "BoardSurface.h"
 #include "RandomSource.h"
 #include "RecordingAudioBackend.h"
 #include "ScriptedFileDialog.h"
 #include "ScriptedInputBox.h"
 #include "ScriptedMessageBox.h"
 #include "SettingsStore.h"
+#include "WrapButton.h"
 #include "frmMain.h"
 
+#include <QApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
+using Lines = std::vector<std::string>;
 
-// Fails the running test and closes any modal dialog that opens: every
-// prompt of the game goes through a scripted service, so a real one showing
-// up is a fault, and it must not hang the suite.
-class ModalWatchdog {
-public:
-    ModalWatchdog();
-    ~ModalWatchdog();
+inline std::string FileOf(const Lines& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
 
-private:
-    QTimer m_timer;
-};
+// A whole file as written: the settings lines, then the table padded with empty names and 0 to ten entries.
+inline std::string Written(Lines lines, Lines table = {})
+{
+    while (table.size() < 20)
+        table.insert(table.end(), {"", "0"});
+    lines.insert(lines.end(), table.begin(), table.end());
+    return FileOf(lines);
+}
 
-// A settings file of the given lines, each ended by CR LF.
-std::string SettingsText(std::initializer_list<std::string> lines);
-
-// The real main window on the offscreen platform, started from a temporary
-// program folder with scripted prompts, a recording audio back end and a
-// fixed seed.
+// The real main window on the offscreen platform, started from a temporary program folder with scripted prompts,
+// a recording audio back end and a fixed seed. A real modal dialog would hang the suite: it fails the test instead.
 class MainWindowTest : public ::testing::Test {
 protected:
-    MainWindowTest();
-    ~MainWindowTest() override;
+    MainWindowTest()
+    {
+        QObject::connect(&m_watchdog, &QTimer::timeout, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                ADD_FAILURE() << "a modal dialog opened: " << modal->windowTitle().toStdString();
+                modal->close();
+            }
+        });
+        m_watchdog.start(200);
+    }
+    ~MainWindowTest() override { if (window) window->close(); }
 
-    // Writes "Settings.log" into the program folder before start-up.
-    void WriteSettings(const std::string& text);
-    // Builds the window and runs its start-up.
-    frmMain& Start();
-    // Closes the window as the player would and returns the file's lines
-    // (CR LF removed), or nothing when there is no file.
-    std::optional<std::vector<std::string>> CloseAndReadSettings();
-    std::optional<std::vector<std::string>> ReadSettings() const;
+    // Runs start-up, on this "Settings.log" when given.
+    void Start(std::optional<std::string> file = std::nullopt)
+    {
+        QFile out(folder.filePath("Settings.log"));
+        if (file && out.open(QIODevice::WriteOnly))
+            out.write(file->c_str());
+        out.close();
+        window = std::make_unique<frmMain>(
+            frmMainServices{sound, random, messages, input, files, settings, folder.path().toStdString()});
+        window->Form_Load();
+    }
+    std::string ReadSettings() const
+    {
+        QFile file(folder.filePath("Settings.log"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : "<no file>";
+    }
 
-    // The window's client area: everything below the menu bar.
-    QSize Client() const;
-    // Sets the client area's size as a player dragging the border would.
-    void ResizeClient(int width, int height);
+    // Viewport size, board offset, each bar's maximum and value: "547x388 at 0,0 H 1/0 V hidden 32/0".
+    std::string Layout() const
+    {
+        const auto bar = [](const QScrollBar* b) {
+            const std::string shown = b->isVisible() ? " " : " hidden ";
+            return shown + std::to_string(b->maximum()) + "/" + std::to_string(b->value());
+        };
+        return std::to_string(window->PicMain->width()) + "x" + std::to_string(window->PicMain->height()) + " at " +
+               std::to_string(window->PicMap->x()) + "," + std::to_string(window->PicMap->y()) + " H" +
+               bar(window->HSWidth) + " V" + bar(window->VSHeight);
+    }
+    QSize Client() const { return window->centralWidget()->size(); }
+    // Sizes the client area as a player dragging the border would.
+    void ResizeClient(int width, int height)
+    {
+        window->resize(width, height + window->height() - Client().height());
+        QCoreApplication::processEvents();
+    }
 
-    // Clicks a cell of the board, or a pixel of the board surface, at the
-    // window: Qt finds the widget under the pointer, as for a player.
-    void ClickCell(int column, int row, Qt::MouseButton button = Qt::LeftButton);
-    void ClickBoardPixel(QPoint pixel, Qt::MouseButton button = Qt::LeftButton);
-    // Clicks a point of the viewport's interior.
-    void ClickViewport(QPoint point);
-    // One tick of the running clock; fails the test when the clock is stopped.
-    void Tick();
-    // Starts a new game through the menu, the confirmation and the dialog.
-    void NewGameThroughDialog(const std::string& columns, const std::string& rows, const std::string& seconds);
-    // The sounds handed to the platform so far, by name.
-    std::vector<std::string> Played() const;
-    // A cell holding a brick with a same-coloured neighbour, if any.
-    std::optional<std::pair<int, int>> CellOfGroup() const;
+    // Clicks at the window, so Qt finds the widget under the pointer as for a player.
+    void Click(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(window->windowHandle(), button, {}, widget->mapTo(window.get(), at));
+    }
+    void ClickCell(QPoint cell, Qt::MouseButton button = Qt::LeftButton)
+    {
+        Click(window->PicMap, cell * 32 + QPoint(16, 16), button);
+    }
+    void Tick(int count = 1)
+    {
+        for (int i = 0; i < count; ++i) {
+            ASSERT_TRUE(window->timSec->isActive()) << "the clock is not running";
+            window->timSec_Timer();
+        }
+    }
+
+    // New Game, confirmed with Yes; then Start with these texts.
+    frmNewGame* OpenNewGame()
+    {
+        messages.answers.push_back(MessageAnswer::Yes);
+        window->MnuFileNewGame->trigger();
+        return window->newGameDialog();
+    }
+    void StartNewGame(const char* columns, const char* rows, const char* seconds)
+    {
+        frmNewGame* dialog = OpenNewGame();
+        ASSERT_NE(dialog, nullptr);
+        dialog->txtGameWidth->setText(columns);
+        dialog->txtGameHeight->setText(rows);
+        dialog->txtGameTime->setText(seconds);
+        dialog->cmdStart->click();
+        QCoreApplication::processEvents();
+    }
 
     GameFlow& game() { return window->game(); }
 
@@ -80,9 +136,9 @@ protected:
     ScriptedMessageBox messages;
     ScriptedInputBox input;
     ScriptedFileDialog files;
-    std::unique_ptr<DiskSettingsStore> settings;
+    DiskSettingsStore settings{folder.path().toStdString(), nullptr, nullptr};
     std::unique_ptr<frmMain> window;
 
 private:
-    ModalWatchdog m_watchdog;
+    QTimer m_watchdog;
 };

@@ -2,7 +2,6 @@
 #include "QtInputBox.h"
 #include "QtMessageBox.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -11,6 +10,7 @@
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -18,168 +18,85 @@
 #include <functional>
 
 namespace {
-// Runs `answer` on the next modal dialog as soon as it shows. A dialog that
-// is still open two seconds later is closed and the test fails, so a wrong
-// answer can never hang the suite.
-void AnswerNextModal(std::function<void(QWidget*)> answer)
+// Answers the next modal dialog from inside its own event loop; a dialog of another kind fails the test and is
+// closed. A dialog the answer leaves open hangs its test until the suite's time limit fails it.
+template <typename Dialog>
+void AnswerNextModal(std::function<void(Dialog*)> answer)
 {
-    auto* poll = new QTimer;
-    auto ticks = std::make_shared<int>(0);
-    auto answered = std::make_shared<bool>(false);
-    QObject::connect(poll, &QTimer::timeout, [poll, ticks, answered, answer] {
+    QTimer::singleShot(0, [answer] {
         QWidget* modal = QApplication::activeModalWidget();
-        ++*ticks;
-        if (modal && !*answered) {
-            *answered = true;
-            answer(modal);
-        } else if (modal && *ticks > 200) {
-            ADD_FAILURE() << "the dialog stayed open after its answer";
+        if (auto* dialog = qobject_cast<Dialog*>(modal))
+            return answer(dialog);
+        ADD_FAILURE() << "no dialog of the expected kind showed";
+        if (modal)
             modal->close();
-        } else if (!modal && (*answered || *ticks > 200)) {
-            if (!*answered)
-                ADD_FAILURE() << "no modal dialog showed";
-            poll->stop();
-            poll->deleteLater();
-        }
     });
-    poll->start(10);
-}
-
-QAbstractButton* ButtonOf(QMessageBox* box, QMessageBox::StandardButton which)
-{
-    return box->button(which);
 }
 }  // namespace
 
-TEST(QtMessageBoxTest, QuestionShowsTextTitleAndYesNo)
+TEST(QtMessageBoxTest, OnlyYesAnswersYes)
 {
-    // The confirmation is a Yes/No box under the given title; No answers No.
+    // The confirmation is a Yes/No box under its title: No or closing it answers No; an error carries a single OK.
     QtMessageBox messages;
-    QString seenText;
-    QString seenTitle;
-    bool hasYes = false;
-    bool hasOk = true;
-    AnswerNextModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        ASSERT_NE(box, nullptr);
-        seenText = box->text();
-        seenTitle = box->windowTitle();
-        hasYes = ButtonOf(box, QMessageBox::Yes) != nullptr;
-        hasOk = ButtonOf(box, QMessageBox::Ok) != nullptr;
-        ButtonOf(box, QMessageBox::No)->click();
-    });
-    const MessageAnswer answer =
-        messages.Show("Are you sure you want to start a new game?", "Tolmora", MessageButtons::YesNo);
-    EXPECT_EQ(answer, MessageAnswer::No);
-    EXPECT_EQ(seenText, "Are you sure you want to start a new game?");
-    EXPECT_EQ(seenTitle, "Tolmora");
-    EXPECT_TRUE(hasYes);
-    EXPECT_FALSE(hasOk);
+    QString seen;
+    const auto pressNext = [&seen](QMessageBox::StandardButton button) {
+        AnswerNextModal<QMessageBox>([&seen, button](QMessageBox* box) {
+            seen += box->text() + " " + box->windowTitle() + " " + QString::number(box->buttons().size()) + "|";
+            button == QMessageBox::NoButton ? void(box->close()) : box->button(button)->click();
+        });
+    };
+    pressNext(QMessageBox::Yes);
+    EXPECT_EQ(messages.Show("Sure?", "Tolmora", MessageButtons::YesNo), MessageAnswer::Yes);
+    pressNext(QMessageBox::No);
+    EXPECT_EQ(messages.Show("Sure?", "Tolmora", MessageButtons::YesNo), MessageAnswer::No);
+    pressNext(QMessageBox::NoButton);
+    EXPECT_EQ(messages.Show("Sure?", "Tolmora", MessageButtons::YesNo), MessageAnswer::No);
+    pressNext(QMessageBox::Ok);
+    EXPECT_EQ(messages.Show("Too small", "Error", MessageButtons::Ok), MessageAnswer::Ok);
+    EXPECT_EQ(seen, "Sure? Tolmora 2|Sure? Tolmora 2|Sure? Tolmora 2|Too small Error 1|");
 }
 
-TEST(QtMessageBoxTest, YesAnswersYesAndClosingAnswersNo)
+TEST(QtInputBoxTest, TypedNameComesBackAsUtf8)
 {
-    // Only the Yes button starts anything; closing the box is No.
-    QtMessageBox messages;
-    AnswerNextModal([](QWidget* modal) { qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click(); });
-    EXPECT_EQ(messages.Show("?", "Tolmora", MessageButtons::YesNo), MessageAnswer::Yes);
-    AnswerNextModal([](QWidget* modal) { modal->close(); });
-    EXPECT_EQ(messages.Show("?", "Tolmora", MessageButtons::YesNo), MessageAnswer::No);
-}
-
-TEST(QtMessageBoxTest, ErrorShowsAnOkButtonOnly)
-{
-    // The range messages carry the title "Error" and a single OK.
-    QtMessageBox messages;
-    QString title;
-    int buttons = 0;
-    AnswerNextModal([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        title = box->windowTitle();
-        buttons = static_cast<int>(box->buttons().size());
-        box->button(QMessageBox::Ok)->click();
-    });
-    EXPECT_EQ(messages.Show("The game height must be above 2", "Error", MessageButtons::Ok), MessageAnswer::Ok);
-    EXPECT_EQ(title, "Error");
-    EXPECT_EQ(buttons, 1);
-}
-
-TEST(QtInputBoxTest, AcceptedAnswerIsReturnedCancelledIsNothing)
-{
-    // The typed name comes back; Cancel is no answer at all.
+    // A name with an accent must reach the settings file intact; Cancel is no answer at all.
     QtInputBox input;
-    QString prompt;
-    QString title;
-    AnswerNextModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QInputDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        prompt = dialog->labelText();
-        title = dialog->windowTitle();
+    AnswerNextModal<QInputDialog>([](QInputDialog* dialog) {
         dialog->setTextValue(QStringLiteral("Zoë"));
         dialog->accept();
     });
-    EXPECT_EQ(input.Ask("Please enter your name.", "New High Score", ""), std::optional<std::string>("Zoë"));
-    EXPECT_EQ(prompt, "Please enter your name.");
-    EXPECT_EQ(title, "New High Score");
-
-    AnswerNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
+    EXPECT_EQ(input.Ask("Please enter your name.", "New High Score", ""), std::optional<std::string>("Zo\xC3\xAB"));
+    AnswerNextModal<QInputDialog>([](QInputDialog* dialog) { dialog->reject(); });
     EXPECT_EQ(input.Ask("Please enter your name.", "New High Score", ""), std::nullopt);
 }
 
-TEST(QtFileDialogTest, ThemeDialogHasItsTitleFiltersAndStartFolder)
+TEST(QtFileDialogTest, ThemeDialogStartsInTheProgramsFolderAndAllFilesMeansEveryFile)
 {
-    // "Orvik Tolmora", theme files first, then every file, in the program's folder.
+    // "Orvik Tolmora" shows theme files first; "*.*" must not hide a file without an extension.
     QTemporaryDir folder;
     const auto dialog = QtFileDialog::CreateThemeDialog(nullptr, folder.path().toStdString());
     EXPECT_EQ(dialog->windowTitle(), "Orvik Tolmora");
     EXPECT_EQ(dialog->nameFilters(), (QStringList{"Theme File (*.tlm)", "All Files (*.*)"}));
-    EXPECT_EQ(dialog->selectedNameFilter(), "Theme File (*.tlm)");
     EXPECT_EQ(dialog->directory().absolutePath(), QDir(folder.path()).absolutePath());
-    EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
-    EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);
-}
-
-TEST(QtFileDialogTest, AllFilesShowsFilesWithoutAnExtension)
-{
-    // "*.*" means every file, as on the desktop it comes from, not only names with a dot.
-    QTemporaryDir folder;
-    QFile(folder.filePath("dark.tlm")).open(QIODevice::WriteOnly);
-    QFile(folder.filePath("README")).open(QIODevice::WriteOnly);
-    const auto dialog = QtFileDialog::CreateThemeDialog(nullptr, folder.path().toStdString());
     auto* model = dialog->findChild<QFileSystemModel*>();
-    ASSERT_NE(model, nullptr);
-    EXPECT_EQ(model->nameFilters(), QStringList{"*.tlm"});
-
     auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-    ASSERT_NE(types, nullptr);
+    ASSERT_TRUE(model && types);
+    EXPECT_EQ(model->nameFilters(), QStringList{"*.tlm"});
     types->setCurrentIndex(1);
-    emit types->activated(1);
     emit types->textActivated(types->itemText(1));
     EXPECT_EQ(model->nameFilters(), QStringList{"*"});
 }
 
-TEST(QtFileDialogTest, CancelledDialogGivesAnEmptyPath)
+TEST(QtFileDialogTest, ChosenFileIsItsFullPathCancelIsEmpty)
 {
-    // Cancel is the empty path that the theme menu ignores.
-    QTemporaryDir folder;
-    QtFileDialog files;
-    AnswerNextModal([](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); });
-    EXPECT_EQ(files.ShowThemeDialog(folder.path().toStdString()), "");
-}
-
-TEST(QtFileDialogTest, ChosenFileComesBackAsItsFullPath)
-{
-    // A name typed into the dialog comes back as the file's absolute path.
+    // A name typed into the dialog comes back as an absolute path; Cancel is the empty path the theme menu ignores.
     QTemporaryDir folder;
     QFile(folder.filePath("dark.tlm")).open(QIODevice::WriteOnly);
     QtFileDialog files;
-    AnswerNextModal([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QFileDialog*>(modal);
-        ASSERT_NE(dialog, nullptr);
-        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(name, nullptr);
-        name->setText(QStringLiteral("dark.tlm"));
+    AnswerNextModal<QFileDialog>([](QFileDialog* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("dark.tlm"));
         QMetaObject::invokeMethod(dialog, "accept");
     });
     EXPECT_EQ(files.ShowThemeDialog(folder.path().toStdString()), folder.filePath("dark.tlm").toStdString());
+    AnswerNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    EXPECT_EQ(files.ShowThemeDialog(folder.path().toStdString()), "");
 }

@@ -1,7 +1,6 @@
 # The main window, the new-game dialog and the Qt adapters, on Qt's offscreen platform.
 find_package(Qt6 REQUIRED COMPONENTS Test)
 add_executable(tolmora_window_tests
-  ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h
   ${CMAKE_CURRENT_LIST_DIR}/MainWindowLayoutTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainWindowPlayTest.cpp
