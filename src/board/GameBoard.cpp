@@ -17,6 +17,15 @@ bool isEmpty(const Brick& brick)
     return BrickColors::IsEmpty(brick.StrColor);
 }
 
+// A counter that a sum would take past 32 bits keeps its value: the step is
+// skipped, and the rest of the removal goes on.
+void addUnlessOverflow(int32_t& counter, int64_t amount)
+{
+    const int64_t sum = int64_t(counter) + amount;
+    if (sum <= std::numeric_limits<int32_t>::max() && sum >= std::numeric_limits<int32_t>::min())
+        counter = static_cast<int32_t>(sum);
+}
+
 // Halves go to the even neighbour (the default rounding mode).
 double roundHalfEven(double value)
 {
@@ -257,18 +266,12 @@ void GameBoard::ClearHighLighted()
         labels.lblMinmumBlock.color = belowRequirement ? kColorRed : kColorGreen;
     }
 
-    if (LevelTarget() > LngBricksRemoved) {
-        // A sum that does not fit 32 bits is skipped and the score stands.
-        const int64_t score = int64_t(LngScore) + int64_t(n) * (int64_t(n) - 1);
-        if (score <= std::numeric_limits<int32_t>::max() && score >= std::numeric_limits<int32_t>::min())
-            LngScore = static_cast<int32_t>(score);
-    } else {
+    if (LevelTarget() > LngBricksRemoved)
+        addUnlessOverflow(LngScore, int64_t(n) * (int64_t(n) - 1));
+    else
         labels.lblScore.color = kColorRed;
-    }
 
-    const int64_t removed = int64_t(LngBricksRemoved) + n;
-    if (removed <= std::numeric_limits<int32_t>::max())
-        LngBricksRemoved = static_cast<int32_t>(removed);
+    addUnlessOverflow(LngBricksRemoved, n);
 
     DropBlocks();
 
@@ -281,7 +284,7 @@ void GameBoard::ClearHighLighted()
         labels.lblLevel.caption = "Level: " + std::to_string(LngLevel);
         labels.lblMinmumBlock.caption = MinimumBlockText(GroupingNumber());
         labels.lblMinmumBlock.color = kColorRed;
-        LngTimeLeft += 30;
+        addUnlessOverflow(LngTimeLeft, 30);
         labels.lblTime.caption = CTime(LngTimeLeft);
         labels.lblScore.color = kColorBlack;
         LngBestGroup = 0;
@@ -289,7 +292,7 @@ void GameBoard::ClearHighLighted()
     }
 
     if (n >= 2 * int64_t(LngLevel)) {
-        LngTimeLeft += 5;
+        addUnlessOverflow(LngTimeLeft, 5);
         labels.lblTime.caption = CTime(LngTimeLeft);
     }
 

@@ -98,6 +98,23 @@ TEST_F(Scoring, LabelsAndRefillOfALevelUp)
     EXPECT_EQ(picture().find_first_of("._"), std::string::npos);
 }
 
+// A time bonus that would carry the clock past 32 bits is skipped, as an overflowing score is, and the other stands.
+TEST_F(Scoring, TimeBonusOverflowSkipped)
+{
+    const int32_t max = std::numeric_limits<int32_t>::max();
+    load(checkBoard("GG  GGGG"));
+    board.LngTimeLeft = max - 4;
+    removeAt(0);
+    EXPECT_EQ(board.LngTimeLeft, max - 4);
+
+    board.LngBricksRemoved = 42;
+    board.LngTimeLeft = max - 29;
+    random.Queue("YYYYYY");
+    removeAt(4);
+    EXPECT_EQ(board.LngLevel, 2);
+    EXPECT_EQ(board.LngTimeLeft, max - 24);
+}
+
 // On 3 x 3 cells (A = 4) and 3 x 2 (A = 2) a pair ends level 1, and level 2 asks for A / 3 rounded: 1, met by a pair.
 TEST_F(Scoring, SmallestBoards)
 {
