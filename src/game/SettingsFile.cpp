@@ -61,18 +61,19 @@ std::string oneLine(std::string_view text)
     return line;
 }
 
-}  // namespace
-
-std::string DecodeSettingsBytes(std::string_view bytes)
+// The file's bytes as UTF-8 text, a leading byte-order mark dropped.
+std::string decodeSettingsBytes(std::string_view bytes)
 {
     if (!IsValidUtf8(bytes)) return Windows1252ToUtf8(bytes);
     if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
     return std::string(bytes);
 }
 
+}  // namespace
+
 SettingsRead ReadSettingsText(std::string_view bytes)
 {
-    const std::string text = DecodeSettingsBytes(bytes);
+    const std::string text = decodeSettingsBytes(bytes);
     const std::vector<std::string_view> lines = splitLines(text);
     std::size_t next = 0;
     const auto readLine = [&]() -> std::optional<std::string_view> {

@@ -6,8 +6,6 @@
 #include <string>
 #include <string_view>
 
-#include "Utf8Text.h"
-
 inline constexpr int kHighScoreSlots = 10;
 
 // The high-score table: slot 0 the best, scores in descending order as the
@@ -46,6 +44,3 @@ struct SettingsWrite {
 SettingsRead ReadSettingsText(std::string_view bytes);
 // The 25 lines, UTF-8, each ended by CR LF.
 std::string WriteSettingsText(const SettingsWrite& values);
-
-// The file's bytes as UTF-8 text (a leading UTF-8 byte-order mark dropped).
-std::string DecodeSettingsBytes(std::string_view bytes);

@@ -37,7 +37,6 @@ public:
     std::optional<std::string> Read() override;
     bool Write(const std::string& bytes) override;
 
-    const std::filesystem::path& folder() const { return m_folder; }
     std::filesystem::path filePath() const { return m_folder / kFileName; }
 
     // The folder the settings belong in, by the rule above.
