@@ -1,12 +1,12 @@
 #include "SettingsStore.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
 #include <string>
-#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -80,9 +80,15 @@ std::optional<std::string> DiskSettingsStore::Read()
     if (!fs::is_regular_file(path, error)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string bytes(kMaxReadBytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    // Read in pieces: a settings file is a few hundred bytes, and a buffer of
+    // the whole limit would be allocated and cleared at every start.
+    std::string bytes;
+    char piece[4096];
+    while (bytes.size() < kMaxReadBytes) {
+        in.read(piece, static_cast<std::streamsize>(std::min(sizeof piece, kMaxReadBytes - bytes.size())));
+        bytes.append(piece, static_cast<std::size_t>(in.gcount()));
+        if (!in) break;
+    }
     return bytes;
 }
 

@@ -73,3 +73,17 @@ TEST_F(SettingsStoreTest, FolderInPlaceOfTheFile)
     EXPECT_FALSE(store.Write("text"));
     EXPECT_EQ(FilesInProgram(), 1u);
 }
+
+// A file past the read limit gives exactly its first bytes up to the limit; one just under it is read whole.
+TEST_F(SettingsStoreTest, ReadStopsAtTheLimit)
+{
+    DiskSettingsStore store(program, xdg.c_str(), root.c_str());
+    const size_t limit = DiskSettingsStore::kMaxReadBytes;
+    std::string big(limit + 5000, 'a');
+    for (size_t i = 0; i < big.size(); ++i)
+        big[i] = static_cast<char>('a' + i % 23);
+    ASSERT_TRUE(store.Write(big));
+    EXPECT_EQ(store.Read(), big.substr(0, limit));
+    ASSERT_TRUE(store.Write(big.substr(0, limit - 1)));
+    EXPECT_EQ(store.Read(), big.substr(0, limit - 1));
+}
