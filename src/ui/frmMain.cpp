@@ -389,6 +389,10 @@ void frmMain::SizeToBoard(bool atLoad)
         wanted = wanted.boundedTo(screen->availableGeometry().size() - frame);
     }
     resize(wanted);
+    // A window already at the screen's size gets no resize event, yet the
+    // viewport was just made the board's size; laying out again is harmless
+    // when the event does come.
+    Form_Resize();
 }
 
 void frmMain::Form_Resize()

@@ -129,3 +129,15 @@ TEST_F(ScrollBarTest, LargestBoardStaysInsideTheScreenAndScrollsToItsEdge)
     EXPECT_TRUE(window->HSWidth->isVisible() && window->VSHeight->isVisible());
     EXPECT_EQ(window->PicMap->x() + 32000, window->PicMainInterior->width());
 }
+
+TEST_F(ScrollBarTest, NewGameOnAScreenSizedWindowLaysTheViewportOutAgain)
+{
+    // A window already at the screen's size does not change size at a new game, yet the viewport must fit it again.
+    Start(FileOf({"", "999", "999", "120", "sound"}));
+    window->HSWidth->setValue(200);
+    std::string expected = Layout();
+    expected.replace(expected.find(" at -200,0 "), 11, " at 0,0 ");
+    StartNewGame("1000", "1000", "120");
+    EXPECT_EQ(Layout(), expected);
+    EXPECT_EQ(window->PicMain->width() + 17 + 129, Client().width());
+}
