@@ -265,24 +265,17 @@ void frmMain::connectEvents()
     connect(HSWidth, &QScrollBar::valueChanged, this, &frmMain::HSWidth_Change);
     connect(VSHeight, &QScrollBar::valueChanged, this, &frmMain::VSHeight_Change);
 
-    // Each handler ends by showing the state it left, so the widgets never
-    // lag behind the game.
-    auto handler = [this](void (GameFlow::*routine)()) {
-        return [this, routine] {
-            (m_game.*routine)();
-            ShowState();
-        };
-    };
     connect(timSec, &QTimer::timeout, this, &frmMain::timSec_Timer);
     connect(timGameOver, &QTimer::timeout, this, &frmMain::timGameOver_Timer);
     connect(PicMap, &BoardSurface::mouseReleased, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF position) { PicMap_MouseUp(position); });
-    connect(cmdFillSpace, &QPushButton::clicked, this, handler(&GameFlow::cmdFillSpace_Click));
-    connect(MnuFileNewGame, &QAction::triggered, this, handler(&GameFlow::MnuFileNewGame_Click));
-    connect(MnuTheme, &QAction::triggered, this, handler(&GameFlow::MnuTheme_Click));
-    connect(MnuHeighScores, &QAction::triggered, this, handler(&GameFlow::MnuHeighScores_Click));
-    connect(MnuFilePause, &QAction::triggered, this, handler(&GameFlow::MnuFilePause_Click));
-    connect(MnuMute, &QAction::triggered, this, handler(&GameFlow::MnuMute_Click));
+    // Every game handler ends by having the window show the state it left.
+    connect(cmdFillSpace, &QPushButton::clicked, this, [this] { m_game.cmdFillSpace_Click(); });
+    connect(MnuFileNewGame, &QAction::triggered, this, [this] { m_game.MnuFileNewGame_Click(); });
+    connect(MnuTheme, &QAction::triggered, this, [this] { m_game.MnuTheme_Click(); });
+    connect(MnuHeighScores, &QAction::triggered, this, [this] { m_game.MnuHeighScores_Click(); });
+    connect(MnuFilePause, &QAction::triggered, this, [this] { m_game.MnuFilePause_Click(); });
+    connect(MnuMute, &QAction::triggered, this, [this] { m_game.MnuMute_Click(); });
     connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
     connect(MnuRules, &QAction::triggered, this, &frmMain::MnuRules_Click);
     connect(MnuAbout, &QAction::triggered, this, &frmMain::MnuAbout_Click);
@@ -291,19 +284,16 @@ void frmMain::connectEvents()
 void frmMain::Form_Load()
 {
     m_game.Form_Load();
-    ShowState();
 }
 
 void frmMain::timSec_Timer()
 {
     m_game.timSec_Timer();
-    ShowState();
 }
 
 void frmMain::timGameOver_Timer()
 {
     m_game.timGameOver_Timer();
-    ShowState();
 }
 
 // Every mouse button acts, and only its release; the position is in board
@@ -311,7 +301,6 @@ void frmMain::timGameOver_Timer()
 void frmMain::PicMap_MouseUp(QPointF position)
 {
     m_game.PicMap_MouseUp(position.x(), position.y());
-    ShowState();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
@@ -337,7 +326,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
         // A click: pressed and let go over the board frame with the left button.
         if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
             m_game.PicMain_Click();
-            ShowState();
         }
         return true;
     }
