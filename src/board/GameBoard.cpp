@@ -2,6 +2,7 @@
 
 #include "BrickColors.h"
 #include "CTime.h"
+#include "RoundHalfEven.h"
 
 #include <algorithm>
 #include <cassert>
@@ -25,12 +26,6 @@ void addUnlessOverflow(int32_t& counter, int64_t amount)
     if (sum <= std::numeric_limits<int32_t>::max() && sum >= std::numeric_limits<int32_t>::min())
         counter = static_cast<int32_t>(sum);
 }
-
-// Halves go to the even neighbour (the default rounding mode).
-double roundHalfEven(double value)
-{
-    return std::nearbyint(value);
-}
 }  // namespace
 
 GameBoard::GameBoard(RandomSource& random, SelectionSounds& sounds) : m_random(random), m_sounds(sounds) {}
@@ -50,7 +45,7 @@ int32_t GameBoard::GroupingNumber() const
     const int64_t twice = 2 * int64_t(LngLevel);
     if (twice < area() / 3)
         return static_cast<int32_t>(twice);
-    return static_cast<int32_t>(roundHalfEven(area() / 3));
+    return static_cast<int32_t>(RoundHalfEven(area() / 3));
 }
 
 bool GameBoard::GroupingMet() const
@@ -70,7 +65,7 @@ std::string GameBoard::MinimumBlockText(int32_t groupingNumber)
 // the previous caption standing.
 void GameBoard::setNextLevelCaption()
 {
-    const double left = roundHalfEven(LevelTarget() - LngBricksRemoved);
+    const double left = RoundHalfEven(LevelTarget() - LngBricksRemoved);
     if (!(left >= std::numeric_limits<int16_t>::min() && left <= std::numeric_limits<int16_t>::max()))
         return;
     labels.lblNextLvl.caption = "Bricks For Level" + std::string(kCrLf) + std::to_string(static_cast<int>(left));
@@ -279,7 +274,7 @@ void GameBoard::ClearHighLighted()
     // is complete, and no click can start a second removal halfway.
 
     if (LngBricksRemoved > LevelTarget() && GroupingMet()) {
-        LngLevelBase = static_cast<int32_t>(roundHalfEven(area() / 4 * (int64_t(LngLevel) - 1) + LngLevelBase));
+        LngLevelBase = static_cast<int32_t>(RoundHalfEven(area() / 4 * (int64_t(LngLevel) - 1) + LngLevelBase));
         ++LngLevel;
         labels.lblLevel.caption = "Level: " + std::to_string(LngLevel);
         labels.lblMinmumBlock.caption = MinimumBlockText(GroupingNumber());

@@ -48,15 +48,6 @@ std::optional<double> ParseNumber(std::string_view text)
     return negative ? -value : value;
 }
 
-double RoundHalfEven(double value)
-{
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    if (fraction > 0.5) return below + 1;
-    if (fraction < 0.5) return below;
-    return std::fmod(below, 2.0) == 0 ? below : below + 1;
-}
-
 std::optional<int32_t> RoundToInt32(double value)
 {
     if (!std::isfinite(value)) return std::nullopt;

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "RoundHalfEven.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
-
 
 // Numbers typed by the player or stored in "Settings.log". Accepted: blanks
 // (spaces, tabs) around an optionally signed decimal number with an optional
@@ -17,4 +18,3 @@ std::optional<double> ParseNumber(std::string_view text);
 // 32-bit range does not convert.
 std::optional<int32_t> ParseWholeNumber(std::string_view text);
 std::optional<int32_t> RoundToInt32(double value);
-double RoundHalfEven(double value);
