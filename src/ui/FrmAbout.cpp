@@ -1,8 +1,9 @@
 #include "FrmAbout.h"
 
+#include "LegacyFont.h"
 #include "TolmoraVersion.h"
+#include "Twips.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -12,21 +13,10 @@
 
 namespace {
 
-// The dialog was laid out in twips; at 96 dots per inch a pixel is 15 twips.
-constexpr float TwipsPerPixel = 15.0f;
-
-constexpr int Px(int twips) { return twips / 15; }
+constexpr float TwipsPerPixel = kTwipsPerPixel;
 
 // Halves go to the even neighbour (the default rounding mode).
 int PixelsFromTwips(float twips) { return static_cast<int>(std::lrint(twips / TwipsPerPixel)); }
-
-QFont SansFont(double pointSize, bool bold)
-{
-    QFont font = QApplication::font();
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
-}
 
 bool IsLeftClick(QEvent* event, const QWidget* target)
 {
@@ -47,27 +37,27 @@ FrmAbout::FrmAbout(QWidget* owner)
     setFixedSize(Px(5925), Px(3645));
 
     Label1 = new QLabel(this);
-    Label1->setFont(SansFont(24, true));
-    Label1->setGeometry(Px(120), Px(120), Px(5655), Px(735));
+    Label1->setFont(LegacyFont(24, true));
+    Label1->setGeometry(PxRect(120, 120, 5655, 735));
 
     Label2 = new QLabel(QStringLiteral("Credits"), this);
-    Label2->setFont(SansFont(8.25, false));
+    Label2->setFont(LegacyFont(8.25));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2->setGeometry(0, Px(960), Px(5895), Px(255));
+    Label2->setGeometry(PxRect(0, 960, 5895, 255));
 
     Picture1 = new QWidget(this);
-    Picture1->setGeometry(0, Px(1200), Px(5925), Px(1035));
+    Picture1->setGeometry(PxRect(0, 1200, 5925, 1035));
 
     lblCredits = new QLabel(Picture1);
-    lblCredits->setFont(SansFont(8.25, false));
+    lblCredits->setFont(LegacyFont(8.25));
     lblCredits->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblCredits->setGeometry(Px(240), Px(120), Px(480), Px(195));
+    lblCredits->setGeometry(PxRect(240, 120, 480, 195));
 
     lblCopyright = new QLabel(this);
-    lblCopyright->setFont(SansFont(8.25, false));
+    lblCopyright->setFont(LegacyFont(8.25));
     lblCopyright->setWordWrap(true);
     lblCopyright->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblCopyright->setGeometry(Px(120), Px(2280), Px(4695), Px(1215));
+    lblCopyright->setGeometry(PxRect(120, 2280, 4695, 1215));
 
     for (QWidget* control : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2), Picture1,
                              static_cast<QWidget*>(lblCredits), static_cast<QWidget*>(lblCopyright)})

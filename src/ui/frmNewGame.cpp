@@ -2,6 +2,7 @@
 
 #include "GameFlow.h"
 #include "LegacyFont.h"
+#include "Twips.h"
 #include "WrapButton.h"
 
 #include <QLabel>
@@ -9,12 +10,6 @@
 #include <QPushButton>
 
 namespace {
-// The dialog was designed in twips, 15 to the pixel.
-QRect Twips(int left, int top, int width, int height)
-{
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* caption, QRect geometry)
 {
     auto* label = new QLabel(QString::fromLatin1(caption), parent);
@@ -36,21 +31,21 @@ frmNewGame::frmNewGame(GameFlow& game, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("NewGame"));
     setFont(LegacyFont(8.25));
-    setFixedSize(3390 / 15, 2085 / 15);
+    setFixedSize(Px(3390), Px(2085));
 
-    Label1 = MakeLabel(this, "Game Width", Twips(120, 120, 885, 195));
+    Label1 = MakeLabel(this, "Game Width", PxRect(120, 120, 885, 195));
     txtGameWidth = new QLineEdit(this);
-    txtGameWidth->setGeometry(Twips(120, 360, 1935, 285));
-    Label2 = MakeLabel(this, "Game Height", Twips(120, 720, 930, 195));
+    txtGameWidth->setGeometry(PxRect(120, 360, 1935, 285));
+    Label2 = MakeLabel(this, "Game Height", PxRect(120, 720, 930, 195));
     txtGameHeight = new QLineEdit(this);
-    txtGameHeight->setGeometry(Twips(120, 960, 1935, 285));
-    Label3 = MakeLabel(this, "Game Time (in seconds)", Twips(120, 1440, 1710, 195));
+    txtGameHeight->setGeometry(PxRect(120, 960, 1935, 285));
+    Label3 = MakeLabel(this, "Game Time (in seconds)", PxRect(120, 1440, 1710, 195));
     txtGameTime = new QLineEdit(this);
-    txtGameTime->setGeometry(Twips(120, 1680, 1935, 285));
+    txtGameTime->setGeometry(PxRect(120, 1680, 1935, 285));
     cmdStart = new WrapButton(QStringLiteral("Start Game"), this);
-    cmdStart->setGeometry(Twips(2160, 1320, 1095, 615));
+    cmdStart->setGeometry(PxRect(2160, 1320, 1095, 615));
     Command1 = new WrapButton(QStringLiteral("Reset Defaults"), this);
-    Command1->setGeometry(Twips(2160, 360, 1095, 615));
+    Command1->setGeometry(PxRect(2160, 360, 1095, 615));
 
     // Neither button is the default: Enter in a box starts nothing.
     for (QPushButton* button : {cmdStart, Command1}) {

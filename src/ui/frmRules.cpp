@@ -1,5 +1,7 @@
 #include "frmRules.h"
 
+#include "Twips.h"
+
 #include <QEvent>
 #include <QFile>
 #include <QFont>
@@ -10,8 +12,6 @@
 #include <QTextOption>
 
 namespace {
-
-constexpr int Px(int twips) { return twips / 15; }
 
 QPointer<frmRules>& TheRulesWindow()
 {
