@@ -46,16 +46,6 @@ int CellsCovering(int pixels)
 
 }  // namespace
 
-std::optional<BrickEntry> BoardPicture::entryAt(int column, int row) const
-{
-    if (column < 0 || row < 0 || column >= m_columns || row >= m_rows)
-        return std::nullopt;
-    const uint8_t cell = m_cells[static_cast<size_t>(row) * m_columns + column];
-    if (cell == 0)
-        return std::nullopt;
-    return static_cast<BrickEntry>(cell - 1);
-}
-
 int BoardPicture::paint(QPainter& painter, const QRect& exposed) const
 {
     if (exposed.isEmpty())

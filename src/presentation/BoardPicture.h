@@ -29,11 +29,6 @@ public:
 
     // The board's size in pixels at the call that drew it.
     QSize size() const { return m_size; }
-    ColorRef backColor() const { return m_backColor; }
-    int columns() const { return m_columns; }
-    int rows() const { return m_rows; }
-    // The surface drawn in a cell, or nothing (also outside the board).
-    std::optional<BrickEntry> entryAt(int column, int row) const;
 
     // Paints the part of the board inside `exposed` (board pixels) and
     // returns how many bricks it drew. Cells outside `exposed` cost nothing.

@@ -73,12 +73,6 @@ QRgb ToQRgb(ColorRef color)
                 static_cast<int>((color >> 16) & 0xFF));
 }
 
-ColorRef ToColorRef(QRgb rgb)
-{
-    return static_cast<ColorRef>(qRed(rgb)) | static_cast<ColorRef>(qGreen(rgb)) << 8 |
-           static_cast<ColorRef>(qBlue(rgb)) << 16;
-}
-
 QImage BuiltInBrick(const std::string& name)
 {
     const QString path = FindResource(":/bricks", name, ".bmp");

@@ -65,8 +65,6 @@ public:
     void PrepareSurfaces();
     // How many times the surfaces were built: once per load, never per paint.
     uint64_t SurfaceBuilds() const { return m_surfaceBuilds; }
-    // Surfaces held; stays at nine across loads.
-    static constexpr size_t SurfaceCount() { return kBrickEntryCount + 1; }
 
 private:
     static size_t Index(BrickEntry entry) { return static_cast<size_t>(entry); }
@@ -89,6 +87,5 @@ QImage BuiltInBrick(const std::string& name);
 // there is no such resource.
 SoundBytes BuiltInSound(const std::string& name);
 
-// Conversions between the game's 0x00BBGGRR colours and Qt's.
+// The game's 0x00BBGGRR colour as Qt's.
 QRgb ToQRgb(ColorRef color);
-ColorRef ToColorRef(QRgb rgb);
