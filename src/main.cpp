@@ -11,8 +11,8 @@
 #include <QApplication>
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
