@@ -59,13 +59,16 @@ void SdlAudioBackend::Play(const SoundBytes& wave, bool loop, bool noStop)
     if (noStop && IsPlaying())
         return;
     try {
-        std::optional<PcmClip> pcm = decodeWave(wave->data(), wave->size());
-        if (!pcm)
-            return;
-        auto clip = std::make_shared<const PcmClip>(std::move(*pcm));
+        if (wave != m_decodedSource) {
+            std::optional<PcmClip> pcm = decodeWave(wave->data(), wave->size());
+            if (!pcm)
+                return;
+            m_decoded = std::make_shared<const PcmClip>(std::move(*pcm));
+            m_decodedSource = wave;
+        }
         SoundMixer::Retired retired;
         SDL_LockAudioDevice(m_device);
-        m_mixer.start(std::move(clip), wave, loop, noStop, retired);
+        m_mixer.start(m_decoded, wave, loop, noStop, retired);
         SDL_UnlockAudioDevice(m_device);
     } catch (const std::exception&) {
         // Out of memory for a huge clip: the sound is simply not played.

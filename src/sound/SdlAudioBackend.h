@@ -25,4 +25,9 @@ private:
     bool m_sdlStarted = false;
     uint32_t m_device = 0;
     SoundMixer m_mixer;  // shared with SDL's audio thread, under the device lock
+
+    // The image decoded last and its clip: a selection cues its sound once
+    // per brick, and a tune comes back whenever time is added.
+    SoundBytes m_decodedSource;
+    SoundMixer::Clip m_decoded;
 };

@@ -76,6 +76,46 @@ TEST(SdlDiskAudio, PlaysLoopsAndStops)
     for (; at < left.size(); ++at) ASSERT_EQ(left[at], 0) << "after the finale, frame " << at;
 }
 
+// A sound played again after another one comes out as itself, from its first frame.
+TEST(SdlDiskAudio, ReplayAfterAnotherSound)
+{
+    char path[] = "/tmp/tolmora-disk-replay-XXXXXX";
+    const int fd = mkstemp(path);
+    ASSERT_GE(fd, 0);
+    close(fd);
+    setenv("SDL_AUDIODRIVER", "disk", 1);
+    setenv("SDL_DISKAUDIOFILE", path, 1);
+    SDL_LogSetOutputFunction(&quietLog, nullptr);
+    constexpr int kFrames = 2205;  // 50 ms
+    const SoundBytes tune = countingWave(0, kFrames);
+    {
+        SdlAudioBackend backend;
+        ASSERT_TRUE(backend.IsOpen()) << SDL_GetError();
+        backend.Play(tune, true, false);
+        std::this_thread::sleep_for(120ms);
+        backend.Play(countingWave(20000, kFrames), false, false);
+        std::this_thread::sleep_for(250ms);
+        backend.Play(tune, false, false);
+        std::this_thread::sleep_for(250ms);
+    }
+    std::ifstream in(path, std::ios::binary);
+    const wavetest::Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::remove(path);
+    std::vector<int> left;
+    for (std::size_t at = 0; at + 3 < bytes.size(); at += 4) left.push_back(int16_t(wavetest::get(bytes, at, 2)));
+
+    // Past the other sound, the next sound heard is the tune once, whole, then silence.
+    std::size_t at = 0;
+    while (at < left.size() && left[at] != 20000 + kFrames) ++at;
+    ASSERT_LT(at, left.size()) << "the other sound was not heard to its end";
+    while (++at < left.size() && left[at] == 0) {}
+    for (int i = 1; i <= kFrames; ++i, ++at) {
+        ASSERT_LT(at, left.size()) << "the replay was cut short";
+        ASSERT_EQ(left[at], i) << "replay frame " << i;
+    }
+    for (; at < left.size(); ++at) ASSERT_EQ(left[at], 0) << "after the replay, frame " << at;
+}
+
 // Without an audio device every call does nothing, and the factory hands out the silent back end.
 TEST(SdlAudioWithoutDevice, SilentlyDoesNothing)
 {
