@@ -33,11 +33,6 @@ constexpr int kBrickPixels = 32;
 // A scroll bar's maximum is a 16-bit signed quantity.
 constexpr int kScrollMaximum = std::numeric_limits<int16_t>::max();
 
-QColor ToQColor(ColorRef color)
-{
-    return QColor(color & 0xFF, (color >> 8) & 0xFF, (color >> 16) & 0xFF);
-}
-
 // Captions break lines with CR LF; a label breaks them with LF.
 QString LabelText(const std::string& caption)
 {
@@ -74,7 +69,7 @@ void FitOneLine(QLabel* label, const QFont& designed)
 void SetTextColor(QLabel* label, ColorRef color)
 {
     QPalette palette = label->palette();
-    const QColor wanted = ToQColor(color);
+    const QColor wanted = QColor::fromRgb(ToQRgb(color));
     if (palette.color(QPalette::WindowText) == wanted)
         return;
     palette.setColor(QPalette::WindowText, wanted);
