@@ -93,10 +93,13 @@ void FollowTimer(QTimer* timer, bool enabled)
         timer->stop();
 }
 
-// A position from a fraction of a pixel, halves to the even neighbour.
-int Centred(int outer, int inner)
+// Where an overlay of this size stands centred on the viewport's interior;
+// a fraction of a pixel goes to the even neighbour.
+QPoint Centred(const QWidget* viewport, const QSize& overlay)
 {
-    return static_cast<int>(RoundHalfEven((outer - inner) / 2.0));
+    const auto centre = [](int outer, int inner) { return static_cast<int>(RoundHalfEven((outer - inner) / 2.0)); };
+    return QPoint(centre(viewport->width() - 2 * kBorder, overlay.width()),
+                  centre(viewport->height() - 2 * kBorder, overlay.height()));
 }
 }  // namespace
 
@@ -454,16 +457,14 @@ void frmMain::ShowNewGameDialog()
 
 void frmMain::CentreGameOverFrame()
 {
-    FRAGameOver->move(Centred(PicMain->width() - 2 * kBorder, FRAGameOver->width()),
-                      Centred(PicMain->height() - 2 * kBorder, FRAGameOver->height()));
+    FRAGameOver->move(Centred(PicMain, FRAGameOver->size()));
 }
 
 void frmMain::CentreHighScoreFrame()
 {
     // Centred on the viewport's interior size, placed in the window's own
     // coordinates, as the frame lies on the window rather than in PicMain.
-    fraHighscores->move(Centred(PicMain->width() - 2 * kBorder, fraHighscores->width()),
-                        Centred(PicMain->height() - 2 * kBorder, fraHighscores->height()));
+    fraHighscores->move(Centred(PicMain, fraHighscores->size()));
 }
 
 void frmMain::ShowState()
