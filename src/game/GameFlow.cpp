@@ -176,6 +176,9 @@ void GameFlow::timSec_Timer()
         state.PicMainEnabled = false;
         state.timSecEnabled = false;
         m_sound.PlayGameOver();
+        // The game-over sound has ended the tune, so no clock music is playing:
+        // a next game as short as the last phase must still start its tune.
+        LngCurrentPlay = kPlayNone;
         AddHighScore();
     }
     state.cmdFillSpaceEnabled = board.LngTimeLeft > 30;

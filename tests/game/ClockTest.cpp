@@ -48,6 +48,16 @@ TEST_F(GameFlowTest, ClockRunsThroughTheMusicPhases)
     EXPECT_EQ(Status() + " " + Played(), "00:00:00 Pause over MAIN LASTMIN LAST30 GAMEOVER");
     EXPECT_EQ(flow.board.LngSelected, selected);
     EXPECT_EQ(view.steps(), (Strings{"CentreHighScoreFrame", "CentreHighScoreFrame"}));
+
+    // After the game-over sound, a 30 s game still starts its tune at its first tick.
+    flow.GameTime = 30;
+    flow.NewGame();
+    Tick();
+    EXPECT_EQ(Played(), "MAIN LASTMIN LAST30 GAMEOVER");
+    flow.MnuFilePause_Click();
+    flow.MnuFilePause_Click();
+    Tick();
+    EXPECT_EQ(Played(), "MAIN LASTMIN LAST30 GAMEOVER LAST30");
 }
 
 // A level's 30 s at 20 s left, like muting and unmuting, starts the phase's tune anew at the next tick.
