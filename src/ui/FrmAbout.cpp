@@ -111,7 +111,9 @@ void FrmAbout::Form_Load()
                         .arg(TolmoraVersion::Minor)
                         .arg(TolmoraVersion::Revision));
 
-    lblCredits->setText(CreditsText());
+    // The credits keep their CR LF line breaks; a label breaks lines at LF
+    // and would draw each CR as a space, shifting every centred line.
+    lblCredits->setText(CreditsText().replace(QLatin1String("\r\n"), QLatin1String("\n")));
     lblCredits->adjustSize();
     SngCreditsTop = static_cast<float>(lblCredits->y()) * TwipsPerPixel;
     PlaceCredits();
