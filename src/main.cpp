@@ -9,6 +9,7 @@
 #include "frmMain.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSocketNotifier>
 
 #include <cerrno>
@@ -61,6 +62,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("tolmora"));
     QApplication::setDesktopFileName(QStringLiteral("tolmora"));
     QApplication app(argc, argv);
+    // The installed icon when there is one; otherwise our own red brick.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tolmora"), QIcon(QStringLiteral(":/bricks/RED.bmp"))));
 
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
     const std::unique_ptr<AudioBackend> audio = createAudioBackend();
