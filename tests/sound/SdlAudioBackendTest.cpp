@@ -29,21 +29,37 @@ SoundBytes countingWave(int base, int frames)
     return std::make_shared<const std::vector<uint8_t>>(wavetest::stereo16(samples));
 }
 
-// Through SDL for real: exact samples come out and loop, effects wait, and the next sound ends the tune.
-TEST(SdlDiskAudio, PlaysLoopsAndStops)
+// Plays through SDL's disk driver, which writes exactly what the device is
+// fed in real time, and returns the left channel of what came out.
+template <typename Script>
+std::vector<int> recordThroughDisk(Script script)
 {
     char path[] = "/tmp/tolmora-disk-audio-XXXXXX";
     const int fd = mkstemp(path);
-    ASSERT_GE(fd, 0);
+    EXPECT_GE(fd, 0);
     close(fd);
-    // The disk driver writes exactly what the device is fed, in real time.
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", path, 1);
     SDL_LogSetOutputFunction(&quietLog, nullptr);
-    constexpr int kTuneFrames = 2205;  // 50 ms
     {
         SdlAudioBackend backend;
-        ASSERT_TRUE(backend.IsOpen()) << SDL_GetError();
+        EXPECT_TRUE(backend.IsOpen()) << SDL_GetError();
+        if (backend.IsOpen())
+            script(backend);
+    }
+    std::ifstream in(path, std::ios::binary);
+    const wavetest::Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::remove(path);
+    std::vector<int> left;
+    for (std::size_t at = 0; at + 3 < bytes.size(); at += 4) left.push_back(int16_t(wavetest::get(bytes, at, 2)));
+    return left;
+}
+
+// Through SDL for real: exact samples come out and loop, effects wait, and the next sound ends the tune.
+TEST(SdlDiskAudio, PlaysLoopsAndStops)
+{
+    constexpr int kTuneFrames = 2205;  // 50 ms
+    const std::vector<int> left = recordThroughDisk([&](SdlAudioBackend& backend) {
         backend.Play(countingWave(0, kTuneFrames), true, false);
         std::this_thread::sleep_for(200ms);
         backend.Play(countingWave(20000, 500), false, true);
@@ -51,12 +67,8 @@ TEST(SdlDiskAudio, PlaysLoopsAndStops)
         std::this_thread::sleep_for(200ms);
         backend.Play(countingWave(10000, kTuneFrames), false, false);
         std::this_thread::sleep_for(400ms);
-    }
-    std::ifstream in(path, std::ios::binary);
-    const wavetest::Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::remove(path);
-    std::vector<int> left;
-    for (std::size_t at = 0; at + 3 < bytes.size(); at += 4) left.push_back(int16_t(wavetest::get(bytes, at, 2)));
+    });
+    ASSERT_FALSE(left.empty());
 
     // Silence, then the tune frame by frame, wrapping at its end, until the finale starts.
     std::size_t at = 0;
@@ -79,30 +91,16 @@ TEST(SdlDiskAudio, PlaysLoopsAndStops)
 // A sound played again after another one comes out as itself, from its first frame.
 TEST(SdlDiskAudio, ReplayAfterAnotherSound)
 {
-    char path[] = "/tmp/tolmora-disk-replay-XXXXXX";
-    const int fd = mkstemp(path);
-    ASSERT_GE(fd, 0);
-    close(fd);
-    setenv("SDL_AUDIODRIVER", "disk", 1);
-    setenv("SDL_DISKAUDIOFILE", path, 1);
-    SDL_LogSetOutputFunction(&quietLog, nullptr);
     constexpr int kFrames = 2205;  // 50 ms
     const SoundBytes tune = countingWave(0, kFrames);
-    {
-        SdlAudioBackend backend;
-        ASSERT_TRUE(backend.IsOpen()) << SDL_GetError();
+    const std::vector<int> left = recordThroughDisk([&](SdlAudioBackend& backend) {
         backend.Play(tune, true, false);
         std::this_thread::sleep_for(120ms);
         backend.Play(countingWave(20000, kFrames), false, false);
         std::this_thread::sleep_for(250ms);
         backend.Play(tune, false, false);
         std::this_thread::sleep_for(250ms);
-    }
-    std::ifstream in(path, std::ios::binary);
-    const wavetest::Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::remove(path);
-    std::vector<int> left;
-    for (std::size_t at = 0; at + 3 < bytes.size(); at += 4) left.push_back(int16_t(wavetest::get(bytes, at, 2)));
+    });
 
     // Past the other sound, the next sound heard is the tune once, whole, then silence.
     std::size_t at = 0;
