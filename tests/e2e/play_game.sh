@@ -5,6 +5,7 @@
 # name prompt, leave with Ctrl+X and check the written "Settings.log".
 # Usage: play_game.sh path/to/tolmora [folder for screenshots]
 set -euo pipefail
+source "$(dirname "$0")/../support/x11.sh"
 
 program=$1
 shots=${2:-}
@@ -28,14 +29,7 @@ fail() {
   exit 1
 }
 
-# A display of our own: Xvfb picks a free number and reports it.
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb
 
 # The program's folder is where the binary lies, so it gets a copy of its own
 # (a symbolic link would resolve back to the build tree).
@@ -50,17 +44,6 @@ cp "$program" "$work/game/tolmora"
 cd "$work/game"
 XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy ./tolmora >"$work/game.log" 2>&1 &
 game_pid=$!
-
-wait_for_window() {  # name pattern, seconds; prints the window id
-  local id=""
-  for _ in $(seq $(($2 * 10))); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 "$game_pid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
-}
 
 main=$(wait_for_window '^Tolmora$' 20) || fail "the main window did not show"
 sleep 0.5

@@ -8,6 +8,7 @@
 # and that both example themes load from the installed copy.
 # Usage: install_test.sh <build folder> <tolmora_theme_tests binary> [folder for screenshots]
 set -euo pipefail
+source "$(dirname "$0")/../support/x11.sh"
 
 build=$1
 theme_tests=$2
@@ -82,30 +83,13 @@ if "${as_player[@]}" sh -c 'test -w "$1"' sh "$program_dir"; then
   fail "the player can write the program folder"
 fi
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb
 
 start_game() {  # current folder
   (cd "$1" && exec env -i PATH="$prefix/bin:/usr/bin:/bin" HOME="$home" XDG_CONFIG_HOME="$home/.config" \
     XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$runtime" DISPLAY="$DISPLAY" SDL_AUDIODRIVER=dummy \
     "${as_player[@]}" tolmora) >"$work/game.log" 2>&1 &
   game_pid=$!
-}
-
-wait_for_window() {  # name pattern, seconds; prints the window id
-  local id=""
-  for _ in $(seq $(($2 * 10))); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    kill -0 "$game_pid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  return 1
 }
 
 wait_for_exit() {  # what closed it
