@@ -1,5 +1,7 @@
 #include "ThemeFiles.h"
 
+#include "RegularFile.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QImageReader>
@@ -12,66 +14,6 @@
 #include <unistd.h>
 
 namespace {
-
-// An open descriptor of a regular file. O_NONBLOCK keeps open() itself from
-// waiting on a FIFO that was swapped in after a check; the type is checked
-// on the open descriptor, so no such swap can get past it.
-class RegularFileHandle {
-public:
-    explicit RegularFileHandle(const std::filesystem::path& path)
-    {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-        if (fd < 0)
-            return;
-        struct stat info {};
-        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-            ::close(fd);
-            return;
-        }
-        m_fd = fd;
-        m_size = static_cast<uint64_t>(info.st_size);
-    }
-    ~RegularFileHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    RegularFileHandle(const RegularFileHandle&) = delete;
-    RegularFileHandle& operator=(const RegularFileHandle&) = delete;
-
-    bool isOpen() const { return m_fd >= 0; }
-    uint64_t size() const { return m_size; }
-    int fd() const { return m_fd; }
-    int release()
-    {
-        const int fd = m_fd;
-        m_fd = -1;
-        return fd;
-    }
-
-    // Reads up to `limit` bytes into `out`; false on a read error.
-    bool readUpTo(size_t limit, std::string& out)
-    {
-        out.clear();
-        std::array<char, 16 * 1024> chunk;
-        while (out.size() < limit) {
-            const size_t want = std::min(chunk.size(), limit - out.size());
-            const ssize_t got = ::read(m_fd, chunk.data(), want);
-            if (got < 0 && errno == EINTR)
-                continue;
-            if (got < 0)
-                return false;
-            if (got == 0)
-                break;
-            out.append(chunk.data(), static_cast<size_t>(got));
-        }
-        return true;
-    }
-
-private:
-    int m_fd = -1;
-    uint64_t m_size = 0;
-};
 
 bool AllowedPictureFormat(const QByteArray& format)
 {
