@@ -4,6 +4,7 @@
 #include "ModSound.h"
 #include "Utf8Text.h"
 
+#include <iostream>
 #include <system_error>
 
 namespace {
@@ -78,10 +79,10 @@ void GameFlow::readSettings(const SettingsRead& read)
 void GameFlow::Form_Unload()
 {
     m_sound.StopSound();
-    WriteSettings();
+    saveSettings();
 }
 
-bool GameFlow::WriteSettings()
+SettingsWriteResult GameFlow::WriteSettings()
 {
     SettingsWrite values;
     values.GameTheme = GameTheme;
@@ -89,9 +90,33 @@ bool GameFlow::WriteSettings()
     values.GameHeight = board.GameHeight;
     values.GameTime = GameTime;
     values.mute = state.MnuMuteChecked;
-    values.table.StrHighNames = StrHighNames;
-    values.table.LngHighScores = LngHighScores;
-    return m_settings.Write(WriteSettingsText(values));
+    const HighScoreTable ours{StrHighNames, LngHighScores};
+    // Another copy of the game may have entered scores since we read the
+    // file; its settings lose to ours, its scores are kept.
+    const SettingsWriteResult result = m_settings.Write([&](const std::optional<std::string>& onDisk) {
+        values.table = onDisk ? MergeHighScores(TableOf(ReadSettingsText(*onDisk)), ours) : ours;
+        return WriteSettingsText(values);
+    });
+    if (result.written) {
+        StrHighNames = values.table.StrHighNames;
+        LngHighScores = values.table.LngHighScores;
+    }
+    return result;
+}
+
+// A run whose scores cannot be kept must say so when it happens; the player
+// is told once, a warning goes to standard error every time.
+void GameFlow::saveSettings()
+{
+    const SettingsWriteResult result = WriteSettings();
+    if (result.written) return;
+    std::cerr << "tolmora: warning: could not write " << result.path.string() << ": " << result.reason << std::endl;
+    if (m_toldUnsaved) return;
+    m_toldUnsaved = true;
+    m_view.ShowState();
+    m_messages.Show("Your settings and high scores could not be saved to " + result.path.string() + ": " +
+                        result.reason + ".",
+                    "Tolmora", MessageButtons::Ok);
 }
 
 void GameFlow::MnuFileNewGame_Click()
@@ -300,7 +325,7 @@ void GameFlow::AddHighScore()
         board.LngScore = oldScore;
     }
     // Written at once, so a program killed afterwards keeps the score.
-    if (entered) WriteSettings();
+    if (entered) saveSettings();
 }
 
 void GameFlow::ShowHighScores()

@@ -118,14 +118,16 @@ public:
     void AddHighScore();
     void ShowHighScores();
 
-    // Writes "Settings.log" now; false when it could not be written.
-    bool WriteSettings();
+    // Writes "Settings.log" now, its high scores merged with those the file
+    // holds by then; on success the game holds the merged table too.
+    [[nodiscard]] SettingsWriteResult WriteSettings();
 
     static constexpr int kNameLength = 25;
 
 private:
     void drawBricks();
     void readSettings(const SettingsRead& read);
+    void saveSettings();
 
     GameView& m_view;
     ModSound& m_sound;
@@ -137,4 +139,6 @@ private:
     // True while start-up or a new game rebuilds the board: clicks and the
     // fill button that arrive while events run inside them are ignored.
     bool m_rebuilding = false;
+    // The player is told only once that the settings cannot be saved.
+    bool m_toldUnsaved = false;
 };

@@ -3,6 +3,9 @@
 #include "NumberText.h"
 #include "Utf8Text.h"
 
+#include <algorithm>
+#include <map>
+#include <utility>
 #include <vector>
 
 // "Settings.log" holds one value per line, 25 lines:
@@ -24,23 +27,33 @@
 
 namespace {
 
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Hands out the text's lines one at a time: CR LF, LF and a lone CR each end
+// a line; text after the last line break is a line of its own, an ending
+// line break does not start one. Lines are cut only as they are asked for, so
+// a file of nothing but line breaks costs no more than the 25 lines we use.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : m_rest(text) {}
 
-// CR LF and LF both end a line; text after the last line break is a line of
-// its own, an ending line break does not start one.
-std::vector<std::string_view> splitLines(std::string_view text)
-{
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        const std::size_t lf = text.find('\n');
-        std::string_view line = text.substr(0, lf);
-        if (lf != std::string_view::npos && !line.empty() && line.back() == '\r') line.remove_suffix(1);
-        lines.push_back(line);
-        if (lf == std::string_view::npos) break;
-        text.remove_prefix(lf + 1);
+    bool atEnd() const { return m_rest.empty(); }
+
+    std::optional<std::string_view> next()
+    {
+        if (m_rest.empty()) return std::nullopt;
+        const std::size_t end = m_rest.find_first_of("\r\n");
+        const std::string_view line = m_rest.substr(0, end);
+        if (end == std::string_view::npos) {
+            m_rest = {};
+        } else {
+            const bool crlf = m_rest[end] == '\r' && end + 1 < m_rest.size() && m_rest[end + 1] == '\n';
+            m_rest.remove_prefix(end + (crlf ? 2 : 1));
+        }
+        return line;
     }
-    return lines;
-}
+
+private:
+    std::string_view m_rest;
+};
 
 std::string asciiLower(std::string_view text)
 {
@@ -61,38 +74,33 @@ std::string oneLine(std::string_view text)
     return line;
 }
 
-// The file's bytes as UTF-8 text, a leading byte-order mark dropped.
-std::string decodeSettingsBytes(std::string_view bytes)
+// A line as UTF-8 text. Each line is judged on its own, so a name typed on a
+// Windows-1252 system does not garble the UTF-8 names around it. Nothing is
+// dropped: our writer never puts a byte-order mark first, so one found there
+// belongs to the theme path.
+std::string decodeLine(std::string_view line)
 {
-    if (!IsValidUtf8(bytes)) return Windows1252ToUtf8(bytes);
-    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) bytes.remove_prefix(kByteOrderMark.size());
-    return std::string(bytes);
+    return IsValidUtf8(line) ? std::string(line) : Windows1252ToUtf8(line);
 }
 
 }  // namespace
 
 SettingsRead ReadSettingsText(std::string_view bytes)
 {
-    const std::string text = decodeSettingsBytes(bytes);
-    const std::vector<std::string_view> lines = splitLines(text);
-    std::size_t next = 0;
-    const auto readLine = [&]() -> std::optional<std::string_view> {
-        if (next >= lines.size()) return std::nullopt;
-        return lines[next++];
-    };
+    LineReader lines(bytes);
     const auto readNumber = [&]() -> std::optional<int32_t> {
-        const auto line = readLine();
+        const auto line = lines.next();
         return line ? ParseWholeNumber(*line) : std::nullopt;
     };
 
     SettingsRead read;
-    if (const auto line = readLine()) read.GameTheme = std::string(*line);
+    if (const auto line = lines.next()) read.GameTheme = decodeLine(*line);
     read.GameWidth = readNumber();
     read.GameHeight = readNumber();
     read.GameTime = readNumber();
-    if (const auto line = readLine()) read.mute = asciiLower(*line) == "mute";
-    for (int i = 0; i < kHighScoreSlots && next < lines.size(); ++i) {
-        if (const auto line = readLine()) read.StrHighNames[i] = std::string(*line);
+    if (const auto line = lines.next()) read.mute = asciiLower(*line) == "mute";
+    for (int i = 0; i < kHighScoreSlots && !lines.atEnd(); ++i) {
+        if (const auto line = lines.next()) read.StrHighNames[i] = decodeLine(*line);
         read.LngHighScores[i] = readNumber();
     }
     return read;
@@ -117,4 +125,54 @@ std::string WriteSettingsText(const SettingsWrite& values)
         writeLine(std::to_string(values.table.LngHighScores[i]));
     }
     return text;
+}
+
+HighScoreTable TableOf(const SettingsRead& read)
+{
+    HighScoreTable table;
+    for (int i = 0; i < kHighScoreSlots; ++i) {
+        table.StrHighNames[i] = read.StrHighNames[i].value_or(std::string());
+        table.LngHighScores[i] = read.LngHighScores[i].value_or(0);
+    }
+    return table;
+}
+
+// Two copies of the game on one folder each hold the table as they read it
+// and add their own scores. An entry is its name and score: one that both
+// tables hold counts once (as often as the table holding it more often has
+// it), an entry only one of them holds is new and is kept. The file's entries
+// come first and ours after them, then the scores are sorted, highest first,
+// without reordering equal ones: like a score entered by AddHighScore, an
+// entry the file does not know yet goes below those with the same score.
+// Slots never filled (no name, score 0) are no entries; the ten best fill the
+// table and never-filled slots pad it. Merging a table with one it already
+// holds changes nothing.
+HighScoreTable MergeHighScores(const HighScoreTable& onDisk, const HighScoreTable& ours)
+{
+    using Entry = std::pair<std::string, int32_t>;
+    const auto isEntry = [](const HighScoreTable& table, int i) {
+        return !table.StrHighNames[i].empty() || table.LngHighScores[i] != 0;
+    };
+    std::vector<Entry> entries;
+    std::map<Entry, int> onDiskCount;
+    for (int i = 0; i < kHighScoreSlots; ++i) {
+        if (!isEntry(onDisk, i)) continue;
+        entries.emplace_back(onDisk.StrHighNames[i], onDisk.LngHighScores[i]);
+        ++onDiskCount[entries.back()];
+    }
+    for (int i = 0; i < kHighScoreSlots; ++i) {
+        if (!isEntry(ours, i)) continue;
+        Entry entry(ours.StrHighNames[i], ours.LngHighScores[i]);
+        if (int& left = onDiskCount[entry]; left > 0)
+            --left;
+        else
+            entries.push_back(std::move(entry));
+    }
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const Entry& a, const Entry& b) { return a.second > b.second; });
+
+    HighScoreTable merged;
+    for (std::size_t i = 0; i < entries.size() && i < kHighScoreSlots; ++i)
+        std::tie(merged.StrHighNames[i], merged.LngHighScores[i]) = entries[i];
+    return merged;
 }

@@ -39,8 +39,16 @@ struct SettingsWrite {
     HighScoreTable table;
 };
 
-// Reads the file's bytes (UTF-8, or Windows-1252 when they are not valid
-// UTF-8; lines end with CR LF or LF).
+// Reads the file's bytes. Lines end with CR LF, LF or a lone CR; each line
+// is UTF-8 when it is valid UTF-8 and Windows-1252 otherwise.
 SettingsRead ReadSettingsText(std::string_view bytes);
 // The 25 lines, UTF-8, each ended by CR LF.
 std::string WriteSettingsText(const SettingsWrite& values);
+
+// The table a read found, a missing name or score read as a never-filled slot.
+HighScoreTable TableOf(const SettingsRead& read);
+
+// The table to write when the file now holds `onDisk`, which another copy of
+// the game may have written since we read it: the ten best of both, an entry
+// that both hold kept once.
+HighScoreTable MergeHighScores(const HighScoreTable& onDisk, const HighScoreTable& ours);

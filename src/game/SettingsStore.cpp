@@ -1,25 +1,31 @@
 #include "SettingsStore.h"
 
-#include <algorithm>
+#include "RegularFile.h"
+
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
-#include <fstream>
+#include <memory>
 #include <string>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// A name no other writer in the folder uses at the same time.
-fs::path uniqueSibling(const fs::path& folder, const char* what)
+// A name beside `file` that no other writer uses at the same time.
+fs::path uniqueSibling(const fs::path& file, const char* what)
 {
     static std::atomic<unsigned> counter{0};
-    return folder / (std::string(".") + DiskSettingsStore::kFileName + "." + what + "." +
-                     std::to_string(::getpid()) + "." + std::to_string(counter++));
+    return file.parent_path() / ("." + file.filename().string() + "." + what + "." + std::to_string(::getpid()) +
+                                 "." + std::to_string(counter++));
 }
 
 bool writeAll(int fd, const std::string& bytes)
@@ -41,7 +47,7 @@ bool writeAll(int fd, const std::string& bytes)
 bool folderAcceptsFiles(const fs::path& folder)
 {
     if (folder.empty()) return false;
-    const fs::path probe = uniqueSibling(folder, "probe");
+    const fs::path probe = uniqueSibling(folder / DiskSettingsStore::kFileName, "probe");
     const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
     if (fd < 0) return false;
     ::close(fd);
@@ -49,6 +55,63 @@ bool folderAcceptsFiles(const fs::path& folder)
     return true;
 }
 
+// Where a write must go: the file a chain of symbolic links ends at, so the
+// links themselves stay. A dangling link names the file to create.
+fs::path linkTarget(fs::path path)
+{
+    for (int hop = 0; hop < 40; ++hop) {
+        std::error_code error;
+        if (!fs::is_symlink(path, error)) break;
+        const fs::path next = fs::read_symlink(path, error);
+        if (error) break;
+        path = next.is_absolute() ? next : path.parent_path() / next;
+    }
+    return path;
+}
+
+void createIfMissing(const fs::path& path)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, 0666);
+    if (fd >= 0) ::close(fd);
+}
+
+bool lockWithin(int fd, std::chrono::milliseconds patience)
+{
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+// The settings file, open and locked. A writer that held the lock before us
+// has renamed its new file over the one we locked, so the lock only counts
+// on the file the name gives now. Someone else's lock is not waited for
+// longer than a few seconds: the file is then read unlocked, since a lost
+// race beats an exit that hangs. Nothing when no regular file can be read.
+std::unique_ptr<RegularFileHandle> openLocked(const fs::path& path)
+{
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        auto file = std::make_unique<RegularFileHandle>(path);
+        if (!file->isOpen()) return nullptr;
+        if (!lockWithin(file->fd(), std::chrono::seconds(3))) return file;
+        struct stat opened {}, named {};
+        if (::fstat(file->fd(), &opened) == 0 && ::stat(path.c_str(), &named) == 0 && opened.st_dev == named.st_dev &&
+            opened.st_ino == named.st_ino)
+            return file;
+    }
+    return nullptr;
+}
+
+void syncFolder(const fs::path& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
 
 }  // namespace
 
@@ -75,41 +138,51 @@ fs::path DiskSettingsStore::ChooseFolder(const fs::path& programFolder, const ch
 
 std::optional<std::string> DiskSettingsStore::Read()
 {
-    std::error_code error;
-    const fs::path path = filePath();
-    if (!fs::is_regular_file(path, error)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    // Read in pieces: a settings file is a few hundred bytes, and a buffer of
-    // the whole limit would be allocated and cleared at every start.
+    std::error_code ignored;
+    fs::create_directories(m_folder, ignored);
+    createIfMissing(linkTarget(filePath()));
+    RegularFileHandle file(filePath());
+    if (!file.isOpen()) return std::nullopt;
+    // What could be read before an error is still used.
     std::string bytes;
-    char piece[4096];
-    while (bytes.size() < kMaxReadBytes) {
-        in.read(piece, static_cast<std::streamsize>(std::min(sizeof piece, kMaxReadBytes - bytes.size())));
-        bytes.append(piece, static_cast<std::size_t>(in.gcount()));
-        if (!in) break;
-    }
+    file.readUpTo(kMaxReadBytes, bytes);
     return bytes;
 }
 
-bool DiskSettingsStore::Write(const std::string& bytes)
+SettingsWriteResult DiskSettingsStore::Write(const Compose& compose)
 {
-    std::error_code error;
-    fs::create_directories(m_folder, error);
-    const fs::path temporary = uniqueSibling(m_folder, "new");
+    std::error_code folderError;
+    fs::create_directories(m_folder, folderError);
+    const fs::path target = linkTarget(filePath());
+    const auto failed = [&](int error) { return SettingsWriteResult{false, target, std::strerror(error)}; };
+
+    // Created first when missing, so that there is a file to lock.
+    createIfMissing(target);
+    const std::unique_ptr<RegularFileHandle> locked = openLocked(target);
+    std::optional<std::string> onDisk;
+    struct stat old {};
+    bool keepMode = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    if (locked) {
+        std::string bytes;
+        if (locked->readUpTo(kMaxReadBytes, bytes)) onDisk = std::move(bytes);
+        keepMode = ::fstat(locked->fd(), &old) == 0;
+    }
+    const std::string bytes = compose(onDisk);
+
+    const fs::path temporary = uniqueSibling(target, "new");
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return false;
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || ::rename(temporary.c_str(), filePath().c_str()) != 0) {
+    if (fd < 0) return failed(folderError && errno == ENOENT ? folderError.value() : errno);
+    int error = 0;
+    // Best effort: a file system without modes still takes the file.
+    if (keepMode) (void)::fchmod(fd, old.st_mode & 07777);
+    if ((!writeAll(fd, bytes) || ::fsync(fd) != 0)) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (!error && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+    if (error) {
         ::unlink(temporary.c_str());
-        return false;
+        return failed(error);
     }
     // The rename itself is only durable once the folder is synced.
-    const int folderFd = ::open(m_folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (folderFd >= 0) {
-        ::fsync(folderFd);
-        ::close(folderFd);
-    }
-    return true;
+    syncFolder(target.parent_path());
+    return {true, target, {}};
 }

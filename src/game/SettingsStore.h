@@ -2,26 +2,47 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
+
+// How a write of "Settings.log" went: when it failed, the file it was meant
+// for and the system's reason.
+struct SettingsWriteResult {
+    bool written = false;
+    std::filesystem::path path;
+    std::string reason;
+};
 
 // Where "Settings.log" lives. Reading and writing deal in the file's bytes;
 // the text format is SettingsFile's business.
 class SettingsStore {
 public:
+    // Turns the file as it is now (nothing when there is none or it cannot be
+    // read) into the bytes that replace it.
+    using Compose = std::function<std::string(const std::optional<std::string>& onDisk)>;
+
     virtual ~SettingsStore() = default;
-    // The file's bytes, or nothing when there is no readable file.
+    // Start-up's read: the file's bytes, an empty file being created when
+    // there is none; nothing when there is no regular file to read.
     virtual std::optional<std::string> Read() = 0;
-    // Replaces the file; false when it could not be written (the old file,
-    // if any, is then left as it was).
-    virtual bool Write(const std::string& bytes) = 0;
+    // Replaces the file with what `compose` makes of it. No other copy of the
+    // game writes between that read and the replacement; on failure the old
+    // file, if any, is left as it was.
+    virtual SettingsWriteResult Write(const Compose& compose) = 0;
 };
 
 // The disk adapter. The file lives in the program's folder when a file can be
 // created there, otherwise in $XDG_CONFIG_HOME/Tolmora (~/.config/Tolmora
 // without the variable); the folder is chosen once, so reading and writing
-// always meet in the same place. Writes go to a new file that is synced and
-// then renamed over the old one, so a crash never leaves half a file.
+// always meet in the same place. Only a regular file is read, and only up to
+// kMaxReadBytes: a folder, a FIFO or a device reads as no file.
+//
+// A write goes to a new file beside the old one, which is synced and then
+// renamed over it, so a crash or a full disk never leaves half a file. The
+// new file takes the old one's mode, and a symbolic link is written through
+// to its target, as editors do. An advisory lock on the old file keeps two
+// copies of the game from replacing it at the same time.
 class DiskSettingsStore final : public SettingsStore {
 public:
     static constexpr const char* kFileName = "Settings.log";
@@ -35,7 +56,7 @@ public:
                       const char* home);
 
     std::optional<std::string> Read() override;
-    bool Write(const std::string& bytes) override;
+    SettingsWriteResult Write(const Compose& compose) override;
 
     std::filesystem::path filePath() const { return m_folder / kFileName; }
 

@@ -73,3 +73,39 @@ TEST_F(GameFlowTest, HighScoreListIsBuiltAfreshEachTime)
     flow.MnuFileNewGame_Click();
     EXPECT_FALSE(flow.state.fraHighscoresVisible);
 }
+
+// Scores that cannot be saved are told to the player once, with the path and the reason, and warned about each time.
+TEST_F(GameFlowTest, UnsavedScoresAreToldOnce)
+{
+    Start();
+    settings.failure = "Read-only file system";
+    flow.board.LngScore = 70;
+    input.answers = {"Ann"};
+    testing::internal::CaptureStderr();
+    flow.AddHighScore();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    flow.Form_Unload();
+    const std::string warnings = testing::internal::GetCapturedStderr();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Your settings and high scores could not be saved to /memory/Settings.log: Read-only file system.");
+    EXPECT_EQ(messages.shown[0].title, "Tolmora");
+    EXPECT_EQ(warnings, "tolmora: warning: could not write /memory/Settings.log: Read-only file system\n"
+                        "tolmora: warning: could not write /memory/Settings.log: Read-only file system\n");
+    // The game plays on with the score it could not save.
+    EXPECT_EQ(flow.StrHighNames[0] + ":" + std::to_string(flow.LngHighScores[0]), "Ann:70");
+}
+
+// A score another copy of the game saved since start-up is kept beside ours, on disk and in the list.
+TEST_F(GameFlowTest, ScoresOfAnotherCopyAreMergedIn)
+{
+    Start(FileOf({"", "16", "11", "120", "sound", "Ann", "500"}));
+    settings.file = FileOf({"/other.tlm", "5", "5", "60", "mute", "Ann", "500", "Other", "300"});
+    flow.board.LngScore = 400;
+    input.answers = {"Me"};
+    flow.AddHighScore();
+    Strings lines{"", "16", "11", "120", "sound", "Ann", "500", "Me", "400", "Other", "300"};
+    for (int i = 0; i < 7; ++i) lines.insert(lines.end(), {"", "0"});
+    EXPECT_EQ(settings.writes, Strings{FileOf(lines)});
+    EXPECT_EQ(flow.StrHighNames[2] + ":" + std::to_string(flow.LngHighScores[2]), "Other:300");
+}

@@ -43,15 +43,21 @@ TEST(SettingsFileReading, LinesAreReadByPosition)
         // Unsorted, with a bad score and a name without its score line.
         {Lines({"", "abc", "", " 12.5 ", "sound", "Low", "10", "High", "90", "Bad", "x", "Odd"}),
          "|-|-|12|sound|Low:10 High:90 Bad:- Odd:-"},
-        // LF ends a line like CR LF, and so does the end of the text; a byte-order mark is no part of the theme.
-        {"\xEF\xBB\xBF" + Lines({"/t/a.tlm", "5", "6", "70", "MuTe", "Ann", "9"}, "\n"),
-         "/t/a.tlm|5|6|70|mute|Ann:9"},
+        // LF and a lone CR end a line like CR LF, and so does the end of the text.
+        {Lines({"/t/a.tlm", "5", "6", "70", "MuTe", "Ann", "9"}, "\n"), "/t/a.tlm|5|6|70|mute|Ann:9"},
+        {Lines({"/t/a.tlm", "5", "6", "70", "MuTe", "Ann", "9", "", "8"}, "\r"), "/t/a.tlm|5|6|70|mute|Ann:9 :8"},
+        {"/t/a.tlm\r\r\n5\n\r6", "/t/a.tlm|-|5|-|sound|"},
+        // Our writer never puts a byte-order mark first, so one there belongs to the theme path.
+        {"\xEF\xBB\xBF/t/a.tlm\r\n5", "\xEF\xBB\xBF/t/a.tlm|5|-|-|sound|"},
         {Lines({"/t/a.tlm", "5", "6", "70", "mute", "Ann"}) + "9", "/t/a.tlm|5|6|70|mute|Ann:9"},
         // Pairs after the tenth are never read.
         {TwelvePairs(), "|16|11|120|sound|N0:100 N1:99 N2:98 N3:97 N4:96 N5:95 N6:94 N7:93 N8:92 N9:91"},
         // Not valid UTF-8: written by a Windows-1252 system (its undefined 0x81 maps to U+0081).
         {Lines({"C:\\Th\xE8mes\\a.tlm", "16", "11", "120", "sound", "Jos\xE9", "50", "\x80\x9F\x81", "40"}),
          "C:\\Th\xC3\xA8mes\\a.tlm|16|11|120|sound|Jos\xC3\xA9:50 \xE2\x82\xAC\xC5\xB8\xC2\x81:40"},
+        // Each line is judged on its own: one Windows-1252 name leaves the UTF-8 names as they are.
+        {Lines({"", "1", "2", "3", "sound", "Zo\xC3\xAB", "9", "Jos\xE9", "8", "\xE2\x82\xAC", "7"}),
+         "|1|2|3|sound|Zo\xC3\xAB:9 Jos\xC3\xA9:8 \xE2\x82\xAC:7"},
         // Overlong forms and surrogates are no UTF-8 either.
         {Lines({"\xC0\xAF", "1"}), "\xC3\x80\xC2\xAF|1|-|-|sound|"},
         {Lines({"\xE0\x80\xAF", "1"}), "\xC3\xA0\xE2\x82\xAC\xC2\xAF|1|-|-|sound|"},
@@ -72,8 +78,55 @@ TEST(SettingsFileWriting, RoundTrip)
     const std::string table = "Ann:1290 Bj\xC3\xB6rn:300 :250 Zo\xC3\xAB:12 :0 :0 :0 :0 :0 :0";
     EXPECT_EQ(Found(ReadSettingsText(text)), "/home/ann/themes/marble.tlm|20|14|90|mute|" + table);
 
-    // A value holding a line break must not shift the lines after it.
-    values.GameTheme = "/tmp/odd\nname.tlm";
-    values.table.StrHighNames[0] = "Ann\r\nLee";
-    EXPECT_EQ(Found(ReadSettingsText(WriteSettingsText(values))), "|20|14|90|mute|Ann  Lee" + table.substr(3));
+    // A value holding a line break must not shift the lines after it: the theme is dropped, a name gets spaces.
+    for (const char* lineBreak : {"\n", "\r", "\r\n"}) {
+        values.GameTheme = "/tmp/odd" + std::string(lineBreak) + "name.tlm";
+        values.table.StrHighNames[0] = "Ann" + std::string(lineBreak) + "Lee";
+        const std::string spaces(std::string(lineBreak).size(), ' ');
+        EXPECT_EQ(Found(ReadSettingsText(WriteSettingsText(values))),
+                  "|20|14|90|mute|Ann" + spaces + "Lee" + table.substr(3));
+    }
+}
+
+namespace {
+
+using Entries = std::vector<std::pair<std::string, int32_t>>;
+
+HighScoreTable Table(const Entries& entries)
+{
+    HighScoreTable table;
+    for (size_t i = 0; i < entries.size(); ++i) std::tie(table.StrHighNames[i], table.LngHighScores[i]) = entries[i];
+    return table;
+}
+
+struct MergeCase {
+    const char* rule;
+    Entries onDisk, ours, merged;
+};
+
+}  // namespace
+
+// Two copies on one folder: the ten best of both tables, an entry both hold kept once, the file's entry above an equal one of ours.
+TEST(SettingsFileMerging, TwoCopiesKeepEveryScore)
+{
+    Entries full;
+    for (int i = 0; i < 10; ++i) full.emplace_back("N" + std::to_string(i), 1000 - 100 * i);
+    Entries fullWithMine = full;
+    fullWithMine.insert(fullWithMine.begin() + 5, {"Mine", 550});
+    fullWithMine.pop_back();
+    const MergeCase cases[] = {
+        {"new entries of either side are kept", {{"A", 500}, {"Theirs", 450}, {"B", 400}},
+         {{"A", 500}, {"B", 400}, {"Mine", 300}}, {{"A", 500}, {"Theirs", 450}, {"B", 400}, {"Mine", 300}}},
+        {"equal tables stay as they are", full, full, full},
+        {"the file's entry stays above an equal score of ours", {{"A", 500}, {"X", 400}}, {{"A", 500}, {"Y", 400}},
+         {{"A", 500}, {"X", 400}, {"Y", 400}}},
+        {"an entry counts as often as the side holding it more often", {{"Ann", 100}, {"Ann", 100}}, {{"Ann", 100}},
+         {{"Ann", 100}, {"Ann", 100}}},
+        {"only the ten best are kept", full, {{"Mine", 550}}, fullWithMine},
+        {"a nameless score is an entry, an unsorted file is sorted", {{"", 70}, {"Z", 90}}, {},
+         {{"Z", 90}, {"", 70}}},
+        {"the other copy pushed our last entry out", fullWithMine, full, fullWithMine},
+    };
+    for (const MergeCase& c : cases)
+        EXPECT_EQ(MergeHighScores(Table(c.onDisk), Table(c.ours)), Table(c.merged)) << c.rule;
 }

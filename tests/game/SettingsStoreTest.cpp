@@ -2,11 +2,26 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
 #include <sstream>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// A write of exactly these bytes, whatever the file holds.
+SettingsWriteResult Put(SettingsStore& store, const std::string& bytes)
+{
+    return store.Write([&](const std::optional<std::string>&) { return bytes; });
+}
+
+}  // namespace
 
 // A program folder, and room for the user's configuration folder, in a fresh temporary folder.
 class SettingsStoreTest : public ::testing::Test {
@@ -36,12 +51,13 @@ protected:
     fs::path root = MakeRoot(), program = root / "program", xdg = root / "config";
 };
 
-// A writable program folder holds the file; a write replaces it whole and leaves no temporary file behind.
+// Start-up creates the missing file empty; a write replaces it whole and leaves no temporary file behind.
 TEST_F(SettingsStoreTest, WritableProgramFolderHoldsTheFile)
 {
     DiskSettingsStore store(program, xdg.c_str(), root.c_str());
-    EXPECT_EQ(store.Read(), std::nullopt);
-    ASSERT_TRUE(store.Write("first\r\n") && store.Write("second\r\n"));
+    EXPECT_EQ(store.Read(), "");
+    EXPECT_EQ(Slurp(program / "Settings.log"), "");
+    ASSERT_TRUE(Put(store, "first\r\n").written && Put(store, "second\r\n").written);
     EXPECT_EQ(Slurp(program / "Settings.log"), "second\r\n");
     EXPECT_EQ(store.Read(), "second\r\n");
     EXPECT_EQ(FilesInProgram(), 1u);
@@ -55,8 +71,9 @@ TEST_F(SettingsStoreTest, ReadOnlyProgramFolderFallsBackToTheUsersFolder)
     fs::permissions(program, fs::perms::owner_read | fs::perms::owner_exec);
     // Permission bits do not stop root; /proc/self takes no new files from anyone.
     const fs::path readOnly = geteuid() == 0 ? fs::path("/proc/self") : program;
-    EXPECT_EQ(DiskSettingsStore(readOnly, xdg.c_str(), root.c_str()).Read(), std::nullopt);
-    ASSERT_TRUE(DiskSettingsStore(readOnly, xdg.c_str(), root.c_str()).Write("mine\r\n"));
+    DiskSettingsStore store(readOnly, xdg.c_str(), root.c_str());
+    EXPECT_EQ(store.Read(), "");
+    ASSERT_TRUE(Put(store, "mine\r\n").written);
     EXPECT_EQ(Slurp(xdg / "Tolmora" / "Settings.log"), "mine\r\n");
     EXPECT_EQ(DiskSettingsStore(readOnly, xdg.c_str(), root.c_str()).Read(), "mine\r\n");
     EXPECT_EQ(Slurp(program / "Settings.log"), "shipped\r\n");
@@ -64,14 +81,24 @@ TEST_F(SettingsStoreTest, ReadOnlyProgramFolderFallsBackToTheUsersFolder)
         EXPECT_EQ(DiskSettingsStore::ChooseFolder(root / "missing", relative, root.c_str()), root / ".config/Tolmora");
 }
 
-// Only a regular file is read; a write that cannot replace the file reports failure and leaves nothing behind.
+// Only a regular file is read, never waited on; a write that cannot replace the file says why and leaves nothing behind.
 TEST_F(SettingsStoreTest, FolderInPlaceOfTheFile)
 {
     fs::create_directory(program / "Settings.log");
     DiskSettingsStore store(program, nullptr, root.c_str());
     EXPECT_EQ(store.Read(), std::nullopt);
-    EXPECT_FALSE(store.Write("text"));
+    const SettingsWriteResult result = Put(store, "text");
+    EXPECT_FALSE(result.written);
+    EXPECT_EQ(result.path, program / "Settings.log");
+    EXPECT_EQ(result.reason, "Is a directory");
     EXPECT_EQ(FilesInProgram(), 1u);
+
+    // A FIFO would block a plain open until a writer comes; it is replaced at the next write.
+    fs::remove(program / "Settings.log");
+    ASSERT_EQ(mkfifo((program / "Settings.log").c_str(), 0600), 0);
+    EXPECT_EQ(store.Read(), std::nullopt);
+    EXPECT_TRUE(Put(store, "text").written);
+    EXPECT_EQ(store.Read(), "text");
 }
 
 // A file past the read limit gives exactly its first bytes up to the limit; one just under it is read whole.
@@ -82,8 +109,75 @@ TEST_F(SettingsStoreTest, ReadStopsAtTheLimit)
     std::string big(limit + 5000, 'a');
     for (size_t i = 0; i < big.size(); ++i)
         big[i] = static_cast<char>('a' + i % 23);
-    ASSERT_TRUE(store.Write(big));
+    ASSERT_TRUE(Put(store, big).written);
     EXPECT_EQ(store.Read(), big.substr(0, limit));
-    ASSERT_TRUE(store.Write(big.substr(0, limit - 1)));
+    ASSERT_TRUE(Put(store, big.substr(0, limit - 1)).written);
     EXPECT_EQ(store.Read(), big.substr(0, limit - 1));
+}
+
+// Replacing the file keeps its mode, and a symbolic link stays a link whose target gets the new text.
+TEST_F(SettingsStoreTest, ReplacementKeepsModeAndLinks)
+{
+    fs::create_directory(root / "real");
+    std::ofstream(root / "real" / "mine.log") << "old\r\n";
+    fs::permissions(root / "real" / "mine.log", fs::perms::owner_read | fs::perms::owner_write);
+    fs::create_symlink("../real/mine.log", program / "Settings.log");
+    DiskSettingsStore store(program, nullptr, root.c_str());
+    ASSERT_TRUE(Put(store, "new\r\n").written);
+    EXPECT_TRUE(fs::is_symlink(program / "Settings.log"));
+    EXPECT_EQ(Slurp(root / "real" / "mine.log"), "new\r\n");
+    EXPECT_EQ(fs::status(root / "real" / "mine.log").permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(size_t(std::distance(fs::directory_iterator(root / "real"), fs::directory_iterator())), 1u);
+
+    // A dangling link names the file to create.
+    fs::remove(root / "real" / "mine.log");
+    EXPECT_EQ(store.Read(), "");
+    EXPECT_TRUE(fs::is_regular_file(root / "real" / "mine.log"));
+}
+
+// A second writer waits for the first one's lock and composes from the file the first one wrote.
+TEST_F(SettingsStoreTest, WritersTakeTurnsAndSeeEachOthersFile)
+{
+    DiskSettingsStore first(program, nullptr, root.c_str()), second(program, nullptr, root.c_str());
+    ASSERT_TRUE(Put(first, "0").written);
+    std::thread other;
+    std::optional<std::string> secondSaw;
+    ASSERT_TRUE(first
+                    .Write([&](const std::optional<std::string>& onDisk) {
+                        other = std::thread([&] {
+                            second.Write([&](const std::optional<std::string>& seen) {
+                                secondSaw = seen;
+                                return seen.value_or("") + "2";
+                            });
+                        });
+                        // Time for the second writer to reach the lock while we hold it.
+                        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                        return onDisk.value_or("") + "1";
+                    })
+                    .written);
+    other.join();
+    EXPECT_EQ(secondSaw, "01");
+    EXPECT_EQ(first.Read(), "012");
+}
+
+// A write that runs out of room (a file size limit standing in for a full disk) leaves the previous file whole.
+TEST_F(SettingsStoreTest, FullDiskKeepsThePreviousFile)
+{
+    DiskSettingsStore store(program, nullptr, root.c_str());
+    ASSERT_TRUE(Put(store, "previous\r\n").written);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        const SettingsWriteResult result = Put(store, std::string(64 * 1024, 'x'));
+        _exit(!result.written && result.reason == "File too large" ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(Slurp(program / "Settings.log"), "previous\r\n");
+    EXPECT_EQ(FilesInProgram(), 1u);
 }
