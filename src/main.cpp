@@ -10,7 +10,9 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QInputDialog>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <csignal>
@@ -28,24 +30,44 @@ void OnQuitSignal(int)
     errno = saved;
 }
 
+// A prompt open when the game must quit: the name prompt takes the text
+// typed so far, any other dialog answers as if closed (No, OK or Cancel).
+void AnswerForQuit(QWidget* modal)
+{
+    if (auto* prompt = qobject_cast<QInputDialog*>(modal))
+        prompt->accept();
+    else
+        modal->close();
+}
+
 // SIGTERM, SIGINT and SIGHUP close the window the normal way, so the
 // settings and high scores are written as at any other exit. The handler
-// only writes a byte; the event loop does the rest.
+// only writes a byte; the event loop does the rest. Until the program ends,
+// every prompt is answered as it opens (a game over may ask twice, and a
+// failed write reports at exit), and the window closes once no prompt is
+// open, so the routine that asked finishes before the file is written.
 void CloseOnQuitSignals(frmMain& window)
 {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, g_signalPipe) != 0)
         return;
+    auto* quitting = new QTimer(&window);
+    quitting->setInterval(10);
+    QObject::connect(quitting, &QTimer::timeout, &window, [&window, closing = false]() mutable {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            return AnswerForQuit(modal);
+        if (!closing) {
+            closing = true;
+            window.close();
+        }
+    });
     auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, &window);
-    QObject::connect(notifier, &QSocketNotifier::activated, &window, [&window] {
+    QObject::connect(notifier, &QSocketNotifier::activated, &window, [quitting] {
         char bytes[16];
         while (::read(g_signalPipe[1], bytes, sizeof bytes) > 0) {
         }
-        // A prompt that is open answers as if cancelled; the window closes
-        // once the handler that opened it has finished.
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (widget->isVisible() && widget->isModal())
-                widget->close();
-        QMetaObject::invokeMethod(&window, &QWidget::close, Qt::QueuedConnection);
+        if (QWidget* modal = QApplication::activeModalWidget())
+            AnswerForQuit(modal);
+        quitting->start();
     });
     struct sigaction action {};
     action.sa_handler = OnQuitSignal;

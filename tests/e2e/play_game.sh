@@ -3,12 +3,16 @@
 # A 3-second game on a 5 x 4 board: read the bricks off the screen, click a
 # group twice (highlighted, then removed), let the clock run out, answer the
 # name prompt, leave with Ctrl+X and check the written "Settings.log".
-# Usage: play_game.sh path/to/tolmora [folder for screenshots]
+# With a signal name (TERM, INT, HUP) the name is typed but not confirmed:
+# the signal must take it as the answer, write the file and end the program
+# within a second.
+# Usage: play_game.sh path/to/tolmora [folder for screenshots] [signal]
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
 
 program=$1
 shots=${2:-}
+quit_signal=${3:-}
 for tool in Xvfb xdotool import convert xprop; do
   command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
@@ -178,13 +182,19 @@ shoot
 [ -n "$shots" ] && cp "$work/shot.png" "$shots/game-over.png"
 xdotool windowfocus --sync "$prompt"
 xdotool type --delay 20 "Tester"
-xdotool key Return
-sleep 0.5
-
-xdotool windowfocus --sync "$main"
-xdotool key ctrl+x
-for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$game_pid" 2>/dev/null; then fail "Ctrl+X did not close the program"; fi
+if [ -n "$quit_signal" ]; then
+  sleep 0.3
+  kill "-$quit_signal" "$game_pid"
+  for _ in $(seq 10); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$game_pid" 2>/dev/null; then fail "SIG$quit_signal at the name prompt did not end the program in 1 s"; fi
+else
+  xdotool key Return
+  sleep 0.5
+  xdotool windowfocus --sync "$main"
+  xdotool key ctrl+x
+  for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$game_pid" 2>/dev/null; then fail "Ctrl+X did not close the program"; fi
+fi
 wait "$game_pid" || fail "the program exited with status $?"
 game_pid=""
 
