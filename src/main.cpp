@@ -55,9 +55,11 @@ void CloseOnQuitSignals(frmMain& window)
     QObject::connect(quitting, &QTimer::timeout, &window, [&window, closing = false]() mutable {
         if (QWidget* modal = QApplication::activeModalWidget())
             return AnswerForQuit(modal);
+        // Queued, so that this timer is free to answer a prompt the close
+        // itself opens (a timer never fires inside its own handler).
         if (!closing) {
             closing = true;
-            window.close();
+            QMetaObject::invokeMethod(&window, &QWidget::close, Qt::QueuedConnection);
         }
     });
     auto* notifier = new QSocketNotifier(g_signalPipe[1], QSocketNotifier::Read, &window);
