@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <csignal>
 #include <fcntl.h>
 #include <memory>
 #include <string>
@@ -104,6 +105,23 @@ std::unique_ptr<RegularFileHandle> openLocked(const fs::path& path)
     return nullptr;
 }
 
+// A writer killed before its rename leaves its new file behind, named with
+// its process id: start-up removes those whose writer is gone.
+void removeLeftNewFiles(const fs::path& target)
+{
+    const std::string prefix = "." + target.filename().string() + ".new.";
+    std::error_code error;
+    fs::directory_iterator entry(target.parent_path(), error);
+    // A program folder may hold many files; we look at a bounded number.
+    for (int seen = 0; !error && entry != fs::directory_iterator() && seen < 10000; entry.increment(error), ++seen) {
+        const std::string name = entry->path().filename().string();
+        if (name.compare(0, prefix.size(), prefix) != 0) continue;
+        const long writer = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
+        std::error_code ignored;
+        if (writer > 0 && ::kill(static_cast<pid_t>(writer), 0) != 0 && errno == ESRCH) fs::remove(entry->path(), ignored);
+    }
+}
+
 void syncFolder(const fs::path& folder)
 {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -140,7 +158,9 @@ std::optional<std::string> DiskSettingsStore::Read()
 {
     std::error_code ignored;
     fs::create_directories(m_folder, ignored);
-    createIfMissing(linkTarget(filePath()));
+    const fs::path target = linkTarget(filePath());
+    removeLeftNewFiles(target);
+    createIfMissing(target);
     RegularFileHandle file(filePath());
     if (!file.isOpen()) return std::nullopt;
     // What could be read before an error is still used.

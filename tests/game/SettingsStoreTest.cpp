@@ -101,6 +101,22 @@ TEST_F(SettingsStoreTest, FolderInPlaceOfTheFile)
     EXPECT_EQ(store.Read(), "text");
 }
 
+// Start-up removes the new files of writers killed before their rename, and only theirs.
+TEST_F(SettingsStoreTest, StartUpRemovesFilesOfKilledWriters)
+{
+    const pid_t gone = fork();
+    ASSERT_GE(gone, 0);
+    if (gone == 0) _exit(0);
+    ASSERT_EQ(waitpid(gone, nullptr, 0), gone);
+    const std::string killed = ".Settings.log.new." + std::to_string(gone) + ".3";
+    const std::string writing = ".Settings.log.new." + std::to_string(getpid()) + ".0";
+    for (const std::string& name : {killed, writing, std::string(".Settings.log.other")})
+        std::ofstream(program / name) << "half";
+    DiskSettingsStore(program, nullptr, root.c_str()).Read();
+    EXPECT_FALSE(fs::exists(program / killed));
+    EXPECT_TRUE(fs::exists(program / writing) && fs::exists(program / ".Settings.log.other"));
+}
+
 // A file past the read limit gives exactly its first bytes up to the limit; one just under it is read whole.
 TEST_F(SettingsStoreTest, ReadStopsAtTheLimit)
 {
