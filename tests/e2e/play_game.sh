@@ -5,7 +5,8 @@
 # name prompt, leave with Ctrl+X and check the written "Settings.log".
 # With a signal name (TERM, INT, HUP) the name is typed but not confirmed:
 # the signal must take it as the answer, write the file and end the program
-# within a second.
+# within a second. With KILL the name is confirmed and the program killed
+# right after: the score must already be in the file.
 # Usage: play_game.sh path/to/tolmora [folder for screenshots] [signal]
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
@@ -182,7 +183,13 @@ shoot
 [ -n "$shots" ] && cp "$work/shot.png" "$shots/game-over.png"
 xdotool windowfocus --sync "$prompt"
 xdotool type --delay 20 "Tester"
-if [ -n "$quit_signal" ]; then
+if [ "$quit_signal" = KILL ]; then
+  xdotool key Return
+  sleep 0.3
+  kill -KILL "$game_pid"
+  wait "$game_pid" 2>/dev/null || true
+  game_pid=""
+elif [ -n "$quit_signal" ]; then
   sleep 0.3
   kill "-$quit_signal" "$game_pid"
   for _ in $(seq 10); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
@@ -195,8 +202,10 @@ else
   for _ in $(seq 100); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$game_pid" 2>/dev/null; then fail "Ctrl+X did not close the program"; fi
 fi
-wait "$game_pid" || fail "the program exited with status $?"
-game_pid=""
+if [ -n "$game_pid" ]; then
+  wait "$game_pid" || fail "the program exited with status $?"
+  game_pid=""
+fi
 
 file="$work/game/Settings.log"
 [ "$(grep -c $'\r$' "$file")" -eq 25 ] || fail "Settings.log does not hold 25 CR LF lines"
