@@ -7,12 +7,14 @@
 # the signal must take it as the answer, write the file and end the program
 # within a second. With KILL the name is confirmed and the program killed
 # right after: the score must already be in the file.
-# Usage: play_game.sh path/to/tolmora [folder for screenshots] [signal]
+# Usage: play_game.sh path/to/tolmora [folder for screenshots, - for none] [signal]
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
+source "$(dirname "$0")/../support/program.sh"
 
 program=$1
 shots=${2:-}
+[ "$shots" = - ] && shots=""
 quit_signal=${3:-}
 for tool in Xvfb xdotool import convert xprop; do
   command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
@@ -191,9 +193,8 @@ if [ "$quit_signal" = KILL ]; then
   game_pid=""
 elif [ -n "$quit_signal" ]; then
   sleep 0.3
-  kill "-$quit_signal" "$game_pid"
-  for _ in $(seq 10); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$game_pid" 2>/dev/null; then fail "SIG$quit_signal at the name prompt did not end the program in 1 s"; fi
+  end_with_signal "$game_pid" "$quit_signal" "the name prompt"
+  game_pid=""
 else
   xdotool key Return
   sleep 0.5

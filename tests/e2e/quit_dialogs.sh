@@ -5,6 +5,7 @@
 # Usage: quit_dialogs.sh path/to/tolmora
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
+source "$(dirname "$0")/../support/program.sh"
 
 program=$1
 work=$(mktemp -d "${TMPDIR:-/tmp}/tolmora-dialogs-XXXXXX")
@@ -40,13 +41,8 @@ for case in "TERM F1 ^Tolmora$" "INT F2 ^Orvik Tolmora$" "HUP F1 ^Tolmora$"; do
   done
   [ "$(xdotool search --onlyvisible --name "$title" 2>/dev/null | grep -vc "^$main$")" -gt 0 ] ||
     fail "$key opened no dialog"
-  kill "-$signal" "$game_pid"
-  for _ in $(seq 10); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$game_pid" 2>/dev/null && fail "SIG$signal with the $key dialog open did not end the program in 1 s"
-  status=0
-  wait "$game_pid" || status=$?
+  end_with_signal "$game_pid" "$signal" "the $key dialog"
   game_pid=""
-  [ "$status" -eq 0 ] || fail "SIG$signal ended the program with status $status"
   mapfile -t line < <(tr -d '\r' <"$folder/Settings.log")
   [ "${#line[@]}" -eq 25 ] && [ "${line[*]:1:4}" = "6 5 45 mute" ] ||
     fail "SIG$signal wrote ${#line[@]} lines: '${line[*]:1:4}'"

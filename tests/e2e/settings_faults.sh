@@ -11,6 +11,7 @@
 # modes and a file size limit do.
 # Usage: settings_faults.sh path/to/tolmora
 set -euo pipefail
+source "$(dirname "$0")/../support/program.sh"
 
 program=$1
 work=$(mktemp -d "${TMPDIR:-/tmp}/tolmora-faults-XXXXXX")
@@ -47,13 +48,8 @@ run_case() {
   pid=$!
   sleep 1
   kill -0 "$pid" 2>/dev/null || fail "${folder##*/}: the program did not stay up"
-  kill -TERM "$pid"
-  for _ in $(seq 10); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "${folder##*/}: SIGTERM did not end the program within 1 s"
-  status=0
-  wait "$pid" || status=$?
+  end_with_signal "$pid" TERM "${folder##*/}"
   pid=""
-  [ "$status" -eq 0 ] || fail "${folder##*/}: the program ended with status $status"
 }
 
 lines_of() { tr -d '\r' <"$1" | wc -l; }
