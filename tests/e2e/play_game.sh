@@ -32,6 +32,7 @@ trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*" >&2
+  [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log" >&2
   [ -n "$shots" ] && [ -f "$work/shot.png" ] && cp "$work/shot.png" "$shots/failure.png"
   exit 1
 }

@@ -3,6 +3,7 @@
 # exits cleanly and "Settings.log" is written, as at File > Exit.
 # Usage: quit_signals.sh path/to/tolmora
 set -euo pipefail
+source "$(dirname "$0")/../support/program.sh"
 
 program=$1
 work=$(mktemp -d "${TMPDIR:-/tmp}/tolmora-signals-XXXXXX")
@@ -24,7 +25,7 @@ for signal in TERM INT HUP; do
   (cd "$folder" && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy \
      exec ./tolmora >"$work/$signal.log" 2>&1) &
   pid=$!
-  sleep 1.5
+  wait_until_ready "$pid" && sleep 0.5
   kill -0 "$pid" 2>/dev/null || { cat "$work/$signal.log" >&2; echo "FAIL: the program did not stay up" >&2; exit 1; }
   kill "-$signal" "$pid"
   status=0

@@ -41,12 +41,21 @@ new_case() {
 }
 
 # run_case [command prefix...]: starts the program in $folder (through the
-# prefix), checks it is still up after a second, then ends it with SIGTERM.
+# prefix), checks it is up and stays up, then ends it with SIGTERM. With
+# $program_pid_file set, the program is a child of the prefix, which passes
+# the signal on, and the file gives its process id once it runs.
+program_pid_file=""
 run_case() {
   (cd "$folder" && QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy \
      XDG_CONFIG_HOME="$folder-config" DBUS_SESSION_BUS_ADDRESS=disabled: exec "$@" ./tolmora >"$log" 2>&1) &
   pid=$!
-  sleep 1
+  local program_pid=$pid
+  if [ -n "$program_pid_file" ]; then
+    for _ in $(seq 300); do [ -s "$program_pid_file" ] && break; sleep 0.1; done
+    program_pid=$(cat "$program_pid_file" 2>/dev/null || true)
+  fi
+  wait_until_ready "$program_pid" || fail "${folder##*/}: the program did not come up"
+  sleep 0.5
   kill -0 "$pid" 2>/dev/null || fail "${folder##*/}: the program did not stay up"
   end_with_signal "$pid" TERM "${folder##*/}"
   pid=""
@@ -129,10 +138,12 @@ if $root; then
   # namespace: the file is copied out once the program has ended.
   stage="$work/full-stage"
   mkdir "$stage"
-  run_case env STAGE="$stage" unshare -m sh -c 'cp ./tolmora ./Settings.log "$STAGE/" &&
+  program_pid_file="$stage/pid"
+  run_case env STAGE="$stage" unshare -m sh -c 'trap "kill -TERM \$(cat \"$STAGE/pid\")" TERM &&
+    cp ./tolmora ./Settings.log "$STAGE/" &&
     mount -t tmpfs -o size=32m tmpfs "$PWD" && cd "$PWD" && cp "$STAGE/tolmora" "$STAGE/Settings.log" . &&
     { head -c 64m /dev/zero >filler 2>/dev/null || true; } &&
-    { "$0" & echo $! >"$STAGE/pid"; trap "kill -TERM \$(cat \"$STAGE/pid\")" TERM; wait $! || wait $!; } ;
+    { "$0" & echo $! >"$STAGE/pid.new" && mv "$STAGE/pid.new" "$STAGE/pid" && wait $! || wait $!; } ;
     status=$?; cp Settings.log "$STAGE/after"; exit $status'
   grep -q "No space left on device" "$log" || fail "full: no warning"
   cmp -s "$stage/after" <(table) || fail "full: the previous file did not stay whole"

@@ -11,3 +11,17 @@ end_with_signal() {
   wait "$1" || status=$?
   [ "$status" -eq 0 ] || fail "$3: SIG$2 ended the program with status $status"
 }
+
+# wait_until_ready <pid>: waits (up to 20 s) until the program catches
+# SIGTERM, so a quit signal sent from then on closes it the normal way
+# instead of killing it while it still loads.
+wait_until_ready() {
+  local mask
+  for _ in $(seq 200); do
+    mask=$(sed -n 's/^SigCgt:[[:space:]]*//p' "/proc/$1/status" 2>/dev/null || true)
+    [ -n "$mask" ] && (((16#$mask >> 14) & 1)) && return 0
+    kill -0 "$1" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
