@@ -63,7 +63,7 @@ for kill in $(seq "$kills"); do
   elif cmp -s "$work/game/Settings.log" "$work/new"; then
     new=$((new + 1))
   else
-    fail "Settings.log is neither the previous nor the new file: $(od -c "$work/game/Settings.log" | head -n 5)"
+    fail "Settings.log is neither the previous nor the new file:"$'\n'"$(ls -la "$work/game" 2>&1; od -c "$work/game/Settings.log" 2>&1 | head -n 5)"
   fi
 done
 echo "PASS: $kills kills (seed $seed): $old left the previous file, $new the new one; $cut fell inside a write"

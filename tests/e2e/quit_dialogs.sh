@@ -17,7 +17,11 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "$work/${signal:-}.log" ] && sed 's/^/  game: /' "$work/$signal.log" >&2
+  exit 1
+}
 
 start_xvfb
 mkdir -m 700 "$work/runtime"
