@@ -1,5 +1,6 @@
 #include "BoardPicture.h"
 #include "ColorLine.h"
+#include "HostileFiles.h"
 #include "TestFiles.h"
 #include "ThemeText.h"
 
@@ -9,7 +10,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -290,3 +293,100 @@ TEST_F(LoadBricksTest, HostileThemeFilesEndTheLoad)
 }
 
 }  // namespace
+
+namespace {
+
+// The first `keep` bytes of `from` as `to`.
+void CopyPrefix(const fs::path& from, const fs::path& to, size_t keep)
+{
+    std::ifstream in(from, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    WriteBytes(to, bytes.substr(0, keep));
+}
+
+// A noisy picture, so that compressed formats still have data all along the file.
+void WriteNoise(const fs::path& path, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 37 + y * 11) % 251, (x * y) % 241, (x ^ y) % 239));
+    image.save(QString::fromStdString(path.string()));
+}
+
+}  // namespace
+
+// A picture cut short, or whose header claims more than it holds, is no picture: the previous one stays.
+TEST_F(LoadBricksTest, CutPicturesKeepThePreviousOne)
+{
+    WritePicture(program / "green.bmp", kThemeGreen);
+    for (const char* suffix : {"bmp", "png", "jpg"})
+        WriteNoise(program / (std::string("whole.") + suffix), QSize(200, 200));
+    hostile::WriteBmp(program / "claims.bmp", 8000, 8000, 3000);
+    const std::string gif("GIF89a\x02\0\x02\0\x80\0\0\xff\0\0\0\0\xff,\0\0\0\0\x02\0\x02\0\0\x02\x03\x44\x34\x05\0;", 35);
+    WriteBytes(program / "whole.gif", gif);
+    const struct {
+        const char* name;
+        const char* from;
+        size_t keep;
+        bool loads;
+    } cases[] = {
+        {"whole BMP", "whole.bmp", SIZE_MAX, true},
+        {"BMP cut at 1,500 bytes", "whole.bmp", 1500, false},
+        {"BMP cut at 80,000 bytes", "whole.bmp", 80000, false},
+        {"BMP missing its last byte", "whole.bmp", 200 * 600 + 54 - 1, false},
+        {"BMP claiming 8000x8000 over 3 KB", "claims.bmp", SIZE_MAX, false},
+        {"whole PNG", "whole.png", SIZE_MAX, true},
+        {"PNG cut in half", "whole.png", fs::file_size(program / "whole.png") / 2, false},
+        {"whole JPEG", "whole.jpg", SIZE_MAX, true},
+        {"JPEG cut in half", "whole.jpg", fs::file_size(program / "whole.jpg") / 2, false},
+        {"whole GIF", "whole.gif", SIZE_MAX, true},
+        {"GIF cut in its pixels", "whole.gif", 30, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        load({"green.bmp"});
+        CopyPrefix(program / c.from, program / "picture", c.keep);
+        load({"picture"});
+        EXPECT_EQ(centre(BrickEntry::Green) != kThemeGreen, c.loads);
+    }
+}
+
+// A theme from which not one brick picture loads (a wave or picture chosen as the theme) shows the built-in
+// bricks where there were none, at start-up too; the rest of the load is as ever.
+TEST_F(LoadBricksTest, NoBrickPictureAtAllFallsBackToTheBuiltInBricks)
+{
+    WriteBytes(themes / "main.wav", Wave(9));
+    WritePicture(themes / "picture.bmp", kThemeRed);
+    const char* names[] = {"GREEN", "BLUE", "YELLOW", "RED", "HGREEN", "HBLUE", "HYELLOW", "HRED"};
+    for (const fs::path& theme : {themes / "main.wav", themes / "picture.bmp"}) {
+        BrickImages fresh(program);
+        fresh.LoadBricks(theme.string(), sound);
+        for (int i = 0; i < 8; ++i)
+            EXPECT_EQ(fresh.Picture(BrickEntry(i)), BuiltInBrick(names[i]).convertToFormat(QImage::Format_RGB32))
+                << theme << " " << i;
+    }
+    // Line 1 names no file, line 9 still sets the colour; a theme's own pictures are never replaced.
+    images.LngTransColor = 0;
+    load(Lines({{1, "nothere.bmp"}, {9, "1 2 3"}}));
+    EXPECT_EQ(centre(BrickEntry::Green), qRgb(0, 255, 0));
+    EXPECT_EQ(images.LngTransColor, 0x030201);
+    WritePicture(program / "green.bmp", kThemeGreen);
+    load({"green.bmp"});
+    load({"nothere.bmp"});
+    EXPECT_EQ(centre(BrickEntry::Green), kThemeGreen);
+}
+
+// One file named on several sound lines, however spelt, is read once: the arrays share one copy.
+TEST_F(LoadBricksTest, OneWaveOnSeveralLinesIsSharedByThem)
+{
+    WriteBytes(themes / "main.wav", Wave(6));
+    WriteBytes(themes / "other.wav", Wave(8));
+    const std::string path = (themes / "main.wav").string();
+    load(Lines({{12, path}, {13, path}, {14, (themes / "." / "main.wav").string()}, {15, "main.wav"},
+                {16, (themes / "other.wav").string()}, {17, path}}));
+    EXPECT_EQ(Bytes(sound.BytMain), Wave(6));
+    for (const SoundBytes* array : {&sound.BytLastMin, &sound.BytLast30, &sound.BytGameOver, &sound.BytClear})
+        EXPECT_EQ(array->get(), sound.BytMain.get());
+    EXPECT_EQ(Bytes(sound.BytHighlight), Wave(8));
+}
