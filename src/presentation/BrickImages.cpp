@@ -53,7 +53,6 @@ QImage WithoutColor(QImage picture, QRgb transparent)
     if (picture.isNull())
         return {};
     picture.convertTo(QImage::Format_RGB32);
-    picture.convertTo(QImage::Format_ARGB32_Premultiplied);
     const QRgb key = transparent | 0xFF000000u;
     const int width = picture.width();
     for (int y = 0; y < picture.height(); ++y) {
@@ -63,6 +62,9 @@ QImage WithoutColor(QImage picture, QRgb transparent)
             line[x] = opaque == key ? 0u : opaque;
         }
     }
+    // Every pixel is now opaque or transparent black, which the same bits
+    // mean in premultiplied ARGB.
+    picture.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
     return picture;
 }
 

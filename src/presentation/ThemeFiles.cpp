@@ -1,5 +1,7 @@
 #include "ThemeFiles.h"
 
+#include "PlainBmp.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QImageReader>
@@ -161,6 +163,12 @@ std::optional<QImage> ReadPictureFile(const std::filesystem::path& path)
 
 std::optional<QImage> DecodePicture(QIODevice& device)
 {
+    if (std::optional<QImage> plain = DecodePlainBmp(device, kMaxPictureSide)) {
+        if (plain->isNull())
+            return std::nullopt;
+        return plain;
+    }
+
     ReadWatch watch(device);
     QImageReader reader(&watch);
     reader.setDecideFormatFromContent(true);

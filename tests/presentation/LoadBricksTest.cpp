@@ -2,8 +2,10 @@
 #include "ColorLine.h"
 #include "HostileFiles.h"
 #include "TestFiles.h"
+#include "ThemeFiles.h"
 #include "ThemeText.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPainter>
 
@@ -389,4 +391,38 @@ TEST_F(LoadBricksTest, OneWaveOnSeveralLinesIsSharedByThem)
     for (const SoundBytes* array : {&sound.BytLastMin, &sound.BytLast30, &sound.BytGameOver, &sound.BytClear})
         EXPECT_EQ(array->get(), sound.BytMain.get());
     EXPECT_EQ(Bytes(sound.BytHighlight), Wave(8));
+}
+
+// Our reader of plain 24-bit BMP files gives Qt's pixels, rows padded or not, stored bottom-up or top-down.
+TEST(PlainBmp, PixelsAreQtsOwn)
+{
+    for (const QSize size : {QSize(1, 1), QSize(3, 5), QSize(33, 2), QSize(200, 7)}) {
+        for (const bool topDown : {false, true}) {
+            SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()) + (topDown ? " top-down" : ""));
+            QImage image(size, QImage::Format_RGB32);
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x)
+                    image.setPixel(x, y, qRgb(x * 40 % 256, y * 70 % 256, (x + y) * 9 % 256));
+            QByteArray bytes;
+            QBuffer out(&bytes);
+            out.open(QIODevice::WriteOnly);
+            ASSERT_TRUE(image.save(&out, "BMP"));
+            ASSERT_EQ(bytes.size(), 54 + (size.width() * 3 + 3) / 4 * 4 * size.height());
+            if (topDown) {
+                const int stride = (size.width() * 3 + 3) / 4 * 4;
+                QByteArray flipped = bytes.left(54);
+                for (int row = size.height() - 1; row >= 0; --row)
+                    flipped += bytes.mid(54 + row * stride, stride);
+                const int32_t negative = -size.height();
+                flipped.replace(22, 4, reinterpret_cast<const char*>(&negative), 4);
+                bytes = flipped;
+            }
+            QBuffer in(&bytes);
+            in.open(QIODevice::ReadOnly);
+            const std::optional<QImage> ours = DecodePicture(in);
+            ASSERT_TRUE(ours.has_value());
+            EXPECT_EQ(*ours, QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32));
+            EXPECT_EQ(*ours, image);
+        }
+    }
 }
