@@ -127,6 +127,19 @@ void BM_StartUpWithOneWaveOnSixLines(benchmark::State& state)
 }
 BENCHMARK(BM_StartUpWithOneWaveOnSixLines)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// Both at once: the largest background and the big wave on all six lines.
+void BM_StartUpWithLargestBackgroundAndOneWave(benchmark::State& state)
+{
+    Scratch scratch;
+    hostile::WriteBmp(scratch.folder / "back.bmp", 8192, 8192);
+    hostile::WriteWave(scratch.folder / "big.wav", 2, 60ull << 20, 60u << 20);
+    std::string text = "\n" + (scratch.folder / "back.bmp").string() + "\n\n";
+    for (int line = 12; line <= 17; ++line)
+        text += (scratch.folder / "big.wav").string() + "\n";
+    Measure(state, "start", WriteTheme(scratch.folder, text));
+}
+BENCHMARK(BM_StartUpWithLargestBackgroundAndOneWave)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
 // Each hostile theme chosen during a game; the peak is what choosing it and
 // the click after it added to the game's resident memory at that moment.
 void BM_ChooseHostileTheme(benchmark::State& state, std::string name)
