@@ -33,7 +33,8 @@ std::optional<std::vector<uint8_t>> ReadWaveFile(const std::filesystem::path& pa
 // A BMP, GIF, JPEG or PNG picture (the first frame of an animation) as
 // 32-bit RGB. Nothing for a file that is not a regular file, not one of
 // those formats, larger than kMaxPictureSide in either direction (checked
-// from the header before anything is decoded), or that fails to decode.
+// from the header before anything is decoded), that fails to decode, or
+// that ends before the picture it announces does.
 std::optional<QImage> ReadPictureFile(const std::filesystem::path& path);
 
 // The decoding half of ReadPictureFile, with the same limits, for any
