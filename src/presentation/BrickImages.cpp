@@ -146,11 +146,6 @@ void BrickImages::loadTheme(const std::filesystem::path& themePath, ModSound& so
         return std::nullopt;
     };
 
-    if (auto path = firstFile(theme.backgroundLine)) {
-        if (auto picture = ReadPictureFile(*path))
-            m_background = WithoutColor(std::move(*picture), qRgb(255, 255, 255));
-    }
-
     if (theme.backColor)
         LngBackColor = static_cast<int32_t>(*theme.backColor);
 
@@ -177,6 +172,14 @@ void BrickImages::loadTheme(const std::filesystem::path& themePath, ModSound& so
         }
         if (same->second)
             *arrays[i] = same->second;
+    }
+
+    // The background comes last, though its line comes first: checking a
+    // big wave takes a few times its size for a moment, which should not
+    // come on top of the largest picture. No step reads what another sets.
+    if (auto path = firstFile(theme.backgroundLine)) {
+        if (auto picture = ReadPictureFile(*path))
+            m_background = WithoutColor(std::move(*picture), qRgb(255, 255, 255));
     }
 }
 
