@@ -152,8 +152,10 @@ void BrickImages::loadTheme(const std::filesystem::path& themePath, ModSound& so
     SoundBytes* arrays[] = {&sound.BytMain,     &sound.BytLastMin,   &sound.BytLast30,
                             &sound.BytGameOver, &sound.BytHighlight, &sound.BytClear};
     // One file named on several lines is read and checked once, and its
-    // lines share the bytes: six lines naming one big wave hold it once.
+    // lines share the bytes: six lines naming one big wave hold it once, and
+    // count once against the theme's sound budget.
     std::vector<std::pair<std::filesystem::path, SoundBytes>> read;
+    uint64_t budgetLeft = kThemeSoundBudgetBytes;
     for (size_t i = 0; i < theme.waveLines.size(); ++i) {
         const auto path = firstFile(theme.waveLines[i]);
         if (!path)
@@ -163,11 +165,14 @@ void BrickImages::loadTheme(const std::filesystem::path& themePath, ModSound& so
             return std::filesystem::equivalent(earlier.first, *path, error);
         });
         if (same == read.end()) {
-            // A file the sound module could never play keeps the old sound.
-            auto bytes = ReadWaveFile(*path);
+            // A file the sound module could never play, or one the budget
+            // has no room left for, keeps the old sound.
+            auto bytes = ReadWaveFile(*path, budgetLeft);
             SoundBytes wave;
-            if (bytes && decodeWave(bytes->data(), bytes->size()))
+            if (bytes && decodeWave(bytes->data(), bytes->size())) {
+                budgetLeft -= bytes->size();
                 wave = ToSoundBytes(std::move(*bytes));
+            }
             same = read.emplace(read.end(), *path, std::move(wave));
         }
         if (same->second)

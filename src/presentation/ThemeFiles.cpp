@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImageReader>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -136,14 +137,15 @@ std::optional<std::string> ReadTextPrefix(const std::filesystem::path& path, siz
     return text;
 }
 
-std::optional<std::vector<uint8_t>> ReadWaveFile(const std::filesystem::path& path)
+std::optional<std::vector<uint8_t>> ReadWaveFile(const std::filesystem::path& path, uint64_t limit)
 {
+    limit = std::min(limit, kMaxThemeWaveBytes);
     RegularFileHandle file(path);
-    if (!file.isOpen() || file.size() > kMaxThemeWaveBytes)
+    if (!file.isOpen() || file.size() > limit)
         return std::nullopt;
     // One byte more than allowed, so a file that grew since fstat is caught.
     std::string bytes;
-    if (!file.readUpTo(static_cast<size_t>(kMaxThemeWaveBytes) + 1, bytes) || bytes.size() > kMaxThemeWaveBytes)
+    if (!file.readUpTo(static_cast<size_t>(limit) + 1, bytes) || bytes.size() > limit)
         return std::nullopt;
     return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }

@@ -246,7 +246,7 @@ TEST_F(LoadBricksTest, HostileLinesChangeNothing)
         {"FIFO", [](const fs::path& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }},
         {"link to /dev/zero", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }},
         {"huge picture header", [&](const fs::path& p) { WriteBytes(p, huge); }},
-        {"picture 8193 wide", [](const fs::path& p) { WritePicture(p, kThemeRed, QSize(8193, 1)); }},
+        {"picture one pixel too wide", [](const fs::path& p) { WritePicture(p, kThemeRed, QSize(kMaxPictureSide + 1, 1)); }},
         {"text", [](const fs::path& p) { WriteBytes(p, "this is not a picture\n"); }},
         {"sparse wave over 64 MiB", [](const fs::path& p) {
              WriteBytes(p, Wave(4));
@@ -264,8 +264,8 @@ TEST_F(LoadBricksTest, HostileLinesChangeNothing)
         EXPECT_EQ(Bytes(sound.BytMain), Wave(3));
         EXPECT_FALSE(sound.BytClear);
     }
-    // A picture is no wave; 8192 pixels across is still a picture.
-    WritePicture(program / "edge.png", kThemeRed, QSize(8192, 1));
+    // A picture is no wave; a picture as wide as allowed is still a picture.
+    WritePicture(program / "edge.png", kThemeRed, QSize(kMaxPictureSide, 1));
     load(Lines({{1, "edge.png"}, {12, (program / "green.bmp").string()}}));
     EXPECT_EQ(images.Picture(BrickEntry::Green).pixel(0, 0), kThemeRed);
     EXPECT_EQ(Bytes(sound.BytMain), Wave(3));
@@ -324,7 +324,7 @@ TEST_F(LoadBricksTest, CutPicturesKeepThePreviousOne)
     WritePicture(program / "green.bmp", kThemeGreen);
     for (const char* suffix : {"bmp", "png", "jpg"})
         WriteNoise(program / (std::string("whole.") + suffix), QSize(200, 200));
-    hostile::WriteBmp(program / "claims.bmp", 8000, 8000, 3000);
+    hostile::WriteBmp(program / "claims.bmp", 4000, 4000, 3000);
     const std::string gif("GIF89a\x02\0\x02\0\x80\0\0\xff\0\0\0\0\xff,\0\0\0\0\x02\0\x02\0\0\x02\x03\x44\x34\x05\0;", 35);
     WriteBytes(program / "whole.gif", gif);
     const struct {
@@ -337,7 +337,7 @@ TEST_F(LoadBricksTest, CutPicturesKeepThePreviousOne)
         {"BMP cut at 1,500 bytes", "whole.bmp", 1500, false},
         {"BMP cut at 80,000 bytes", "whole.bmp", 80000, false},
         {"BMP missing its last byte", "whole.bmp", 200 * 600 + 54 - 1, false},
-        {"BMP claiming 8000x8000 over 3 KB", "claims.bmp", SIZE_MAX, false},
+        {"BMP claiming 4000x4000 over 3 KB", "claims.bmp", SIZE_MAX, false},
         {"whole PNG", "whole.png", SIZE_MAX, true},
         {"PNG cut in half", "whole.png", fs::file_size(program / "whole.png") / 2, false},
         {"whole JPEG", "whole.jpg", SIZE_MAX, true},
@@ -391,6 +391,33 @@ TEST_F(LoadBricksTest, OneWaveOnSeveralLinesIsSharedByThem)
     for (const SoundBytes* array : {&sound.BytLastMin, &sound.BytLast30, &sound.BytGameOver, &sound.BytClear})
         EXPECT_EQ(array->get(), sound.BytMain.get());
     EXPECT_EQ(Bytes(sound.BytHighlight), Wave(8));
+}
+
+// The distinct waves of a theme share one budget: a wave that would go over it keeps its line's sound, and a
+// file named on several lines counts once.
+TEST_F(LoadBricksTest, WavesShareOneBudget)
+{
+    // Silent waves of exactly `bytes` bytes, sparse on disk.
+    auto silence = [&](const char* name, uint64_t bytes) {
+        const fs::path path = themes / name;
+        const uint64_t header = hostile::WaveHeader(2, 0).size();
+        WriteBytes(path, hostile::WaveHeader(2, uint32_t(bytes - header)));
+        fs::resize_file(path, bytes);
+        return path.string();
+    };
+    const std::string large = silence("large.wav", kMaxThemeWaveBytes);
+    const std::string rest = silence("rest.wav", kThemeSoundBudgetBytes - kMaxThemeWaveBytes);
+    const std::string small = silence("small.wav", 1024);
+    sound.BytGameOver = std::make_shared<const std::vector<uint8_t>>(3, 0);
+    load(Lines({{12, large}, {13, large}, {14, rest}, {15, small}, {16, large}}));
+    EXPECT_EQ(sound.BytMain->size(), kMaxThemeWaveBytes);
+    EXPECT_EQ(sound.BytLastMin.get(), sound.BytMain.get());
+    EXPECT_EQ(sound.BytLast30->size(), kThemeSoundBudgetBytes - kMaxThemeWaveBytes);
+    EXPECT_EQ(Bytes(sound.BytGameOver), std::string(3, '\0'));
+    EXPECT_EQ(sound.BytHighlight.get(), sound.BytMain.get());
+    // Another theme starts with the whole budget again.
+    load(Lines({{15, small}}));
+    EXPECT_EQ(sound.BytGameOver->size(), 1024u);
 }
 
 // Our reader of plain 24-bit BMP files gives Qt's pixels, rows padded or not, stored bottom-up or top-down.
