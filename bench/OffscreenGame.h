@@ -41,8 +41,11 @@ public:
 };
 
 struct Game {
-    // A "Settings.log" with these contents is written first unless empty.
-    explicit Game(const std::string& settings)
+    // A "Settings.log" with these contents is written first unless empty;
+    // the sounds go to `backend`, silent by default.
+    explicit Game(const std::string& settings,
+                  std::unique_ptr<AudioBackend> backend = std::make_unique<NullAudioBackend>())
+        : audio(std::move(backend))
     {
         if (!settings.empty()) {
             QFile file(folder.filePath(QStringLiteral("Settings.log")));
@@ -76,8 +79,8 @@ struct Game {
     }
 
     QTemporaryDir folder;
-    NullAudioBackend audio;
-    ModSound sound{audio};
+    std::unique_ptr<AudioBackend> audio;
+    ModSound sound{*audio};
     SeededRandomSource random{7};
     SilentMessages messages;
     SilentInput input;

@@ -61,25 +61,26 @@ inline void WriteBmp(const fs::path& path, int width, int height, uint64_t keep 
     std::fclose(file);
 }
 
-// A PCM wave header (16 bit, 44100 Hz) whose data chunk announces
-// `announced` bytes, followed by `present` bytes of a quiet sawtooth.
-inline std::string WaveHeader(int channels, uint32_t announced)
+// A 16-bit PCM wave header whose data chunk announces `announced` bytes,
+// followed by `present` bytes of a quiet sawtooth.
+inline std::string WaveHeader(int channels, uint32_t announced, uint32_t rate = 44100)
 {
     std::string w = "RIFF";
     PutLe(w, announced + 36ull > 0xFFFFFFFFull ? 0xFFFFFFFFull : announced + 36ull, 4);
     w += "WAVEfmt ";
-    PutLe(w, 16, 4), PutLe(w, 1, 2), PutLe(w, uint32_t(channels), 2), PutLe(w, 44100, 4);
-    PutLe(w, 44100u * 2 * uint32_t(channels), 4), PutLe(w, 2 * uint32_t(channels), 2), PutLe(w, 16, 2);
+    PutLe(w, 16, 4), PutLe(w, 1, 2), PutLe(w, uint32_t(channels), 2), PutLe(w, rate, 4);
+    PutLe(w, rate * 2 * uint32_t(channels), 4), PutLe(w, 2 * uint32_t(channels), 2), PutLe(w, 16, 2);
     w += "data";
     PutLe(w, announced, 4);
     return w;
 }
-inline void WriteWave(const fs::path& path, int channels, uint64_t present, uint32_t announced)
+inline void WriteWave(const fs::path& path, int channels, uint64_t present, uint32_t announced,
+                      uint32_t rate = 44100)
 {
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
         return;
-    const std::string header = WaveHeader(channels, announced);
+    const std::string header = WaveHeader(channels, announced, rate);
     std::fwrite(header.data(), 1, header.size(), file);
     std::string chunk(1 << 20, '\0');
     for (size_t i = 0; i < chunk.size(); i += 2)
@@ -125,7 +126,7 @@ inline std::vector<std::pair<std::string, fs::path>> MakeHostileThemes(const fs:
     mkfifo((folder / "fifo.wav").c_str(), 0600);
     WriteWave(folder / "100MB.wav", 2, 4096, 100u << 20);
     fs::resize_file(folder / "100MB.wav", 100ull << 20);
-    WriteBmp(folder / "truncated.bmp", 8000, 8000, 80000);
+    WriteBmp(folder / "truncated.bmp", 4000, 4000, 80000);
     WriteBmp(folder / "20000.bmp", 20000, 20000, 3000);
     WriteWave(folder / "4GB.wav", 2, 4096, 0xFFFFFFF0u);
     WriteWave(folder / "nochannels.wav", 0, 4096, 4096);
