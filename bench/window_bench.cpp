@@ -1,12 +1,7 @@
 // The main window on Qt's offscreen platform (or whatever QT_QPA_PLATFORM
 // names): start-up to the first painted board, one click through the board
 // surface, and the peak memory of the real program running a default game.
-#include "BoardSurface.h"
-#include "NullAudioBackend.h"
-#include "RandomSource.h"
-#include "Services.h"
-#include "SettingsStore.h"
-#include "frmMain.h"
+#include "OffscreenGame.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -28,71 +23,7 @@ extern char** environ;
 
 namespace {
 
-// Prompts that never open: nothing in these runs asks the player anything.
-class SilentMessages final : public MessageBoxService {
-public:
-    MessageAnswer Show(const std::string&, const std::string&, MessageButtons buttons) override
-    {
-        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
-    }
-};
-class SilentInput final : public InputBoxService {
-public:
-    std::optional<std::string> Ask(const std::string&, const std::string&, const std::string&) override
-    {
-        return std::nullopt;
-    }
-};
-class SilentFiles final : public FileDialogService {
-public:
-    std::string ShowThemeDialog(const std::filesystem::path&) override { return {}; }
-};
-
-// One game's window with its services, in a program folder of its own.
-struct Game {
-    explicit Game(const std::string& settings)
-    {
-        if (!settings.empty()) {
-            QFile file(folder.filePath(QStringLiteral("Settings.log")));
-            file.open(QIODevice::WriteOnly);
-            file.write(settings.data(), static_cast<qint64>(settings.size()));
-        }
-        store = std::make_unique<DiskSettingsStore>(folder.path().toStdString(), nullptr, nullptr);
-        window = std::make_unique<frmMain>(
-            frmMainServices{sound, random, messages, input, files, *store, folder.path().toStdString()});
-    }
-
-    // Lets events run until the board surface has painted bricks.
-    bool WaitForPaint()
-    {
-        for (int round = 0; round < 1000; ++round) {
-            QCoreApplication::processEvents();
-            if (window->PicMap->lastPaintedBricks() > 0)
-                return true;
-        }
-        return false;
-    }
-
-    void Click(QPointF at)
-    {
-        QMouseEvent press(QEvent::MouseButtonPress, at, window->PicMap->mapToGlobal(at), Qt::LeftButton,
-                          Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, window->PicMap->mapToGlobal(at), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(window->PicMap, &press);
-        QCoreApplication::sendEvent(window->PicMap, &release);
-    }
-
-    QTemporaryDir folder;
-    NullAudioBackend audio;
-    ModSound sound{audio};
-    SeededRandomSource random{7};
-    SilentMessages messages;
-    SilentInput input;
-    SilentFiles files;
-    std::unique_ptr<DiskSettingsStore> store;
-    std::unique_ptr<frmMain> window;
-};
+using offscreen::Game;
 
 std::string SettingsFor(int columns, int rows)
 {

@@ -1,5 +1,5 @@
 // Fuzzes what a theme can throw at the loader: the theme text itself (line
-// splitting, NUL cuts, colour lines), the picture decoder with its limits,
+// splitting, NUL cuts, every line as a colour line), the picture decoder with its limits,
 // and a whole LoadBricks of the input as a theme file beside a few real
 // pictures and waves, so the lines can name them, folders, links and devices.
 #include "BrickImages.h"
@@ -62,7 +62,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const ThemeFile theme = ParseThemeText(text);
     for (const std::string& line : theme.waveLines)
         (void)WrittenLineCandidates(line, g_theme.parent_path(), g_program);
-    (void)ParseColorLine(text);
+    // Every line as a colour line, as lines 9 and 11 are read: a colour
+    // never has bits above the blue byte.
+    for (const std::string& line : SplitThemeLines(text)) {
+        if (auto colour = ParseColorLine(line); colour && *colour > 0xFFFFFFu)
+            std::abort();
+    }
+    if (auto colour = ParseColorLine(text); colour && *colour > 0xFFFFFFu)
+        std::abort();
+    if ((theme.transColor && *theme.transColor > 0xFFFFFFu) || (theme.backColor && *theme.backColor > 0xFFFFFFu))
+        std::abort();
 
     QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
     QBuffer buffer(&bytes);

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Builds every libFuzzer target into build-fuzz with clang and runs each one
-# for about 30 seconds (FUZZ_SECONDS to change). A target named fuzz_<name> or
-# tolmora_fuzz_<name> starts from its seeds in fuzz/corpus/<name>/ if there
-# are any. A crash leaves its input and log in build-fuzz/.
+# for about 30 seconds; FUZZ_SECONDS sets another time per target, and names
+# given as arguments (theme, wave, ...) run only those targets:
+#   FUZZ_SECONDS=900 nice -n 19 scripts/fuzz.sh theme wave
+# A target named fuzz_<name> or tolmora_fuzz_<name> starts from its seeds in
+# fuzz/corpus/<name>/ if there are any. A crash leaves its input and log in
+# build-fuzz/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${FUZZ_SECONDS:-30}"
@@ -27,6 +30,9 @@ for fuzzer in build-fuzz/fuzzers/*; do
   name="${fuzzer##*/}"
   name="${name#tolmora_}"
   name="${name#fuzz_}"
+  if [ "$#" -gt 0 ] && [[ " $* " != *" $name "* ]]; then
+    continue
+  fi
   corpus="build-fuzz/corpus/$name"
   mkdir -p "$corpus" "build-fuzz/crashes/$name"
   seeds=()

@@ -8,7 +8,9 @@
 #include <QFile>
 #include <QString>
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -43,21 +45,27 @@ QImage BrickPicture(QImage picture)
     return picture.convertToFormat(QImage::Format_RGB32);
 }
 
-// The picture as premultiplied ARGB with every pixel of `transparent` cleared.
-QImage WithoutColor(const QImage& picture, QRgb transparent)
+// The picture as premultiplied ARGB with every pixel of `transparent`
+// cleared. It works in the picture's own pixels when nothing else shares
+// them, so a background as large as we accept is never held twice.
+QImage WithoutColor(QImage picture, QRgb transparent)
 {
     if (picture.isNull())
         return {};
-    QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
-    QImage out(rgb.size(), QImage::Format_ARGB32_Premultiplied);
+    picture.convertTo(QImage::Format_RGB32);
     const QRgb key = transparent | 0xFF000000u;
-    for (int y = 0; y < rgb.height(); ++y) {
-        const QRgb* in = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        QRgb* dst = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < rgb.width(); ++x)
-            dst[x] = (in[x] | 0xFF000000u) == key ? 0u : (in[x] | 0xFF000000u);
+    const int width = picture.width();
+    for (int y = 0; y < picture.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const QRgb opaque = line[x] | 0xFF000000u;
+            line[x] = opaque == key ? 0u : opaque;
+        }
     }
-    return out;
+    // Every pixel is now opaque or transparent black, which the same bits
+    // mean in premultiplied ARGB.
+    picture.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+    return picture;
 }
 
 SoundBytes ToSoundBytes(std::vector<uint8_t> bytes)
@@ -111,12 +119,20 @@ void BrickImages::loadTheme(const std::filesystem::path& themePath, ModSound& so
     const std::string text = ReadTextPrefix(themePath, kThemeReadLimit).value_or(std::string());
     const ThemeFile theme = ParseThemeText(text);
 
+    bool anyPicture = false;
     for (size_t i = 0; i < kBrickEntryCount; ++i) {
         if (theme.pictureLines[i].empty())
             continue;
-        if (auto picture = ReadPictureFile(PictureLinePath(m_programFolder, theme.pictureLines[i])))
+        if (auto picture = ReadPictureFile(PictureLinePath(m_programFolder, theme.pictureLines[i]))) {
             m_pictures[i] = BrickPicture(std::move(*picture));
+            anyPicture = true;
+        }
     }
+    // A file chosen by mistake (a picture or a wave as the theme) gives no
+    // brick at all; at start-up that would be an invisible board that still
+    // takes clicks, so entries without a picture take the built-in one.
+    if (!anyPicture)
+        loadBuiltInBricks(/*onlyMissing=*/true);
 
     if (theme.transColor)
         LngTransColor = static_cast<int32_t>(*theme.transColor);
@@ -130,33 +146,62 @@ void BrickImages::loadTheme(const std::filesystem::path& themePath, ModSound& so
         return std::nullopt;
     };
 
-    if (auto path = firstFile(theme.backgroundLine)) {
-        if (auto picture = ReadPictureFile(*path))
-            m_background = WithoutColor(*picture, qRgb(255, 255, 255));
-    }
-
     if (theme.backColor)
         LngBackColor = static_cast<int32_t>(*theme.backColor);
 
     SoundBytes* arrays[] = {&sound.BytMain,     &sound.BytLastMin,   &sound.BytLast30,
                             &sound.BytGameOver, &sound.BytHighlight, &sound.BytClear};
+    // One file named on several lines is read and checked once, and its
+    // lines share the bytes: six lines naming one big wave hold it once, and
+    // count once against the theme's sound budget.
+    std::vector<std::pair<std::filesystem::path, SoundBytes>> read;
+    uint64_t budgetLeft = kThemeSoundBudgetBytes;
     for (size_t i = 0; i < theme.waveLines.size(); ++i) {
-        if (auto path = firstFile(theme.waveLines[i])) {
-            // A file the sound module could never play keeps the old sound.
-            auto bytes = ReadWaveFile(*path);
-            if (bytes && decodeWave(bytes->data(), bytes->size()))
-                *arrays[i] = ToSoundBytes(std::move(*bytes));
+        const auto path = firstFile(theme.waveLines[i]);
+        if (!path)
+            continue;
+        auto same = std::find_if(read.begin(), read.end(), [&](const auto& earlier) {
+            std::error_code error;
+            return std::filesystem::equivalent(earlier.first, *path, error);
+        });
+        if (same == read.end()) {
+            // A file the sound module could never play, or one the budget
+            // has no room left for, keeps the old sound.
+            auto bytes = ReadWaveFile(*path, budgetLeft);
+            SoundBytes wave;
+            if (bytes && decodeWave(bytes->data(), bytes->size())) {
+                budgetLeft -= bytes->size();
+                wave = ToSoundBytes(std::move(*bytes));
+            }
+            same = read.emplace(read.end(), *path, std::move(wave));
         }
+        if (same->second)
+            *arrays[i] = same->second;
+    }
+
+    // The background comes last, though its line comes first: checking a
+    // big wave takes a few times its size for a moment, which should not
+    // come on top of the largest picture. No step reads what another sets.
+    if (auto path = firstFile(theme.backgroundLine)) {
+        if (auto picture = ReadPictureFile(*path))
+            m_background = WithoutColor(std::move(*picture), qRgb(255, 255, 255));
+    }
+}
+
+void BrickImages::loadBuiltInBricks(bool onlyMissing)
+{
+    for (size_t i = 0; i < kBrickEntryCount; ++i) {
+        if (onlyMissing && !m_pictures[i].isNull())
+            continue;
+        QImage picture = BuiltInBrick(kBuiltInNames[i]);
+        if (!picture.isNull())
+            m_pictures[i] = BrickPicture(std::move(picture));
     }
 }
 
 void BrickImages::loadBuiltIn(ModSound& sound)
 {
-    for (size_t i = 0; i < kBrickEntryCount; ++i) {
-        QImage picture = BuiltInBrick(kBuiltInNames[i]);
-        if (!picture.isNull())
-            m_pictures[i] = BrickPicture(std::move(picture));
-    }
+    loadBuiltInBricks(/*onlyMissing=*/false);
     m_background = QImage();
 
     const std::pair<const char*, SoundBytes*> sounds[] = {

@@ -46,7 +46,10 @@ public:
 
     // Loads the theme file StrTheme (used up to a NUL), or the built-in set
     // when it names no regular file. Never fails: what cannot be loaded
-    // stays as it was. The sound arrays of `sound` are filled as well.
+    // stays as it was, except that a theme from which not one brick picture
+    // loads gives every entry still without a picture its built-in one. The
+    // sound arrays of `sound` are filled as well; lines naming one file
+    // share one copy of it.
     void LoadBricks(const std::string& StrTheme, ModSound& sound);
 
     // The entry's picture as loaded (its top-left 32x32 pixels at most);
@@ -70,6 +73,7 @@ private:
     static size_t Index(BrickEntry entry) { return static_cast<size_t>(entry); }
     void loadTheme(const std::filesystem::path& themePath, ModSound& sound);
     void loadBuiltIn(ModSound& sound);
+    void loadBuiltInBricks(bool onlyMissing);
     void buildSurfaces();
 
     std::filesystem::path m_programFolder;

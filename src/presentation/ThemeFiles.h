@@ -15,10 +15,15 @@
 // counts as a missing file, and is never read (a FIFO would block, a device
 // would never end).
 
-// Largest wave file a theme may hand to the sound module.
+// What one theme may make us hold. A theme is meant to keep the whole game
+// under 300 MB whatever it names: its background, decoded as 32-bit pixels,
+// takes at most 64 MB (4096 pixels a side covers a 4K screen), and the
+// distinct wave files its sound lines load share one budget of 96 MiB on top
+// of the sound module's own limit for any one file. A wave that would go
+// over the budget is not loaded, as a wave that cannot be read.
 inline constexpr uint64_t kMaxThemeWaveBytes = 64ull * 1024 * 1024;
-// Largest picture, in either direction, that a theme may make us decode.
-inline constexpr int kMaxPictureSide = 8192;
+inline constexpr uint64_t kThemeSoundBudgetBytes = 96ull * 1024 * 1024;
+inline constexpr int kMaxPictureSide = 4096;
 
 bool IsRegularFile(const std::filesystem::path& path);
 
@@ -27,13 +32,15 @@ bool IsRegularFile(const std::filesystem::path& path);
 // gives an empty text, as a theme that cannot be opened reads as empty lines.
 std::optional<std::string> ReadTextPrefix(const std::filesystem::path& path, size_t limit);
 
-// The whole of a regular file of at most kMaxThemeWaveBytes; nothing otherwise.
-std::optional<std::vector<uint8_t>> ReadWaveFile(const std::filesystem::path& path);
+// The whole of a regular file of at most `limit` bytes; nothing otherwise.
+std::optional<std::vector<uint8_t>> ReadWaveFile(const std::filesystem::path& path,
+                                                 uint64_t limit = kMaxThemeWaveBytes);
 
 // A BMP, GIF, JPEG or PNG picture (the first frame of an animation) as
 // 32-bit RGB. Nothing for a file that is not a regular file, not one of
 // those formats, larger than kMaxPictureSide in either direction (checked
-// from the header before anything is decoded), or that fails to decode.
+// from the header before anything is decoded), that fails to decode, or
+// that ends before the picture it announces does.
 std::optional<QImage> ReadPictureFile(const std::filesystem::path& path);
 
 // The decoding half of ReadPictureFile, with the same limits, for any

@@ -1,15 +1,20 @@
 #include "BoardPicture.h"
 #include "ColorLine.h"
+#include "HostileFiles.h"
 #include "TestFiles.h"
+#include "ThemeFiles.h"
 #include "ThemeText.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -241,7 +246,7 @@ TEST_F(LoadBricksTest, HostileLinesChangeNothing)
         {"FIFO", [](const fs::path& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); }},
         {"link to /dev/zero", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }},
         {"huge picture header", [&](const fs::path& p) { WriteBytes(p, huge); }},
-        {"picture 8193 wide", [](const fs::path& p) { WritePicture(p, kThemeRed, QSize(8193, 1)); }},
+        {"picture one pixel too wide", [](const fs::path& p) { WritePicture(p, kThemeRed, QSize(kMaxPictureSide + 1, 1)); }},
         {"text", [](const fs::path& p) { WriteBytes(p, "this is not a picture\n"); }},
         {"sparse wave over 64 MiB", [](const fs::path& p) {
              WriteBytes(p, Wave(4));
@@ -259,8 +264,8 @@ TEST_F(LoadBricksTest, HostileLinesChangeNothing)
         EXPECT_EQ(Bytes(sound.BytMain), Wave(3));
         EXPECT_FALSE(sound.BytClear);
     }
-    // A picture is no wave; 8192 pixels across is still a picture.
-    WritePicture(program / "edge.png", kThemeRed, QSize(8192, 1));
+    // A picture is no wave; a picture as wide as allowed is still a picture.
+    WritePicture(program / "edge.png", kThemeRed, QSize(kMaxPictureSide, 1));
     load(Lines({{1, "edge.png"}, {12, (program / "green.bmp").string()}}));
     EXPECT_EQ(images.Picture(BrickEntry::Green).pixel(0, 0), kThemeRed);
     EXPECT_EQ(Bytes(sound.BytMain), Wave(3));
@@ -290,3 +295,161 @@ TEST_F(LoadBricksTest, HostileThemeFilesEndTheLoad)
 }
 
 }  // namespace
+
+namespace {
+
+// The first `keep` bytes of `from` as `to`.
+void CopyPrefix(const fs::path& from, const fs::path& to, size_t keep)
+{
+    std::ifstream in(from, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    WriteBytes(to, bytes.substr(0, keep));
+}
+
+// A noisy picture, so that compressed formats still have data all along the file.
+void WriteNoise(const fs::path& path, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, qRgb((x * 37 + y * 11) % 251, (x * y) % 241, (x ^ y) % 239));
+    image.save(QString::fromStdString(path.string()));
+}
+
+}  // namespace
+
+// A picture cut short, or whose header claims more than it holds, is no picture: the previous one stays.
+TEST_F(LoadBricksTest, CutPicturesKeepThePreviousOne)
+{
+    WritePicture(program / "green.bmp", kThemeGreen);
+    for (const char* suffix : {"bmp", "png", "jpg"})
+        WriteNoise(program / (std::string("whole.") + suffix), QSize(200, 200));
+    hostile::WriteBmp(program / "claims.bmp", 4000, 4000, 3000);
+    const std::string gif("GIF89a\x02\0\x02\0\x80\0\0\xff\0\0\0\0\xff,\0\0\0\0\x02\0\x02\0\0\x02\x03\x44\x34\x05\0;", 35);
+    WriteBytes(program / "whole.gif", gif);
+    const struct {
+        const char* name;
+        const char* from;
+        size_t keep;
+        bool loads;
+    } cases[] = {
+        {"whole BMP", "whole.bmp", SIZE_MAX, true},
+        {"BMP cut at 1,500 bytes", "whole.bmp", 1500, false},
+        {"BMP cut at 80,000 bytes", "whole.bmp", 80000, false},
+        {"BMP missing its last byte", "whole.bmp", 200 * 600 + 54 - 1, false},
+        {"BMP claiming 4000x4000 over 3 KB", "claims.bmp", SIZE_MAX, false},
+        {"whole PNG", "whole.png", SIZE_MAX, true},
+        {"PNG cut in half", "whole.png", fs::file_size(program / "whole.png") / 2, false},
+        {"whole JPEG", "whole.jpg", SIZE_MAX, true},
+        {"JPEG cut in half", "whole.jpg", fs::file_size(program / "whole.jpg") / 2, false},
+        {"whole GIF", "whole.gif", SIZE_MAX, true},
+        {"GIF cut in its pixels", "whole.gif", 30, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        load({"green.bmp"});
+        CopyPrefix(program / c.from, program / "picture", c.keep);
+        load({"picture"});
+        EXPECT_EQ(centre(BrickEntry::Green) != kThemeGreen, c.loads);
+    }
+}
+
+// A theme from which not one brick picture loads (a wave or picture chosen as the theme) shows the built-in
+// bricks where there were none, at start-up too; the rest of the load is as ever.
+TEST_F(LoadBricksTest, NoBrickPictureAtAllFallsBackToTheBuiltInBricks)
+{
+    WriteBytes(themes / "main.wav", Wave(9));
+    WritePicture(themes / "picture.bmp", kThemeRed);
+    const char* names[] = {"GREEN", "BLUE", "YELLOW", "RED", "HGREEN", "HBLUE", "HYELLOW", "HRED"};
+    for (const fs::path& theme : {themes / "main.wav", themes / "picture.bmp"}) {
+        BrickImages fresh(program);
+        fresh.LoadBricks(theme.string(), sound);
+        for (int i = 0; i < 8; ++i)
+            EXPECT_EQ(fresh.Picture(BrickEntry(i)), BuiltInBrick(names[i]).convertToFormat(QImage::Format_RGB32))
+                << theme << " " << i;
+    }
+    // Line 1 names no file, line 9 still sets the colour; a theme's own pictures are never replaced.
+    images.LngTransColor = 0;
+    load(Lines({{1, "nothere.bmp"}, {9, "1 2 3"}}));
+    EXPECT_EQ(centre(BrickEntry::Green), qRgb(0, 255, 0));
+    EXPECT_EQ(images.LngTransColor, 0x030201);
+    WritePicture(program / "green.bmp", kThemeGreen);
+    load({"green.bmp"});
+    load({"nothere.bmp"});
+    EXPECT_EQ(centre(BrickEntry::Green), kThemeGreen);
+}
+
+// One file named on several sound lines, however spelt, is read once: the arrays share one copy.
+TEST_F(LoadBricksTest, OneWaveOnSeveralLinesIsSharedByThem)
+{
+    WriteBytes(themes / "main.wav", Wave(6));
+    WriteBytes(themes / "other.wav", Wave(8));
+    const std::string path = (themes / "main.wav").string();
+    load(Lines({{12, path}, {13, path}, {14, (themes / "." / "main.wav").string()}, {15, "main.wav"},
+                {16, (themes / "other.wav").string()}, {17, path}}));
+    EXPECT_EQ(Bytes(sound.BytMain), Wave(6));
+    for (const SoundBytes* array : {&sound.BytLastMin, &sound.BytLast30, &sound.BytGameOver, &sound.BytClear})
+        EXPECT_EQ(array->get(), sound.BytMain.get());
+    EXPECT_EQ(Bytes(sound.BytHighlight), Wave(8));
+}
+
+// The distinct waves of a theme share one budget: a wave that would go over it keeps its line's sound, and a
+// file named on several lines counts once.
+TEST_F(LoadBricksTest, WavesShareOneBudget)
+{
+    // Silent waves of exactly `bytes` bytes, sparse on disk.
+    auto silence = [&](const char* name, uint64_t bytes) {
+        const fs::path path = themes / name;
+        const uint64_t header = hostile::WaveHeader(2, 0).size();
+        WriteBytes(path, hostile::WaveHeader(2, uint32_t(bytes - header)));
+        fs::resize_file(path, bytes);
+        return path.string();
+    };
+    const std::string large = silence("large.wav", kMaxThemeWaveBytes);
+    const std::string rest = silence("rest.wav", kThemeSoundBudgetBytes - kMaxThemeWaveBytes);
+    const std::string small = silence("small.wav", 1024);
+    sound.BytGameOver = std::make_shared<const std::vector<uint8_t>>(3, 0);
+    load(Lines({{12, large}, {13, large}, {14, rest}, {15, small}, {16, large}}));
+    EXPECT_EQ(sound.BytMain->size(), kMaxThemeWaveBytes);
+    EXPECT_EQ(sound.BytLastMin.get(), sound.BytMain.get());
+    EXPECT_EQ(sound.BytLast30->size(), kThemeSoundBudgetBytes - kMaxThemeWaveBytes);
+    EXPECT_EQ(Bytes(sound.BytGameOver), std::string(3, '\0'));
+    EXPECT_EQ(sound.BytHighlight.get(), sound.BytMain.get());
+    // Another theme starts with the whole budget again.
+    load(Lines({{15, small}}));
+    EXPECT_EQ(sound.BytGameOver->size(), 1024u);
+}
+
+// Our reader of plain 24-bit BMP files gives Qt's pixels, rows padded or not, stored bottom-up or top-down.
+TEST(PlainBmp, PixelsAreQtsOwn)
+{
+    for (const QSize size : {QSize(1, 1), QSize(3, 5), QSize(33, 2), QSize(200, 7)}) {
+        for (const bool topDown : {false, true}) {
+            SCOPED_TRACE(std::to_string(size.width()) + "x" + std::to_string(size.height()) + (topDown ? " top-down" : ""));
+            QImage image(size, QImage::Format_RGB32);
+            for (int y = 0; y < size.height(); ++y)
+                for (int x = 0; x < size.width(); ++x)
+                    image.setPixel(x, y, qRgb(x * 40 % 256, y * 70 % 256, (x + y) * 9 % 256));
+            QByteArray bytes;
+            QBuffer out(&bytes);
+            out.open(QIODevice::WriteOnly);
+            ASSERT_TRUE(image.save(&out, "BMP"));
+            ASSERT_EQ(bytes.size(), 54 + (size.width() * 3 + 3) / 4 * 4 * size.height());
+            if (topDown) {
+                const int stride = (size.width() * 3 + 3) / 4 * 4;
+                QByteArray flipped = bytes.left(54);
+                for (int row = size.height() - 1; row >= 0; --row)
+                    flipped += bytes.mid(54 + row * stride, stride);
+                const int32_t negative = -size.height();
+                flipped.replace(22, 4, reinterpret_cast<const char*>(&negative), 4);
+                bytes = flipped;
+            }
+            QBuffer in(&bytes);
+            in.open(QIODevice::ReadOnly);
+            const std::optional<QImage> ours = DecodePicture(in);
+            ASSERT_TRUE(ours.has_value());
+            EXPECT_EQ(*ours, QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32));
+            EXPECT_EQ(*ours, image);
+        }
+    }
+}

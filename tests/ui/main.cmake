@@ -1,13 +1,15 @@
 # The main window, the new-game dialog and the Qt adapters, on Qt's offscreen platform.
 find_package(Qt6 REQUIRED COMPONENTS Test)
 add_executable(tolmora_window_tests
+  ${CMAKE_CURRENT_LIST_DIR}/HostileThemeWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h
+  ${PROJECT_SOURCE_DIR}/tests/support/HostileFiles.h
   ${CMAKE_CURRENT_LIST_DIR}/MainWindowLayoutTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainWindowPlayTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NewGameWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtAdaptersTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SettingsWindowTest.cpp
 )
-target_include_directories(tolmora_window_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/fakes)
+target_include_directories(tolmora_window_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/fakes ${PROJECT_SOURCE_DIR}/tests/support)
 target_link_libraries(tolmora_window_tests PRIVATE tolmora_ui tolmora_qt_test_main Qt6::Test)
 gtest_discover_tests(tolmora_window_tests DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 60)

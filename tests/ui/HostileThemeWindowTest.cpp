@@ -1,0 +1,53 @@
+#include "HostileFiles.h"
+#include "MainWindowFixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using HostileThemeTest = MainWindowTest;
+
+// A brick of the board that is not highlighted, for a click that must highlight it.
+QPoint UnhighlightedCell(GameFlow& game)
+{
+    for (int32_t y = 0; y <= game.board.GameHeight; ++y)
+        for (int32_t x = 0; x <= game.board.GameWidth; ++x)
+            if (const Brick* brick = game.board.bricks().ItemByXY(x, y); brick && !brick->BlnHighLighted)
+                return QPoint(x, y);
+    return QPoint(-1, -1);
+}
+
+TEST_F(HostileThemeTest, EveryHostileThemeLeavesAGameThatAnswersTheNextClick)
+{
+    // Devices, FIFOs, folders, huge, cut or lying files and absurd theme text, each chosen through the menu.
+    Start();
+    const auto themes = hostile::MakeHostileThemes(folder.filePath("hostile").toStdString());
+    ASSERT_EQ(themes.size(), 12u);
+    for (const auto& [name, theme] : themes) {
+        SCOPED_TRACE(name);
+        files.answer = theme.string();
+        window->MnuTheme->trigger();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(game().GameTheme, theme.string());
+        const QPoint cell = UnhighlightedCell(game());
+        ASSERT_GE(cell.x(), 0);
+        ClickCell(cell);
+        EXPECT_TRUE(game().board.bricks().ItemByXY(cell.x(), cell.y())->BlnHighLighted);
+        EXPECT_TRUE(window->isVisible());
+    }
+}
+
+TEST_F(HostileThemeTest, AWaveRememberedAsTheThemeStillShowsTheBricksAtStartUp)
+{
+    // Not one brick picture loads from a wave taken for a theme: the built-in bricks are drawn, not an empty board.
+    const fs::path wave = fs::path(folder.path().toStdString()) / "main.wav";
+    hostile::WriteWave(wave, 2, 4096, 4096);
+    Start(Written({wave.string()}));
+    const QImage shot = window->PicMap->grab().toImage();
+    const Brick* brick = game().board.bricks().ItemByXY(0, 0);
+    const std::map<std::string, QRgb> bright{{"Red", qRgb(255, 0, 0)}, {"Green", qRgb(0, 255, 0)},
+                                             {"Blue", qRgb(0, 0, 255)}, {"Yellow", qRgb(255, 255, 0)}};
+    ASSERT_TRUE(bright.contains(brick->StrColor));
+    EXPECT_EQ(shot.pixel(16, 16) | 0xFF000000u, bright.at(brick->StrColor));
+}
+
+}  // namespace
