@@ -92,6 +92,7 @@ private:
 
     void OpenMemoryWindow();
     void CloseMemoryWindow();
+    std::optional<bool> MemoryFlat() const;
     void Report(double seconds) const;
 
     bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(m_random) < p; }
