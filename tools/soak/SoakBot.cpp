@@ -171,6 +171,8 @@ int SoakBot::Run()
     loop.exec();
     stepper.stop();
 
+    // The Rules window has no owner: nothing else would delete it.
+    delete m_rules;
     if (m_failure.empty()) {
         m_actionName = "closing the window";
         m_watchdog.Beat(m_step, m_actionName);

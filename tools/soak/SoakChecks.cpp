@@ -10,7 +10,6 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
-#include <type_traits>
 #include <limits>
 #include <vector>
 
@@ -55,24 +54,16 @@ std::string OnOneLine(std::string text)
     return text;
 }
 
+std::string Shown(const std::string& text) { return "\"" + Printable(text) + "\""; }
+std::string Shown(int32_t number) { return std::to_string(number); }
+
 template <typename T>
-std::string Differ(const char* what, const std::optional<T>& read, const T& held)
+std::string Differ(const std::string& what, const std::optional<T>& read, const T& held)
 {
     if (read && *read == held)
         return {};
-    std::string shown = "nothing";
-    if (read) {
-        if constexpr (std::is_same_v<T, std::string>)
-            shown = "\"" + Printable(*read) + "\"";
-        else
-            shown = std::to_string(*read);
-    }
-    std::string heldText;
-    if constexpr (std::is_same_v<T, std::string>)
-        heldText = "\"" + Printable(held) + "\"";
-    else
-        heldText = std::to_string(held);
-    return std::string("\"Settings.log\" reads back ") + what + " as " + shown + " while the game holds " + heldText;
+    return "\"Settings.log\" reads back " + what + " as " + (read ? Shown(*read) : "nothing") +
+           " while the game holds " + Shown(held);
 }
 
 }  // namespace
@@ -177,9 +168,9 @@ std::string SettingsWatch::Check(const GameFlow& game)
                 " while the game is " + (game.state.MnuMuteChecked ? "muted" : "not muted");
     for (int i = 0; i < kHighScoreSlots && fault.empty(); ++i) {
         const std::string slot = " of slot " + std::to_string(i);
-        fault = Differ(("the name" + slot).c_str(), read.StrHighNames[i], OnOneLine(game.StrHighNames[i]));
+        fault = Differ("the name" + slot, read.StrHighNames[i], OnOneLine(game.StrHighNames[i]));
         if (fault.empty())
-            fault = Differ(("the score" + slot).c_str(), read.LngHighScores[i], game.LngHighScores[i]);
+            fault = Differ("the score" + slot, read.LngHighScores[i], game.LngHighScores[i]);
     }
     return fault;
 }
