@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QLineEdit>
 #include <QPushButton>
@@ -122,6 +123,8 @@ SoakBot::SoakBot(const SoakOptions& options)
     : m_options(options),
       m_random(options.seed),
       m_nameRandom(options.seed),
+      // A player's folders may have any name.
+      m_folder(QDir::tempPath() + QStringLiteral("/tolmora soak Zoë-XXXXXX")),
       m_audio(createAudioBackend()),
       m_sound(*m_audio),
       m_boardRandom(options.seed),
