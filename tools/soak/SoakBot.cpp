@@ -47,7 +47,8 @@ const std::optional<std::string> kNames[] = {
     std::nullopt,
     std::string("Quentin Abernathy-Smythe!"),  // 25 characters
     std::string(200, 'W'),
-    std::string("Zoë Ångström-Łukasiewicz 東京 🎲 ünïcødé"),
+    // The 25th character takes four bytes, two UTF-16 units.
+    std::string("Zoë Ångström-Łukasiewicz🎲東京 ünïcødé"),
     std::string("  spaced out  "),
     std::string("1234"),
 };
