@@ -14,7 +14,8 @@
 
 namespace {
 
-const char kUsage[] = "usage: tolmora_soak [--seed N] [--steps N | --minutes M] [--window-steps N] [--step-timeout S]\n";
+const char kUsage[] = "usage: tolmora_soak [--seed N] [--steps N | --minutes M] [--window-steps N] [--step-timeout S]\n"
+                      "                    [--memory-tolerance PERCENT]\n";
 
 bool ParseOptions(int argc, char** argv, SoakOptions& options)
 {
@@ -37,6 +38,8 @@ bool ParseOptions(int argc, char** argv, SoakOptions& options)
             options.windowSteps = static_cast<int64_t>(number);
         else if (name == "--step-timeout" && number >= 1)
             options.stepTimeoutSeconds = static_cast<int>(number);
+        else if (name == "--memory-tolerance")
+            options.memoryTolerance = number / 100;
         else
             return false;
     }
