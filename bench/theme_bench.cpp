@@ -164,10 +164,10 @@ BENCHMARK(BM_StartUpWithOneWaveOnSixLines)->UseManualTime()->Iterations(1)->Unit
 
 // The most a theme may make us hold: the largest background and two waves
 // filling the sound budget. The larger one plays at the mixer's own rate, so
-// it needs no conversion; the smaller one runs at 44000 Hz, whose conversion
-// needs eight times the wave's samples (float samples, resampled), the
-// largest work buffer the sound module allows, and it is checked on top of
-// the larger one. "play" then plays the smaller one, as the last minute's tune.
+// it needs no conversion; the smaller one runs at 44000 Hz and must be
+// resampled, and it is checked on top of the larger one. "play" then plays
+// the smaller one, as the last minute's tune, which holds SDL's copy of its
+// samples and the converted clip beside every file the theme loaded.
 void BM_StartUpWithWorstTheme(benchmark::State& state, const std::string& mode)
 {
     Scratch scratch;

@@ -60,6 +60,7 @@ void SdlAudioBackend::Play(const SoundBytes& wave, bool loop, bool noStop)
         return;
     try {
         if (wave != m_decodedSource) {
+            ReleaseIdleClips();
             std::optional<PcmClip> pcm = decodeWave(wave->data(), wave->size());
             if (!pcm)
                 return;
@@ -73,4 +74,17 @@ void SdlAudioBackend::Play(const SoundBytes& wave, bool loop, bool noStop)
     } catch (const std::exception&) {
         // Out of memory for a huge clip: the sound is simply not played.
     }
+}
+
+void SdlAudioBackend::ReleaseIdleClips()
+{
+    // A clip that has ended stays in the mixer until the next start; let it
+    // go now, or it and the clip being decoded would be held at once.
+    SoundMixer::Retired retired;
+    SDL_LockAudioDevice(m_device);
+    if (!m_mixer.isPlaying())
+        m_mixer.start(nullptr, nullptr, false, false, retired);
+    SDL_UnlockAudioDevice(m_device);
+    m_decoded.reset();
+    m_decodedSource.reset();
 }

@@ -21,6 +21,7 @@ public:
 private:
     static void FillAudio(void* self, uint8_t* stream, int length);
     bool IsPlaying();
+    void ReleaseIdleClips();
 
     bool m_sdlStarted = false;
     uint32_t m_device = 0;
