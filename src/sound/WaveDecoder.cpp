@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -22,26 +23,50 @@ uint32_t read32(const uint8_t* at)
     return at[0] | (at[1] << 8) | (at[2] << 16) | (static_cast<uint32_t>(at[3]) << 24);
 }
 
+uint32_t read16(const uint8_t* at)
+{
+    return at[0] | (at[1] << 8);
+}
+
+// The clip that `bytes` of samples would give in the mixer's format, from the
+// fmt chunk's channels, rate and bits per sample (ADPCM's 4 bits grow to 16).
+// A format without channels, rate or bits can give no clip at all.
+uint64_t announcedClipBytes(const uint8_t* format, uint64_t bytes)
+{
+    const uint32_t channels = read16(format + 2), rate = read32(format + 4), bits = read16(format + 14);
+    if (channels == 0 || rate == 0 || bits == 0)
+        return std::numeric_limits<uint64_t>::max();
+    return bytes * 8 / bits / channels * kMixRate / rate * sizeof(int16_t) * kMixChannels;
+}
+
 // SDL allocates whatever length the data chunk's header declares before it
-// reads the chunk, so a few hostile bytes could ask for gigabytes. A data
-// chunk that runs past the end of the image is cut to what is there (a
-// truncated recording still plays); SDL copes with other chunks itself.
-// Returns false for an image that is no RIFF wave at all; fills patched when
-// the image needed the cut.
-bool fitDataChunk(const uint8_t* data, std::size_t size, std::vector<uint8_t>& patched)
+// reads the chunk, and then the samples it decodes, so a few hostile bytes
+// could ask for gigabytes. A data chunk that runs past the end of the image is
+// cut to what is there (a truncated recording still plays), and samples that
+// would make a clip beyond maxPcmBytes are refused before SDL reads them; SDL
+// copes with other chunks itself. Returns false for an image that is no RIFF
+// wave at all or announces too big a clip; fills patched when the image
+// needed the cut.
+bool checkChunks(const uint8_t* data, std::size_t size, std::size_t maxPcmBytes, std::vector<uint8_t>& patched)
 {
     if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0)
         return false;
+    const uint8_t* format = nullptr;
     std::size_t offset = 12;
     while (offset <= size - 8) {
         const std::size_t body = offset + 8;
         const uint64_t length = read32(data + offset + 4);
-        if (length > size - body) {
-            if (std::memcmp(data + offset, "data", 4) == 0) {
+        const uint64_t present = std::min<uint64_t>(length, size - body);
+        if (std::memcmp(data + offset, "fmt ", 4) == 0 && present >= 16)
+            format = data + body;
+        const bool samples = std::memcmp(data + offset, "data", 4) == 0;
+        if (samples && format != nullptr && announcedClipBytes(format, present) > maxPcmBytes)
+            return false;
+        if (length > present) {
+            if (samples) {
                 patched.assign(data, data + size);
-                const auto fitted = static_cast<uint32_t>(size - body);
                 for (int i = 0; i < 4; ++i)
-                    patched[offset + 4 + i] = static_cast<uint8_t>(fitted >> (8 * i));
+                    patched[offset + 4 + i] = static_cast<uint8_t>(present >> (8 * i));
             }
             break;
         }
@@ -66,7 +91,7 @@ std::optional<LoadedWave> loadWave(const uint8_t* data, std::size_t size, std::s
         return std::nullopt;
 
     std::vector<uint8_t> patched;
-    if (!fitDataChunk(data, size, patched))
+    if (!checkChunks(data, size, maxPcmBytes, patched))
         return std::nullopt;
     if (!patched.empty())
         data = patched.data();

@@ -16,8 +16,10 @@ using PcmClip = std::vector<int16_t>;
 inline constexpr std::size_t kMaxWaveBytes = std::size_t{64} << 20;
 
 // Compressed or low-rate waves grow when converted to the mixer's format;
-// a clip that would grow beyond this is refused too.
-inline constexpr std::size_t kMaxPcmBytes = std::size_t{128} << 20;
+// a clip that would grow beyond this (six minutes) is refused too. Playing
+// holds SDL's copy of a wave's samples and its clip for a moment, beside the
+// theme's files and background: 64 MiB keeps that moment under 300 MB.
+inline constexpr std::size_t kMaxPcmBytes = std::size_t{64} << 20;
 
 // Reads a whole wave file image (any PCM, ADPCM, float or law-coded wave that
 // SDL's loader accepts) and converts it to the mixer's format. A wave with no
