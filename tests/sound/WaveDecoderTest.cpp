@@ -128,6 +128,16 @@ TEST(WaveDecoderHostile, DataLengthBeyondTheFileIsCut)
     EXPECT_EQ(pcm, (PcmClip{100, -100, 200, -200}));
 }
 
+// Samples that would grow beyond the clip limit (8-bit mono at 8000 Hz grows 22-fold) are refused before SDL reads them.
+TEST(WaveDecoderHostile, GrowingWaveIsRefusedFromItsHeader)
+{
+    const Bytes image = pcmWave(1, 8000, 8, Bytes(std::size_t{2} << 20, 128));
+    SdlAllocationProbe probe;
+    EXPECT_FALSE(decode(image, std::size_t{16} << 20));
+    EXPECT_FALSE(checkWave(image.data(), image.size(), std::size_t{16} << 20));
+    EXPECT_LT(SdlAllocationProbe::s_largest, std::size_t{1} << 20);
+}
+
 // Our own format passes through exactly, even when a chunk after the samples claims more than the file holds.
 TEST(WaveDecoderHostile, BadChunkAfterTheSamplesIsHarmless)
 {
