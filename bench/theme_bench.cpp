@@ -43,9 +43,10 @@ double PeakKiB()
 
 // The child's part. "start THEME": start-up with THEME remembered, to the
 // first painted board. "play THEME": the same with SDL's audio on its dummy
-// driver, then the last-minute tune played. "choose THEME": a default game,
-// its peak reset, then THEME through the Theme menu and a click on the board
-// that must highlight. Prints "milliseconds peak-KiB".
+// driver, then the main tune played and the last-minute tune after it.
+// "choose THEME": a default game, its peak reset, then THEME through the
+// Theme menu and a click on the board that must highlight. Prints
+// "milliseconds peak-KiB".
 int RunChild(const std::string& mode, const std::string& theme)
 {
     int argc = 1;
@@ -66,8 +67,9 @@ int RunChild(const std::string& mode, const std::string& theme)
     if (!game.WaitForPaint())
         return 2;
     if (mode == "play") {
-        if (!game.sound.BytLastMin)
+        if (!game.sound.BytMain || !game.sound.BytLastMin || game.sound.BytMain == game.sound.BytLastMin)
             return 5;
+        game.sound.PlayMain();
         game.sound.PlayLastMin();
     }
     if (mode == "choose") {
@@ -163,21 +165,22 @@ void BM_StartUpWithOneWaveOnSixLines(benchmark::State& state)
 BENCHMARK(BM_StartUpWithOneWaveOnSixLines)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The most a theme may make us hold: the largest background and two waves
-// filling the sound budget. The larger one plays at the mixer's own rate, so
-// it needs no conversion; the smaller one runs at 44000 Hz, whose conversion
-// needs eight times the wave's samples (float samples, resampled), the
-// largest work buffer the sound module allows, and it is checked on top of
-// the larger one. "play" then plays the smaller one, as the last minute's tune.
+// filling the sound budget. The main tune is 16-bit mono at 11025 Hz, 8 MiB
+// that grow into a clip as large as the sound module allows; the last
+// minute's runs at 44000 Hz and fills the rest of the budget, so it must be
+// resampled, and it is checked on top of the other. "play" then loops the
+// main tune and starts the last minute's, whose clip is too big to decode
+// beside the main tune's, so the main tune ends first.
 void BM_StartUpWithWorstTheme(benchmark::State& state, const std::string& mode)
 {
     Scratch scratch;
-    const fs::path large = scratch.folder / "large.wav", small = scratch.folder / "small.wav";
+    const fs::path main = scratch.folder / "main.wav", last = scratch.folder / "last.wav";
     const uint64_t header = hostile::WaveHeader(2, 0).size();
-    const uint64_t largeBytes = kMaxThemeWaveBytes - header, smallBytes = kThemeSoundBudgetBytes - kMaxThemeWaveBytes - header;
-    hostile::WriteWave(large, 2, largeBytes, uint32_t(largeBytes));
-    hostile::WriteWave(small, 2, smallBytes, uint32_t(smallBytes), 44000);
+    const uint64_t mainBytes = (8ull << 20) - header, lastBytes = kThemeSoundBudgetBytes - (8ull << 20) - header;
+    hostile::WriteWave(main, 1, mainBytes, uint32_t(mainBytes), 11025);
+    hostile::WriteWave(last, 2, lastBytes, uint32_t(lastBytes), 44000);
     hostile::WriteBmp(scratch.folder / "back.bmp", kMaxPictureSide, kMaxPictureSide);
-    Measure(state, mode, WriteTheme(scratch.folder, scratch.folder / "back.bmp", {large, small, small, large, large, large}));
+    Measure(state, mode, WriteTheme(scratch.folder, scratch.folder / "back.bmp", {main, last, last, main, main, main}));
 }
 BENCHMARK_CAPTURE(BM_StartUpWithWorstTheme, silent, std::string("start"))
     ->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -169,7 +169,7 @@ void BrickImages::loadTheme(const std::filesystem::path& themePath, ModSound& so
             // has no room left for, keeps the old sound.
             auto bytes = ReadWaveFile(*path, budgetLeft);
             SoundBytes wave;
-            if (bytes && decodeWave(bytes->data(), bytes->size())) {
+            if (bytes && checkWave(bytes->data(), bytes->size())) {
                 budgetLeft -= bytes->size();
                 wave = ToSoundBytes(std::move(*bytes));
             }
@@ -180,8 +180,8 @@ void BrickImages::loadTheme(const std::filesystem::path& themePath, ModSound& so
     }
 
     // The background comes last, though its line comes first: checking a
-    // big wave takes a few times its size for a moment, which should not
-    // come on top of the largest picture. No step reads what another sets.
+    // big wave holds a second copy of its samples for a moment, which should
+    // not come on top of the largest picture. No step reads what another sets.
     if (auto path = firstFile(theme.backgroundLine)) {
         if (auto picture = ReadPictureFile(*path))
             m_background = WithoutColor(std::move(*picture), qRgb(255, 255, 255));

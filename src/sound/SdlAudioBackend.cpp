@@ -60,7 +60,14 @@ void SdlAudioBackend::Play(const SoundBytes& wave, bool loop, bool noStop)
         return;
     try {
         if (wave != m_decodedSource) {
-            std::optional<PcmClip> pcm = decodeWave(wave->data(), wave->size());
+            // Two clips held at once stay within one clip's limit: a clip too
+            // big to decode beside the one playing ends that one first.
+            const std::size_t playing = ReleaseClips(/*stopping=*/false);
+            std::optional<PcmClip> pcm = decodeWave(wave->data(), wave->size(), kMaxPcmBytes - playing);
+            if (!pcm && playing > 0 && checkWave(wave->data(), wave->size())) {
+                ReleaseClips(/*stopping=*/true);
+                pcm = decodeWave(wave->data(), wave->size());
+            }
             if (!pcm)
                 return;
             m_decoded = std::make_shared<const PcmClip>(std::move(*pcm));
@@ -73,4 +80,19 @@ void SdlAudioBackend::Play(const SoundBytes& wave, bool loop, bool noStop)
     } catch (const std::exception&) {
         // Out of memory for a huge clip: the sound is simply not played.
     }
+}
+
+std::size_t SdlAudioBackend::ReleaseClips(bool stopping)
+{
+    // A clip that has ended stays in the mixer until the next start; let it
+    // go now, or it and the clip being decoded would be held at once.
+    SoundMixer::Retired retired;
+    SDL_LockAudioDevice(m_device);
+    if (stopping || !m_mixer.isPlaying())
+        m_mixer.start(nullptr, nullptr, false, false, retired);
+    const std::size_t playing = m_mixer.clipBytes();
+    SDL_UnlockAudioDevice(m_device);
+    m_decoded.reset();
+    m_decodedSource.reset();
+    return playing;
 }

@@ -21,6 +21,9 @@ public:
 private:
     static void FillAudio(void* self, uint8_t* stream, int length);
     bool IsPlaying();
+    // Lets go of the clip decoded last and of the mixer's clip once it has
+    // ended, or at once when stopping; returns the bytes still playing.
+    std::size_t ReleaseClips(bool stopping);
 
     bool m_sdlStarted = false;
     uint32_t m_device = 0;

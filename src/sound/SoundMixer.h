@@ -31,6 +31,9 @@ public:
 
     bool isPlaying() const;
 
+    // What the clip held, playing or ended, takes in memory.
+    std::size_t clipBytes() const { return m_pcm ? m_pcm->size() * sizeof(int16_t) : 0; }
+
 private:
     Clip m_pcm;
     SoundBytes m_source;

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -22,26 +23,50 @@ uint32_t read32(const uint8_t* at)
     return at[0] | (at[1] << 8) | (at[2] << 16) | (static_cast<uint32_t>(at[3]) << 24);
 }
 
+uint32_t read16(const uint8_t* at)
+{
+    return at[0] | (at[1] << 8);
+}
+
+// The clip that `bytes` of samples would give in the mixer's format, from the
+// fmt chunk's channels, rate and bits per sample (ADPCM's 4 bits grow to 16).
+// A format without channels, rate or bits can give no clip at all.
+uint64_t announcedClipBytes(const uint8_t* format, uint64_t bytes)
+{
+    const uint32_t channels = read16(format + 2), rate = read32(format + 4), bits = read16(format + 14);
+    if (channels == 0 || rate == 0 || bits == 0)
+        return std::numeric_limits<uint64_t>::max();
+    return bytes * 8 / bits / channels * kMixRate / rate * sizeof(int16_t) * kMixChannels;
+}
+
 // SDL allocates whatever length the data chunk's header declares before it
-// reads the chunk, so a few hostile bytes could ask for gigabytes. A data
-// chunk that runs past the end of the image is cut to what is there (a
-// truncated recording still plays); SDL copes with other chunks itself.
-// Returns false for an image that is no RIFF wave at all; fills patched when
-// the image needed the cut.
-bool fitDataChunk(const uint8_t* data, std::size_t size, std::vector<uint8_t>& patched)
+// reads the chunk, and then the samples it decodes, so a few hostile bytes
+// could ask for gigabytes. A data chunk that runs past the end of the image is
+// cut to what is there (a truncated recording still plays), and samples that
+// would make a clip beyond maxPcmBytes are refused before SDL reads them; SDL
+// copes with other chunks itself. Returns false for an image that is no RIFF
+// wave at all or announces too big a clip; fills patched when the image
+// needed the cut.
+bool checkChunks(const uint8_t* data, std::size_t size, std::size_t maxPcmBytes, std::vector<uint8_t>& patched)
 {
     if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0)
         return false;
+    const uint8_t* format = nullptr;
     std::size_t offset = 12;
     while (offset <= size - 8) {
         const std::size_t body = offset + 8;
         const uint64_t length = read32(data + offset + 4);
-        if (length > size - body) {
-            if (std::memcmp(data + offset, "data", 4) == 0) {
+        const uint64_t present = std::min<uint64_t>(length, size - body);
+        if (std::memcmp(data + offset, "fmt ", 4) == 0 && present >= 16)
+            format = data + body;
+        const bool samples = std::memcmp(data + offset, "data", 4) == 0;
+        if (samples && format != nullptr && announcedClipBytes(format, present) > maxPcmBytes)
+            return false;
+        if (length > present) {
+            if (samples) {
                 patched.assign(data, data + size);
-                const auto fitted = static_cast<uint32_t>(size - body);
                 for (int i = 0; i < 4; ++i)
-                    patched[offset + 4 + i] = static_cast<uint8_t>(fitted >> (8 * i));
+                    patched[offset + 4 + i] = static_cast<uint8_t>(present >> (8 * i));
             }
             break;
         }
@@ -50,15 +75,23 @@ bool fitDataChunk(const uint8_t* data, std::size_t size, std::vector<uint8_t>& p
     return true;
 }
 
-}  // namespace
+// A wave as SDL's loader gave it, checked to be one the mixer can play.
+struct LoadedWave {
+    std::unique_ptr<Uint8, WaveDeleter> samples;
+    int rate = 0;
+    uint64_t frameBytes = 0;
+    uint64_t frames = 0;
+    uint64_t clipFrames = 0;  // at the mixer's rate
+    SDL_AudioCVT converter{};  // format and channels only, at the wave's own rate
+};
 
-std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size, std::size_t maxPcmBytes)
+std::optional<LoadedWave> loadWave(const uint8_t* data, std::size_t size, std::size_t maxPcmBytes)
 {
     if (data == nullptr || size == 0 || size > kMaxWaveBytes)
         return std::nullopt;
 
     std::vector<uint8_t> patched;
-    if (!fitDataChunk(data, size, patched))
+    if (!checkChunks(data, size, maxPcmBytes, patched))
         return std::nullopt;
     if (!patched.empty())
         data = patched.data();
@@ -70,45 +103,85 @@ std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size, std::si
     Uint32 rawBytes = 0;
     if (SDL_LoadWAV_RW(reader, 1, &source, &rawSamples, &rawBytes) == nullptr)
         return std::nullopt;
-    std::unique_ptr<Uint8, WaveDeleter> samples(rawSamples);
-    patched.clear();
-    patched.shrink_to_fit();
+    LoadedWave wave;
+    wave.samples.reset(rawSamples);
 
-    const int frameBytes = static_cast<int>(SDL_AUDIO_BITSIZE(source.format) / 8) * source.channels;
-    if (frameBytes <= 0 || source.freq < kMinSourceRate || source.freq > kMaxSourceRate)
+    wave.rate = source.freq;
+    wave.frameBytes = SDL_AUDIO_BITSIZE(source.format) / 8 * source.channels;
+    if (wave.frameBytes == 0 || source.freq < kMinSourceRate || source.freq > kMaxSourceRate)
         return std::nullopt;
-    const uint64_t frames = rawBytes / static_cast<uint64_t>(frameBytes);
-    if (frames == 0)
-        return PcmClip{};
+    wave.frames = rawBytes / wave.frameBytes;
+    wave.clipFrames = (wave.frames * kMixRate + source.freq - 1) / source.freq;
+    if (wave.clipFrames > maxPcmBytes / (sizeof(int16_t) * kMixChannels))
+        return std::nullopt;
+    if (SDL_BuildAudioCVT(&wave.converter, source.format, source.channels, source.freq, AUDIO_S16SYS,
+                          kMixChannels, source.freq) < 0)
+        return std::nullopt;
+    return wave;
+}
 
-    const uint64_t frameOut = sizeof(int16_t) * kMixChannels;
-    const uint64_t expectedFrames = (frames * kMixRate + source.freq - 1) / source.freq;
-    if (expectedFrames > maxPcmBytes / frameOut)
-        return std::nullopt;
+// SDL converts the samples' format and channels a chunk at a time (those
+// converters keep no state from one sample to the next), and the rate is
+// changed here by linear interpolation, straight into a clip reserved at its
+// exact size. The whole conversion of SDL's converter would need a buffer of
+// up to eight times the wave, and SDL 2's audio stream drops the resampler's
+// last frames on flush and misplaces samples at high ratios.
+std::optional<PcmClip> convert(LoadedWave& wave)
+{
+    constexpr uint64_t kChunkFrames = 4096;
+    SDL_AudioCVT& converter = wave.converter;
+    std::vector<Uint8> chunk(kChunkFrames * wave.frameBytes * std::max(converter.len_mult, 1));
+    uint64_t first = 0, count = 0;  // the source frames now in chunk, as 16-bit stereo
+    auto load = [&](uint64_t from) {
+        first = from;
+        count = std::min(kChunkFrames, wave.frames - from);
+        std::memcpy(chunk.data(), wave.samples.get() + from * wave.frameBytes, count * wave.frameBytes);
+        converter.buf = chunk.data();
+        converter.len = static_cast<int>(count * wave.frameBytes);
+        return !converter.needed || SDL_ConvertAudio(&converter) == 0;
+    };
+    auto frame = [&](uint64_t index) { return reinterpret_cast<const int16_t*>(chunk.data()) + (index - first) * kMixChannels; };
 
-    // The converter works in place in one buffer of len_mult times the input,
-    // up to a few times the clip it produces; that buffer is bounded too.
-    // (SDL 2's audio stream needs less memory, but drops the resampler's
-    // last input frames on flush and misplaces samples at high ratios.)
-    SDL_AudioCVT converter;
-    if (SDL_BuildAudioCVT(&converter, source.format, source.channels, source.freq, AUDIO_S16SYS,
-                          kMixChannels, kMixRate) < 0)
-        return std::nullopt;
-    const uint64_t inputBytes = frames * frameBytes;
-    const uint64_t workBytes = inputBytes * static_cast<uint64_t>(converter.len_mult);
-    if (workBytes > 2 * static_cast<uint64_t>(maxPcmBytes)
-        || workBytes > static_cast<uint64_t>(std::numeric_limits<int>::max()))
-        return std::nullopt;
-
-    PcmClip pcm((workBytes + 1) / sizeof(int16_t));
-    std::memcpy(pcm.data(), samples.get(), inputBytes);
-    samples.reset();
-    converter.buf = reinterpret_cast<Uint8*>(pcm.data());
-    converter.len = static_cast<int>(inputBytes);
-    if (converter.needed && SDL_ConvertAudio(&converter) != 0)
-        return std::nullopt;
-    const uint64_t outputBytes = converter.needed ? static_cast<uint64_t>(converter.len_cvt) : inputBytes;
-    pcm.resize(outputBytes / frameOut * kMixChannels);
-    pcm.shrink_to_fit();
+    PcmClip pcm;
+    pcm.reserve(wave.clipFrames * kMixChannels);
+    if (wave.rate == kMixRate) {
+        for (uint64_t from = 0; from < wave.frames; from += kChunkFrames) {
+            if (!load(from))
+                return std::nullopt;
+            pcm.insert(pcm.end(), frame(from), frame(from + count));
+        }
+        return pcm;
+    }
+    for (uint64_t out = 0; out < wave.clipFrames; ++out) {
+        // Output frame `out` lies at source frame out * rate / kMixRate.
+        const uint64_t position = out * static_cast<uint64_t>(wave.rate);
+        const uint64_t index = position / kMixRate;
+        const uint64_t next = std::min(index + 1, wave.frames - 1);
+        if ((count == 0 || next >= first + count) && !load(index))
+            return std::nullopt;
+        const int64_t weight = static_cast<int64_t>(position % kMixRate);
+        for (int channel = 0; channel < kMixChannels; ++channel) {
+            const int64_t from = frame(index)[channel], to = frame(next)[channel];
+            pcm.push_back(static_cast<int16_t>(from + (to - from) * weight / kMixRate));
+        }
+    }
     return pcm;
+}
+
+}  // namespace
+
+std::optional<std::size_t> checkWave(const uint8_t* data, std::size_t size, std::size_t maxPcmBytes)
+{
+    const std::optional<LoadedWave> wave = loadWave(data, size, maxPcmBytes);
+    if (!wave)
+        return std::nullopt;
+    return static_cast<std::size_t>(wave->clipFrames * kMixChannels);
+}
+
+std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size, std::size_t maxPcmBytes)
+{
+    std::optional<LoadedWave> wave = loadWave(data, size, maxPcmBytes);
+    if (!wave)
+        return std::nullopt;
+    return convert(*wave);
 }

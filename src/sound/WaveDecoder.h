@@ -16,12 +16,19 @@ using PcmClip = std::vector<int16_t>;
 inline constexpr std::size_t kMaxWaveBytes = std::size_t{64} << 20;
 
 // Compressed or low-rate waves grow when converted to the mixer's format;
-// a clip that would grow beyond this, or need a conversion buffer of more
-// than twice this, is refused too.
-inline constexpr std::size_t kMaxPcmBytes = std::size_t{128} << 20;
+// a clip that would grow beyond this (six minutes) is refused too. Playing
+// holds SDL's copy of a wave's samples and its clip for a moment, beside the
+// theme's files and background: 64 MiB keeps that moment under 300 MB.
+inline constexpr std::size_t kMaxPcmBytes = std::size_t{64} << 20;
 
 // Reads a whole wave file image (any PCM, ADPCM, float or law-coded wave that
 // SDL's loader accepts) and converts it to the mixer's format. A wave with no
 // samples gives an empty clip; an image that cannot be played gives nothing.
 std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size,
                                   std::size_t maxPcmBytes = kMaxPcmBytes);
+
+// Whether decodeWave would play the image, found without converting it: the
+// number of samples its clip would hold, or nothing. Checking holds SDL's
+// copy of the samples for a moment, and nothing more.
+std::optional<std::size_t> checkWave(const uint8_t* data, std::size_t size,
+                                     std::size_t maxPcmBytes = kMaxPcmBytes);

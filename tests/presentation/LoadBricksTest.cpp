@@ -405,14 +405,14 @@ TEST_F(LoadBricksTest, WavesShareOneBudget)
         fs::resize_file(path, bytes);
         return path.string();
     };
-    const std::string large = silence("large.wav", kMaxThemeWaveBytes);
-    const std::string rest = silence("rest.wav", kThemeSoundBudgetBytes - kMaxThemeWaveBytes);
+    const std::string large = silence("large.wav", kThemeSoundBudgetBytes / 2);
+    const std::string rest = silence("rest.wav", kThemeSoundBudgetBytes / 2);
     const std::string small = silence("small.wav", 1024);
     sound.BytGameOver = std::make_shared<const std::vector<uint8_t>>(3, 0);
     load(Lines({{12, large}, {13, large}, {14, rest}, {15, small}, {16, large}}));
-    EXPECT_EQ(sound.BytMain->size(), kMaxThemeWaveBytes);
+    EXPECT_EQ(sound.BytMain->size(), kThemeSoundBudgetBytes / 2);
     EXPECT_EQ(sound.BytLastMin.get(), sound.BytMain.get());
-    EXPECT_EQ(sound.BytLast30->size(), kThemeSoundBudgetBytes - kMaxThemeWaveBytes);
+    EXPECT_EQ(sound.BytLast30->size(), kThemeSoundBudgetBytes / 2);
     EXPECT_EQ(Bytes(sound.BytGameOver), std::string(3, '\0'));
     EXPECT_EQ(sound.BytHighlight.get(), sound.BytMain.get());
     // Another theme starts with the whole budget again.

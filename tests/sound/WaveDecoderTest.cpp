@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -36,6 +37,7 @@ TEST(WaveDecoderHostile, RefusesWhatIsNotAWave)
     EXPECT_FALSE(decode(Bytes(text.begin(), text.end())));
     EXPECT_FALSE(decode({}));
     EXPECT_FALSE(decodeWave(nullptr, 100));
+    EXPECT_FALSE(checkWave(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
     Bytes truncated = stereo16({1, 2, 3, 4});
     truncated.resize(30);
     EXPECT_FALSE(decode(truncated));
@@ -49,9 +51,46 @@ TEST(WaveDecoderHostile, RefusesOversizedWaves)
     EXPECT_FALSE(decode(huge));
     const auto slow = pcmWave(2, 22050, 16, Bytes(88200, 0));  // one second: 88200 bytes that grow to 176400
     EXPECT_FALSE(decode(slow, 150000));
+    EXPECT_FALSE(checkWave(slow.data(), slow.size(), 150000));
     ASSERT_TRUE(decode(slow, 400000));
     EXPECT_EQ(decode(slow, 400000)->size(), 88200u);
+    EXPECT_EQ(checkWave(slow.data(), slow.size(), 400000), 88200u);
 }
+
+struct RateCase {
+    int rate;
+    std::size_t clipFrames;  // 9000 source frames at the mixer's rate, rounded up
+};
+
+class WaveResampling : public ::testing::TestWithParam<RateCase> {};
+
+// A ramp stays a straight ramp at any rate, across the decoder's chunk seams, and checking gives the clip's size.
+TEST_P(WaveResampling, RampStaysStraightAndCheckAgrees)
+{
+    const int rate = GetParam().rate;
+    constexpr int kFrames = 9000, kStep = 3;  // more than two chunks of the converter
+    Bytes data;
+    for (int i = 0; i < kFrames; ++i) put(data, uint16_t(kStep * i), 2), put(data, uint16_t(-kStep * i), 2);
+    const Bytes image = pcmWave(2, rate, 16, data);
+    const auto pcm = decode(image);
+    ASSERT_TRUE(pcm.has_value());
+    ASSERT_EQ(pcm->size(), 2 * GetParam().clipFrames);
+    EXPECT_EQ(checkWave(image.data(), image.size()), pcm->size());
+    for (std::size_t frame = 0; frame < GetParam().clipFrames; ++frame) {
+        // The ramp's value where the frame lies in the source; past the last frame, the last frame held.
+        const double source = std::min(double(frame) * rate / kMixRate, double(kFrames - 1));
+        const int left = (*pcm)[2 * frame], right = (*pcm)[2 * frame + 1];
+        if (std::abs(left - kStep * source) > 1 || left != -right) {
+            ADD_FAILURE() << "frame " << frame << ": " << left << " " << right << ", wanted " << kStep * source;
+            break;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Rates, WaveResampling,
+                         ::testing::Values(RateCase{8000, 49613}, RateCase{22050, 18000}, RateCase{44000, 9021},
+                                           RateCase{44100, 9000}, RateCase{48000, 8269}, RateCase{96000, 4135}),
+                         [](const auto& info) { return std::to_string(info.param.rate); });
 
 // Largest single allocation SDL asks for while the probe is installed.
 class SdlAllocationProbe {
@@ -87,6 +126,16 @@ TEST(WaveDecoderHostile, DataLengthBeyondTheFileIsCut)
     }
     EXPECT_LT(SdlAllocationProbe::s_largest, std::size_t{1} << 20);
     EXPECT_EQ(pcm, (PcmClip{100, -100, 200, -200}));
+}
+
+// Samples that would grow beyond the clip limit (8-bit mono at 8000 Hz grows 22-fold) are refused before SDL reads them.
+TEST(WaveDecoderHostile, GrowingWaveIsRefusedFromItsHeader)
+{
+    const Bytes image = pcmWave(1, 8000, 8, Bytes(std::size_t{2} << 20, 128));
+    SdlAllocationProbe probe;
+    EXPECT_FALSE(decode(image, std::size_t{16} << 20));
+    EXPECT_FALSE(checkWave(image.data(), image.size(), std::size_t{16} << 20));
+    EXPECT_LT(SdlAllocationProbe::s_largest, std::size_t{1} << 20);
 }
 
 // Our own format passes through exactly, even when a chunk after the samples claims more than the file holds.
