@@ -17,14 +17,16 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/tolmora-e2e-XXXXXX")
 xvfb_pid=""
 game_pid=""
 cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "$game_pid" ] && { kill "$game_pid"; wait "$game_pid"; } 2>/dev/null || true
+  stop_xvfb
+  unmount_below "$work"
   rm -rf "$work"
 }
 trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*" >&2
+  [ -s "$work/game.log" ] && tail -n 40 "$work/game.log" >&2
   [ -n "$shots" ] && [ -f "$work/shot.png" ] && cp "$work/shot.png" "$shots/failure.png"
   exit 1
 }
