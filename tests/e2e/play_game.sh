@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End-to-end: the built program in a real X server, played with real input.
-# A 3-second game on a 5 x 4 board: read the bricks off the screen, click a
+# An 8-second game on a 5 x 4 board: read the bricks off the screen, click a
 # group twice (highlighted, then removed), let the clock run out, answer the
 # name prompt, leave with Ctrl+X and check the written "Settings.log".
 # With a signal name (TERM, INT, HUP) the name is typed but not confirmed:
@@ -24,8 +24,9 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/tolmora-e2e-XXXXXX")
 xvfb_pid=""
 game_pid=""
 cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "$game_pid" ] && { kill "$game_pid"; wait "$game_pid"; } 2>/dev/null || true
+  stop_xvfb
+  unmount_below "$work"
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -44,8 +45,10 @@ start_xvfb
 mkdir "$work/game" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$program" "$work/game/tolmora"
+# The clock starts at the first click; the game is long enough for the second
+# click to land before it runs out, even in a slow sanitizer build under load.
 {
-  printf '\r\n4\r\n3\r\n3\r\nsound\r\n'
+  printf '\r\n4\r\n3\r\n8\r\nsound\r\n'
   for _ in $(seq 10); do printf '\r\n0\r\n'; done
 } >"$work/game/Settings.log"
 
@@ -213,7 +216,7 @@ file="$work/game/Settings.log"
 [ "$(grep -c $'\r$' "$file")" -eq 25 ] || fail "Settings.log does not hold 25 CR LF lines"
 mapfile -t line < <(tr -d '\r' <"$file")
 [ "${#line[@]}" -eq 25 ] || fail "Settings.log has ${#line[@]} lines"
-[ "${line[1]}" = 4 ] && [ "${line[2]}" = 3 ] && [ "${line[3]}" = 3 ] && [ "${line[4]}" = sound ] ||
+[ "${line[1]}" = 4 ] && [ "${line[2]}" = 3 ] && [ "${line[3]}" = 8 ] && [ "${line[4]}" = sound ] ||
   fail "settings lines changed: ${line[*]:0:5}"
 [ "${line[5]}" = Tester ] || fail "first name is '${line[5]}'"
 [[ ${line[6]} =~ ^[0-9]+$ ]] && [ "${line[6]}" -gt 0 ] ||

@@ -22,8 +22,9 @@ chmod 755 "$work"
 xvfb_pid=""
 game_pid=""
 cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  [ -n "$game_pid" ] && { kill "$game_pid"; wait "$game_pid"; } 2>/dev/null || true
+  stop_xvfb
+  unmount_below "$work"
   chmod -R u+w "$work" 2>/dev/null || true
   rm -rf "$work"
 }
@@ -83,11 +84,24 @@ if "${as_player[@]}" sh -c 'test -w "$1"' sh "$program_dir"; then
   fail "the player can write the program folder"
 fi
 
+# A sanitizer build's options reach the player too, with the leak
+# suppressions copied where the player can read them.
+lsan_options=${LSAN_OPTIONS:-}
+if [[ $lsan_options =~ suppressions=([^:]+) ]]; then
+  cp "${BASH_REMATCH[1]}" "$work/lsan.supp"
+  lsan_options=${lsan_options/"${BASH_REMATCH[1]}"/$work/lsan.supp}
+fi
+sanitizer_env=()
+for setting in "ASAN_OPTIONS=${ASAN_OPTIONS:-}" "UBSAN_OPTIONS=${UBSAN_OPTIONS:-}" "LSAN_OPTIONS=$lsan_options"; do
+  if [ -n "${setting#*=}" ]; then sanitizer_env+=("$setting"); fi
+done
+
 start_xvfb
 
 start_game() {  # current folder
   (cd "$1" && exec env -i PATH="$prefix/bin:/usr/bin:/bin" HOME="$home" XDG_CONFIG_HOME="$home/.config" \
     XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$runtime" DISPLAY="$DISPLAY" SDL_AUDIODRIVER=dummy \
+    DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" "${sanitizer_env[@]}" \
     "${as_player[@]}" tolmora) >"$work/game.log" 2>&1 &
   game_pid=$!
 }
@@ -141,4 +155,8 @@ cmp -s "$work/chosen.log" "$settings" || {
   diff <(tr -d '\r' <"$work/chosen.log") <(tr -d '\r' <"$settings") || true
   fail "the second run did not keep the settings it was given"
 }
+# A session bus and the desktop portal it starts leave these behind.
+for trace in dbus-1 doc; do
+  [ ! -e "$runtime/$trace" ] || fail "the program started a session bus ($runtime/$trace)"
+done
 echo "PASS: installed under $prefix, settings kept in the player's folder across runs"

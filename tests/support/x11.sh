@@ -2,6 +2,11 @@
 # The caller sets $work (a scratch folder) and defines fail; wait_for_window
 # watches $game_pid so a program that died is not waited for.
 
+# Programs started from these tests get no session bus. Without this, libdbus
+# starts one through the X server (dbus-launch) that outlives the test, and
+# the desktop portal it wakes mounts a FUSE file system in the runtime folder.
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+
 # A display of our own: Xvfb picks a free number and reports it.
 start_xvfb() {
   exec 3>"$work/display"
@@ -11,6 +16,24 @@ start_xvfb() {
   for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
   [ -s "$work/display" ] || fail "Xvfb did not start"
   export DISPLAY=":$(head -n1 "$work/display")"
+}
+
+# Waits for the server to go, so no display is left for the next test.
+stop_xvfb() {
+  [ -n "${xvfb_pid:-}" ] || return 0
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
+  xvfb_pid=""
+}
+
+# A portal that got a bus anyway may have mounted below the scratch folder,
+# which then could not be removed.
+unmount_below() {  # folder
+  local points point
+  points=$(awk -v top="$(readlink -f "$1")/" 'index($2, top) == 1 { print $2 }' /proc/mounts)
+  for point in $points; do
+    fusermount -u "$point" 2>/dev/null || umount -l "$point" 2>/dev/null || true
+  done
 }
 
 wait_for_window() {  # name pattern, seconds; prints the window id
