@@ -142,7 +142,7 @@ inline std::vector<std::pair<std::string, fs::path>> MakeHostileThemes(const fs:
     theme("zero-channels", ThemeNaming(folder / "nochannels.wav"));
     std::string bytes;
     for (int line = 0; line < 17; ++line)
-        bytes += std::string("\xff\xfe\x80 \xc3(\xe9\xa0\xa1", 11) + std::to_string(line) + "\r\n";
+        bytes += std::string("\xff\xfe\x80 \xc3(\xe9\xa0\xa1") + std::to_string(line) + "\r\n";
     theme("non-utf8", bytes);
     theme("1MB-line", std::string(1 << 20, 'a') + "\r\n");
     std::string million;
