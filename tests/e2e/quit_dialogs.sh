@@ -13,7 +13,8 @@ xvfb_pid=""
 game_pid=""
 cleanup() {
   [ -n "$game_pid" ] && kill -KILL "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  stop_xvfb
+  unmount_below "$work"
   rm -rf "$work"
 }
 trap cleanup EXIT
