@@ -74,6 +74,7 @@ void GameFlow::readSettings(const SettingsRead& read)
         if (read.StrHighNames[i]) StrHighNames[i] = *read.StrHighNames[i];
         if (read.LngHighScores[i]) LngHighScores[i] = *read.LngHighScores[i];
     }
+    m_tableOnDisk = {StrHighNames, LngHighScores};
 }
 
 void GameFlow::Form_Unload()
@@ -94,12 +95,13 @@ SettingsWriteResult GameFlow::WriteSettings()
     // Another copy of the game may have entered scores since we read the
     // file; its settings lose to ours, its scores are kept.
     const SettingsWriteResult result = m_settings.Write([&](const std::optional<std::string>& onDisk) {
-        values.table = onDisk ? MergeHighScores(TableOf(ReadSettingsText(*onDisk)), ours) : ours;
+        values.table = onDisk ? MergeHighScores(m_tableOnDisk, TableOf(ReadSettingsText(*onDisk)), ours) : ours;
         return WriteSettingsText(values);
     });
     if (result.written) {
         StrHighNames = values.table.StrHighNames;
         LngHighScores = values.table.LngHighScores;
+        m_tableOnDisk = values.table;
     }
     return result;
 }

@@ -141,4 +141,7 @@ private:
     bool m_rebuilding = false;
     // The player is told only once that the settings cannot be saved.
     bool m_toldUnsaved = false;
+    // The table as this copy last read or wrote it, so that a write can tell
+    // what another copy of the game changed in the file since.
+    HighScoreTable m_tableOnDisk;
 };

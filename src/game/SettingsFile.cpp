@@ -137,37 +137,38 @@ HighScoreTable TableOf(const SettingsRead& read)
     return table;
 }
 
-// Two copies of the game on one folder each hold the table as they read it
-// and add their own scores. An entry is its name and score: one that both
-// tables hold counts once (as often as the table holding it more often has
-// it), an entry only one of them holds is new and is kept. The file's entries
-// come first and ours after them, then the scores are sorted, highest first,
-// without reordering equal ones: like a score entered by AddHighScore, an
-// entry the file does not know yet goes below those with the same score.
-// Slots never filled (no name, score 0) are no entries; the ten best fill the
-// table and never-filled slots pad it. Merging a table with one it already
-// holds changes nothing.
-HighScoreTable MergeHighScores(const HighScoreTable& onDisk, const HighScoreTable& ours)
+// Two copies of the game on one folder each hold the table as they last read
+// or wrote it (the base) and add their own scores. When the file still holds
+// the base, no other copy has written and ours is written as it stands. Else
+// the file's table is taken with our changes since the base applied to it: an
+// entry is its name and score; one we no longer hold (moved out of the ten,
+// or named at the second prompt) leaves, one we added joins. The scores are
+// then sorted, highest first, without reordering equal ones: like a score
+// entered by AddHighScore, an entry the file does not know yet goes below
+// those with the same score. Slots never filled (no name, score 0) are no
+// entries; the ten best fill the table and never-filled slots pad it.
+HighScoreTable MergeHighScores(const HighScoreTable& base, const HighScoreTable& onDisk, const HighScoreTable& ours)
 {
+    if (onDisk == base) return ours;
     using Entry = std::pair<std::string, int32_t>;
-    const auto isEntry = [](const HighScoreTable& table, int i) {
-        return !table.StrHighNames[i].empty() || table.LngHighScores[i] != 0;
+    const auto entriesOf = [](const HighScoreTable& table) {
+        std::vector<Entry> entries;
+        for (int i = 0; i < kHighScoreSlots; ++i)
+            if (!table.StrHighNames[i].empty() || table.LngHighScores[i] != 0)
+                entries.emplace_back(table.StrHighNames[i], table.LngHighScores[i]);
+        return entries;
     };
-    std::vector<Entry> entries;
-    std::map<Entry, int> onDiskCount;
-    for (int i = 0; i < kHighScoreSlots; ++i) {
-        if (!isEntry(onDisk, i)) continue;
-        entries.emplace_back(onDisk.StrHighNames[i], onDisk.LngHighScores[i]);
-        ++onDiskCount[entries.back()];
-    }
-    for (int i = 0; i < kHighScoreSlots; ++i) {
-        if (!isEntry(ours, i)) continue;
-        Entry entry(ours.StrHighNames[i], ours.LngHighScores[i]);
-        if (int& left = onDiskCount[entry]; left > 0)
-            --left;
-        else
-            entries.push_back(std::move(entry));
-    }
+    // What `from` holds more often than `than`, in the order of `from`.
+    const auto minus = [](std::vector<Entry> from, const std::vector<Entry>& than) {
+        std::map<Entry, int> left;
+        for (const Entry& entry : than) ++left[entry];
+        std::erase_if(from, [&](const Entry& entry) { return left[entry]-- > 0; });
+        return from;
+    };
+    const std::vector<Entry> baseEntries = entriesOf(base);
+    const std::vector<Entry> ourEntries = entriesOf(ours);
+    std::vector<Entry> entries = minus(entriesOf(onDisk), minus(baseEntries, ourEntries));
+    for (Entry& entry : minus(ourEntries, baseEntries)) entries.push_back(std::move(entry));
     std::stable_sort(entries.begin(), entries.end(),
                      [](const Entry& a, const Entry& b) { return a.second > b.second; });
 

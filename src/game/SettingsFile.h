@@ -49,6 +49,7 @@ std::string WriteSettingsText(const SettingsWrite& values);
 HighScoreTable TableOf(const SettingsRead& read);
 
 // The table to write when the file now holds `onDisk`, which another copy of
-// the game may have written since we read it: the ten best of both, an entry
-// that both hold kept once.
-HighScoreTable MergeHighScores(const HighScoreTable& onDisk, const HighScoreTable& ours);
+// the game may have written since this one last read or wrote `base`: ours
+// when no other copy wrote, else the file's table with our changes since
+// `base`, the ten best kept.
+HighScoreTable MergeHighScores(const HighScoreTable& base, const HighScoreTable& onDisk, const HighScoreTable& ours);

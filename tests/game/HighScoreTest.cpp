@@ -109,3 +109,15 @@ TEST_F(GameFlowTest, ScoresOfAnotherCopyAreMergedIn)
     EXPECT_EQ(settings.writes, Strings{FileOf(lines)});
     EXPECT_EQ(flow.StrHighNames[2] + ":" + std::to_string(flow.LngHighScores[2]), "Other:300");
 }
+
+// A nameless entry named at the second prompt is written once, under its new name, when no other copy wrote the file.
+TEST_F(GameFlowTest, SecondPromptNameReplacesTheNamelessEntryOnDisk)
+{
+    Start(FileOf({"", "16", "11", "120", "sound", "", "500"}));
+    flow.board.LngScore = 700;
+    input.answers = {"Ann", "Bob"};
+    flow.AddHighScore();
+    Strings lines{"", "16", "11", "120", "sound", "Ann", "700", "Bob", "500"};
+    for (int i = 0; i < 8; ++i) lines.insert(lines.end(), {"", "0"});
+    EXPECT_EQ(settings.writes, Strings{FileOf(lines)});
+}

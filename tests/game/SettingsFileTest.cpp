@@ -101,12 +101,12 @@ HighScoreTable Table(const Entries& entries)
 
 struct MergeCase {
     const char* rule;
-    Entries onDisk, ours, merged;
+    Entries base, onDisk, ours, merged;
 };
 
 }  // namespace
 
-// Two copies on one folder: the ten best of both tables, an entry both hold kept once, the file's entry above an equal one of ours.
+// Two copies on one folder: the file's table with our changes since we last read or wrote it, the ten best kept.
 TEST(SettingsFileMerging, TwoCopiesKeepEveryScore)
 {
     Entries full;
@@ -114,19 +114,24 @@ TEST(SettingsFileMerging, TwoCopiesKeepEveryScore)
     Entries fullWithMine = full;
     fullWithMine.insert(fullWithMine.begin() + 5, {"Mine", 550});
     fullWithMine.pop_back();
+    Entries fullWithOther = full;
+    fullWithOther.back() = {"Other", 150};
+    const Entries ab{{"A", 500}, {"B", 400}};
     const MergeCase cases[] = {
-        {"new entries of either side are kept", {{"A", 500}, {"Theirs", 450}, {"B", 400}},
+        {"new entries of either side are kept", ab, {{"A", 500}, {"Theirs", 450}, {"B", 400}},
          {{"A", 500}, {"B", 400}, {"Mine", 300}}, {{"A", 500}, {"Theirs", 450}, {"B", 400}, {"Mine", 300}}},
-        {"equal tables stay as they are", full, full, full},
-        {"the file's entry stays above an equal score of ours", {{"A", 500}, {"X", 400}}, {{"A", 500}, {"Y", 400}},
-         {{"A", 500}, {"X", 400}, {"Y", 400}}},
-        {"an entry counts as often as the side holding it more often", {{"Ann", 100}, {"Ann", 100}}, {{"Ann", 100}},
-         {{"Ann", 100}, {"Ann", 100}}},
-        {"only the ten best are kept", full, {{"Mine", 550}}, fullWithMine},
-        {"a nameless score is an entry, an unsorted file is sorted", {{"", 70}, {"Z", 90}}, {},
-         {{"Z", 90}, {"", 70}}},
-        {"the other copy pushed our last entry out", fullWithMine, full, fullWithMine},
+        {"no other writer: ours as it stands, even unsorted", {{"", 70}, {"Z", 90}}, {{"", 70}, {"Z", 90}},
+         {{"", 70}, {"Z", 90}, {"Me", 10}}, {{"", 70}, {"Z", 90}, {"Me", 10}}},
+        {"the file's entry stays above an equal score of ours", {{"A", 500}}, {{"A", 500}, {"X", 400}},
+         {{"A", 500}, {"Y", 400}}, {{"A", 500}, {"X", 400}, {"Y", 400}}},
+        {"an entry both copies still hold counts once", {{"Ann", 100}}, {{"Ann", 100}, {"Bo", 50}},
+         {{"Ann", 100}, {"Ann", 100}}, {{"Ann", 100}, {"Ann", 100}, {"Bo", 50}}},
+        {"only the ten best are kept", full, fullWithMine, full, fullWithMine},
+        {"a nameless entry we named at the second prompt does not come back", {{"", 500}},
+         {{"", 500}, {"Other", 300}}, {{"Ann", 700}, {"Bob", 500}},
+         {{"Ann", 700}, {"Bob", 500}, {"Other", 300}}},
+        {"an entry we pushed out stays out", full, fullWithOther, fullWithMine, fullWithMine},
     };
     for (const MergeCase& c : cases)
-        EXPECT_EQ(MergeHighScores(Table(c.onDisk), Table(c.ours)), Table(c.merged)) << c.rule;
+        EXPECT_EQ(MergeHighScores(Table(c.base), Table(c.onDisk), Table(c.ours)), Table(c.merged)) << c.rule;
 }
