@@ -5,7 +5,7 @@
 # name prompt, leave with Ctrl+X and check the written "Settings.log".
 # With a signal name (TERM, INT, HUP) the name is typed but not confirmed:
 # the signal must take it as the answer, write the file and end the program
-# within a second. With KILL the name is confirmed and the program killed
+# promptly. With KILL the name is confirmed and the program killed
 # right after: the score must already be in the file.
 # Usage: play_game.sh path/to/tolmora [folder for screenshots, - for none] [signal]
 set -euo pipefail

@@ -3,7 +3,7 @@
 # "Settings.log": a folder, a FIFO, a link to a file it may not read, empty,
 # binary garbage, 100 MB, 10,000-character lines; program and configuration
 # folders that take no files; a disk that fills up. Each run must come up
-# (never hang on the file), play on, and end within a second at SIGTERM with
+# (never hang on the file), play on, and end promptly at SIGTERM with
 # status 0; a file that could be written holds 25 lines, one that could not
 # is warned about on standard error and the previous file stays whole.
 # As root, a read-only bind mount and a small tmpfs in a private mount
