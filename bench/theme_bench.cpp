@@ -67,7 +67,7 @@ int RunChild(const std::string& mode, const std::string& theme)
     if (!game.WaitForPaint())
         return 2;
     if (mode == "play") {
-        if (!game.sound.BytMain || !game.sound.BytLastMin || game.sound.BytMain == game.sound.BytLastMin)
+        if (!game.sound.clips.main || !game.sound.clips.lastMin || game.sound.clips.main == game.sound.clips.lastMin)
             return 5;
         game.sound.PlayMain();
         game.sound.PlayLastMin();
@@ -165,18 +165,18 @@ void BM_StartUpWithOneWaveOnSixLines(benchmark::State& state)
 BENCHMARK(BM_StartUpWithOneWaveOnSixLines)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The most a theme may make us hold: the largest background and two waves
-// filling the sound budget. The main tune is 16-bit mono at 11025 Hz, 8 MiB
-// that grow into a clip as large as the sound module allows; the last
-// minute's runs at 44000 Hz and fills the rest of the budget, so it must be
-// resampled, and it is checked on top of the other. "play" then loops the
-// main tune and starts the last minute's, whose clip is too big to decode
-// beside the main tune's, so the main tune ends first.
+// whose clips fill the sound budget. The main tune is 16-bit mono at 11025
+// Hz, 4 MiB that grow eightfold into half the budget; the last minute's runs
+// at 44000 Hz and fills the rest, so it must be resampled, and it is decoded
+// while the other's clip is held. "play" then loops the main tune and starts
+// the last minute's.
 void BM_StartUpWithWorstTheme(benchmark::State& state, const std::string& mode)
 {
     Scratch scratch;
     const fs::path main = scratch.folder / "main.wav", last = scratch.folder / "last.wav";
     const uint64_t header = hostile::WaveHeader(2, 0).size();
-    const uint64_t mainBytes = (8ull << 20) - header, lastBytes = kThemeSoundBudgetBytes - (8ull << 20) - header;
+    const uint64_t half = kThemeSoundBudgetBytes / 2;
+    const uint64_t mainBytes = half / 8 - header, lastBytes = half / 4 * 44000 / 44100 * 4;
     hostile::WriteWave(main, 1, mainBytes, uint32_t(mainBytes), 11025);
     hostile::WriteWave(last, 2, lastBytes, uint32_t(lastBytes), 44000);
     hostile::WriteBmp(scratch.folder / "back.bmp", kMaxPictureSide, kMaxPictureSide);

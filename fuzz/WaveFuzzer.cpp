@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size)
         std::abort();
     auto clip = std::make_shared<const PcmClip>(std::move(*pcm));
     SoundMixer mixer;
-    SoundMixer::Retired retired;
-    mixer.start(clip, nullptr, true, false, retired);
+    SoundMixer::Clip retired;
+    mixer.start(clip, true, false, retired);
     int16_t buffer[2 * 512];
     for (int i = 0; i < 3; ++i)
         mixer.fill(buffer, 512);

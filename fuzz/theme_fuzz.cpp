@@ -2,9 +2,8 @@
 // splitting, NUL cuts, every line as a colour line), the picture decoder with its limits,
 // and a whole LoadBricks of the input as a theme file beside a few real
 // pictures and waves, so the lines can name them, folders, links and devices.
-#include "BrickImages.h"
 #include "ColorLine.h"
-#include "NullAudioBackend.h"
+#include "Theme.h"
 #include "ThemeFiles.h"
 #include "ThemeText.h"
 
@@ -82,9 +81,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
 
     Write(g_theme, std::string(text.substr(0, kThemeReadLimit + 16)));
-    NullAudioBackend audio;
-    ModSound sound(audio);
-    BrickImages images(g_program);
-    images.LoadBricks(g_theme.string(), sound);
+    (void)LoadBricks(g_theme.string(), Theme(), g_program);
     return 0;
 }

@@ -43,7 +43,6 @@ void GameFlow::Form_Load()
     board.LngLevelBase = 0;
     m_sound.BlnSound = true;
     const std::optional<std::string> bytes = m_settings.Read();
-    LngTransColor = kColorWhite;
     m_view.ShowWindow();
     readSettings(bytes ? ReadSettingsText(*bytes) : SettingsRead{});
 

@@ -80,7 +80,6 @@ public:
     int32_t GameTime = 0;
     std::string GameTheme;
     int32_t LngCurrentPlay = kPlayNone;
-    ColorRef LngTransColor = kColorWhite;
 
     std::array<std::string, kHighScoreSlots> StrHighNames{};
     std::array<int32_t, kHighScoreSlots> LngHighScores{};

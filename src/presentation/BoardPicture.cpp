@@ -84,18 +84,17 @@ int BoardPicture::paint(QPainter& painter, const QRect& exposed) const
     return drawn;
 }
 
-BoardPicture DrawBricks(const Bricks& bricks, BrickImages& images, QSize boardSize, int32_t LngScore,
+BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, QSize boardSize, int32_t LngScore,
                         LabelState& lblScore)
 {
     lblScore.caption = std::to_string(LngScore);
 
-    images.PrepareSurfaces();
     BoardPicture picture;
     picture.m_size = boardSize.isValid() ? boardSize : QSize(0, 0);
-    picture.m_backColor = static_cast<ColorRef>(images.LngBackColor) & 0xFFFFFF;
-    picture.m_background = images.Background();
+    picture.m_backColor = theme.LngBackColor() & 0xFFFFFF;
+    picture.m_background = theme.Background();
     for (size_t i = 0; i < kBrickEntryCount; ++i)
-        picture.m_bricks[i] = images.Surface(static_cast<BrickEntry>(i));
+        picture.m_bricks[i] = theme.Surface(static_cast<BrickEntry>(i));
 
     // Only cells that hold a brick and lie on the board can be drawn; the
     // collection's largest indices bound the first, the surface the second.

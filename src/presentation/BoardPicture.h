@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BrickImages.h"
+#include "Theme.h"
 #include "Bricks.h"
 #include "PanelLabels.h"
 
@@ -38,7 +38,7 @@ public:
     size_t memoryUsage() const { return sizeof(*this) + m_cells.capacity(); }
 
 private:
-    friend BoardPicture DrawBricks(const Bricks&, BrickImages&, QSize, int32_t, LabelState&);
+    friend BoardPicture DrawBricks(const Bricks&, const Theme&, QSize, int32_t, LabelState&);
 
     QSize m_size;
     ColorRef m_backColor = kDefaultBackColor;
@@ -54,5 +54,5 @@ private:
 // exactly "Red", "Blue", "Green" or "Yellow", normal or highlighted, with
 // LngTransColor left out. Writes LngScore into the score label. boardSize is
 // the board surface's size in pixels; bricks outside it are not drawn.
-BoardPicture DrawBricks(const Bricks& bricks, BrickImages& images, QSize boardSize, int32_t LngScore,
+BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, QSize boardSize, int32_t LngScore,
                         LabelState& lblScore);

@@ -17,12 +17,13 @@
 
 // What one theme may make us hold. A theme is meant to keep the whole game
 // under 300 MB whatever it names: its background, decoded as 32-bit pixels,
-// takes at most 64 MB (4096 pixels a side covers a 4K screen), and the
-// distinct wave files its sound lines load share one budget of 64 MiB on top
-// of the sound module's own limit for any one file. The budget is no larger
-// because a wave that plays is decoded beside all of them, which takes up to
-// twice the sound module's clip limit for a moment. A wave that would go over
-// the budget is not loaded, as a wave that cannot be read.
+// takes at most 64 MB (4096 pixels a side covers a 4K screen), and the clips
+// decoded from the distinct wave files its sound lines name share one budget
+// of 64 MiB, each file being at most 64 MiB as well. The budget is no larger
+// because a load holds the previous theme's clips beside the new ones, and
+// decoding a wave holds its file and SDL's copy of its samples for a moment.
+// A wave whose clip would go over the budget is not loaded, as a wave that
+// cannot be read.
 inline constexpr uint64_t kMaxThemeWaveBytes = 64ull * 1024 * 1024;
 inline constexpr uint64_t kThemeSoundBudgetBytes = 64ull * 1024 * 1024;
 inline constexpr int kMaxPictureSide = 4096;

@@ -1,36 +1,43 @@
 #pragma once
 
-#include <cstdint>
-#include <memory>
-#include <vector>
+#include "WaveDecoder.h"
 
-// A complete wave file image ("RIFF" header and data), shared so that an
-// image replaced while it plays stays alive until the next sound starts.
-using SoundBytes = std::shared_ptr<const std::vector<uint8_t>>;
+#include <memory>
+
+// A sound decoded once into the mixer's format and never changed after, so
+// that the theme, the sound module and a playing mixer can all hold it. Lines
+// of a theme that name one file share one clip.
+using SoundClip = std::shared_ptr<const PcmClip>;
+
+// The game's seven sounds; an empty pointer is a sound not loaded, which
+// plays nothing.
+struct SoundClips {
+    SoundClip main;
+    SoundClip lastMin;
+    SoundClip last30;
+    SoundClip gameOver;
+    SoundClip highlight;
+    SoundClip clear;
+    SoundClip noSound;
+};
 
 // What the sound module asks of the platform. Playing ends the sound that is
 // playing, except with noStop, when a start while a sound plays is dropped.
+// The clip is ready to play: a back end never decodes.
 class AudioBackend {
 public:
     virtual ~AudioBackend() = default;
-    virtual void Play(const SoundBytes& wave, bool loop, bool noStop) = 0;
+    virtual void Play(const SoundClip& clip, bool loop, bool noStop) = 0;
 };
 
-// The game's sounds: seven wave images, the sound switch and one routine per
-// sound. Every routine returns at once; nothing is ever reported.
+// The game's sounds: the clips the theme loader gave, the sound switch and one
+// routine per sound. Every routine returns at once; nothing is ever reported.
 class ModSound {
 public:
     explicit ModSound(AudioBackend& backend) : m_backend(backend) {}
 
     bool BlnSound = true;
-
-    SoundBytes BytMain;
-    SoundBytes BytLastMin;
-    SoundBytes BytLast30;
-    SoundBytes BytGameOver;
-    SoundBytes BytHighlight;
-    SoundBytes BytClear;
-    SoundBytes BytNoSound;
+    SoundClips clips;
 
     void PlayMain();
     void PlayLastMin();
@@ -38,13 +45,13 @@ public:
     void PlayGameOver();
     void PlayHighlight();
     void PlayClear();
-    void StopSound();  // plays BytNoSound, muted or not
+    void StopSound();  // plays the noSound clip, muted or not
 
-    // A wave image with no samples, played by StopSound when BytNoSound is empty.
-    static const SoundBytes& SilentWave();
+    // A clip with no samples, played by StopSound when no noSound clip is loaded.
+    static const SoundClip& Silence();
 
 private:
-    void PlayWave(const SoundBytes& wave, bool loop, bool noStop);
+    void PlayClip(const SoundClip& clip, bool loop, bool noStop);
 
     AudioBackend& m_backend;
 };

@@ -5,5 +5,5 @@
 // The back end of a machine without sound: every sound is silently dropped.
 class NullAudioBackend final : public AudioBackend {
 public:
-    void Play(const SoundBytes&, bool, bool) override {}
+    void Play(const SoundClip&, bool, bool) override {}
 };

@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <utility>
 
-bool SoundMixer::start(Clip pcm, SoundBytes source, bool loop, bool noStop, Retired& retired)
+bool SoundMixer::start(Clip pcm, bool loop, bool noStop, Clip& retired)
 {
     if (noStop && isPlaying())
         return false;
-    retired.pcm = std::exchange(m_pcm, std::move(pcm));
-    retired.source = std::exchange(m_source, std::move(source));
+    retired = std::exchange(m_pcm, std::move(pcm));
     m_loop = loop;
     m_position = 0;
     return true;

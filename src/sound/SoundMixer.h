@@ -12,31 +12,21 @@
 // device's lock.
 class SoundMixer {
 public:
-    using Clip = std::shared_ptr<const PcmClip>;
-
-    // What a start took out of the mixer. The caller lets it go after
-    // releasing the audio lock, so the callback never waits on a free.
-    struct Retired {
-        Clip pcm;
-        SoundBytes source;
-    };
+    using Clip = SoundClip;
 
     // Ends the playing clip and starts pcm; with noStop, a start while a clip
-    // is playing changes nothing and returns false. source is the wave image
-    // the clip came from; it stays alive until the next start.
-    bool start(Clip pcm, SoundBytes source, bool loop, bool noStop, Retired& retired);
+    // is playing changes nothing and returns false. The clip taken out goes to
+    // `retired`: the caller lets it go after releasing the audio lock, so the
+    // callback never waits on a free.
+    bool start(Clip pcm, bool loop, bool noStop, Clip& retired);
 
     // Writes the next frames of interleaved stereo, silence after a clip ends.
     void fill(int16_t* out, std::size_t frames);
 
     bool isPlaying() const;
 
-    // What the clip held, playing or ended, takes in memory.
-    std::size_t clipBytes() const { return m_pcm ? m_pcm->size() * sizeof(int16_t) : 0; }
-
 private:
     Clip m_pcm;
-    SoundBytes m_source;
     bool m_loop = false;
     std::size_t m_position = 0;  // in samples, both channels counted
 };

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <limits>
 #include <memory>
@@ -13,6 +14,8 @@ namespace {
 // resampling ratios are where converters go wrong.
 constexpr int kMinSourceRate = 1000;
 constexpr int kMaxSourceRate = 192000;
+
+std::atomic<uint64_t> g_decodes{0};
 
 struct WaveDeleter {
     void operator()(Uint8* samples) const { SDL_FreeWAV(samples); }
@@ -170,16 +173,14 @@ std::optional<PcmClip> convert(LoadedWave& wave)
 
 }  // namespace
 
-std::optional<std::size_t> checkWave(const uint8_t* data, std::size_t size, std::size_t maxPcmBytes)
+uint64_t wavesDecoded()
 {
-    const std::optional<LoadedWave> wave = loadWave(data, size, maxPcmBytes);
-    if (!wave)
-        return std::nullopt;
-    return static_cast<std::size_t>(wave->clipFrames * kMixChannels);
+    return g_decodes.load(std::memory_order_relaxed);
 }
 
 std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size, std::size_t maxPcmBytes)
 {
+    g_decodes.fetch_add(1, std::memory_order_relaxed);
     std::optional<LoadedWave> wave = loadWave(data, size, maxPcmBytes);
     if (!wave)
         return std::nullopt;

@@ -106,7 +106,7 @@ QPoint Centred(const QWidget* viewport, const QSize& overlay)
 frmMain::frmMain(const frmMainServices& services, QWidget* parent)
     : QMainWindow(parent),
       m_sound(services.sound),
-      m_images(services.programFolder),
+      m_programFolder(services.programFolder),
       m_game(*this, services.sound, services.random, services.messages, services.input, services.files,
              services.settings, services.programFolder)
 {
@@ -432,14 +432,13 @@ void frmMain::ProcessEvents()
 
 void frmMain::LoadBricks(const std::string& StrTheme)
 {
-    m_images.LngTransColor = static_cast<int32_t>(m_game.LngTransColor);
-    m_images.LoadBricks(StrTheme, m_sound);
-    m_game.LngTransColor = static_cast<ColorRef>(m_images.LngTransColor);
+    m_theme = ::LoadBricks(StrTheme, m_theme, m_programFolder);
+    m_sound.clips = m_theme.Sounds();
 }
 
 void frmMain::DrawBricks()
 {
-    PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_images, PicMap->size(), m_game.board.LngScore,
+    PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_theme, PicMap->size(), m_game.board.LngScore,
                                      m_game.board.labels.lblScore));
     ShowLabel(lblScore, m_game.board.labels.lblScore);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "BrickImages.h"
+#include "Theme.h"
 #include "GameFlow.h"
 #include "GameView.h"
 #include "frmNewGame.h"
@@ -124,7 +124,8 @@ private:
     void MnuAbout_Click();
 
     ModSound& m_sound;
-    BrickImages m_images;
+    std::filesystem::path m_programFolder;
+    Theme m_theme;
     GameFlow m_game;
     QPointer<frmNewGame> m_newGame;
     bool m_unloaded = false;

@@ -8,14 +8,14 @@
 class RecordingAudioBackend final : public AudioBackend {
 public:
     struct Call {
-        SoundBytes wave;
+        SoundClip clip;
         bool loop = false;
         bool noStop = false;
     };
 
-    void Play(const SoundBytes& wave, bool loop, bool noStop) override
+    void Play(const SoundClip& clip, bool loop, bool noStop) override
     {
-        calls.push_back({wave, loop, noStop});
+        calls.push_back({clip, loop, noStop});
     }
 
     std::vector<Call> calls;

@@ -25,16 +25,16 @@ inline std::string FileOf(const Strings& lines)
 }
 
 // The game behind a recording window, scripted prompts and an audio back end;
-// each sound array holds its own name, so Played() can read it back.
+// each sound clip holds its own name, so Played() can read it back.
 class GameFlowTest : public ::testing::Test {
 protected:
     GameFlowTest()
     {
-        const std::pair<SoundBytes ModSound::*, std::string> arrays[] = {
-            {&ModSound::BytMain, "MAIN"}, {&ModSound::BytLastMin, "LASTMIN"}, {&ModSound::BytLast30, "LAST30"},
-            {&ModSound::BytGameOver, "GAMEOVER"}, {&ModSound::BytClear, "CLEAR"}, {&ModSound::BytNoSound, "NOSOUND"}};
-        for (const auto& [array, name] : arrays)
-            sound.*array = std::make_shared<const std::vector<uint8_t>>(name.begin(), name.end());
+        const std::pair<SoundClip SoundClips::*, std::string> clips[] = {
+            {&SoundClips::main, "MAIN"}, {&SoundClips::lastMin, "LASTMIN"}, {&SoundClips::last30, "LAST30"},
+            {&SoundClips::gameOver, "GAMEOVER"}, {&SoundClips::clear, "CLEAR"}, {&SoundClips::noSound, "NOSOUND"}};
+        for (const auto& [clip, name] : clips)
+            sound.clips.*clip = std::make_shared<const PcmClip>(name.begin(), name.end());
     }
 
     // The sounds handed to the back end, e.g. "MAIN LASTMIN".
@@ -42,7 +42,7 @@ protected:
     {
         std::string names;
         for (const auto& call : audio.calls)
-            names += (names.empty() ? "" : " ") + std::string(call.wave->begin(), call.wave->end());
+            names += (names.empty() ? "" : " ") + std::string(call.clip->begin(), call.clip->end());
         return names;
     }
 

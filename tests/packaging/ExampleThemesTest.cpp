@@ -1,6 +1,5 @@
-#include "BrickImages.h"
 #include "ColorLine.h"
-#include "NullAudioBackend.h"
+#include "Theme.h"
 #include "ThemeText.h"
 
 #include <QImage>
@@ -42,26 +41,29 @@ TEST_P(ExampleTheme, EveryNonEmptyLineIsUsed)
     auto named = [&](int number) { return ProgramFolder() / lines[number - 1]; };
     auto picture = [&](int number) { return QImage(QString::fromStdString(named(number).string())); };
 
-    NullAudioBackend audio;
-    ModSound sound{audio};
-    SoundBytes* arrays[] = {&sound.BytMain,     &sound.BytLastMin,   &sound.BytLast30,
-                            &sound.BytGameOver, &sound.BytHighlight, &sound.BytClear};
-    for (SoundBytes* array : arrays)
-        *array = std::make_shared<const std::vector<uint8_t>>(3, 0);
-    BrickImages images(ProgramFolder());
-    images.LngTransColor = images.LngBackColor = 0x123456;
+    Theme before;
+    before.SetTransColor(0x123456);
+    before.SetBackColor(0x123456);
     const fs::path saved = fs::current_path(), absolute = fs::absolute(file);
     fs::current_path(cwd == "theme" ? file.parent_path() : cwd == "program" ? ProgramFolder() : fs::path(cwd));
-    images.LoadBricks(absolute.string(), sound);
+    const Theme images = LoadBricks(absolute.string(), before, ProgramFolder());
     fs::current_path(saved);
 
-    EXPECT_EQ(ColorRef(images.LngTransColor), theme == "midnight" ? 0xFF00FFu : 0xFFFFFFu);
-    EXPECT_EQ(ColorRef(images.LngBackColor), ParseColorLine(lines[10]));
+    EXPECT_EQ(images.LngTransColor(), theme == "midnight" ? 0xFF00FFu : 0xFFFFFFu);
+    EXPECT_EQ(images.LngBackColor(), ParseColorLine(lines[10]));
     EXPECT_EQ(images.BackgroundSize(), picture(10).size());
     EXPECT_FALSE(images.BackgroundSize().isEmpty());
+    const SoundClips& sounds = images.Sounds();
+    const SoundClip clips[] = {sounds.main, sounds.lastMin, sounds.last30, sounds.gameOver, sounds.highlight, sounds.clear};
     for (int number = 12; number <= 17; ++number) {
-        const std::string expected = lines[number - 1].empty() ? std::string(3, '\0') : ReadAll(named(number));
-        EXPECT_EQ(std::string((*arrays[number - 12])->begin(), (*arrays[number - 12])->end()), expected) << number;
+        const SoundClip& clip = clips[number - 12];
+        if (lines[number - 1].empty()) {
+            EXPECT_EQ(clip, nullptr) << number;
+            continue;
+        }
+        const std::string wave = ReadAll(named(number));
+        ASSERT_TRUE(clip) << number;
+        EXPECT_EQ(*clip, decodeWave(reinterpret_cast<const uint8_t*>(wave.data()), wave.size())) << number;
     }
     for (int entry = 0; entry < 8; ++entry) {
         SCOPED_TRACE("line " + std::to_string(entry + 1));

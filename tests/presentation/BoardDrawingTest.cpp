@@ -16,8 +16,8 @@ class BoardDrawingTest : public ThemeFixture {
 protected:
     BoardDrawingTest()
     {
-        images.LoadBricks("", sound);
-        images.LngBackColor = 0x604020;
+        reload("");
+        theme.SetBackColor(0x604020);
     }
 
     // Draws the board (a new one when given) onto the surface at its own size and grabs it.
@@ -26,7 +26,7 @@ protected:
         if (!board.empty())
             bricks = Board(board);
         surface.resize(32 * (bricks.LngMaxX + 1), 32 * (bricks.LngMaxY + 1));
-        surface.showPicture(DrawBricks(bricks, images, surface.size(), score, lblScore));
+        surface.showPicture(DrawBricks(bricks, theme, surface.size(), score, lblScore));
         return surface.grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
@@ -51,7 +51,7 @@ TEST_F(BoardDrawingTest, TransparentColourDecidesTheRing)
     EXPECT_EQ(shot.pixel(31, 17), qRgb(255, 255, 255));
     EXPECT_EQ(shot.pixel(16, 16), qRgb(0, 255, 0));
 
-    images.LngTransColor = 0x000000;
+    theme.SetTransColor(0x000000);
     shot = draw("g");
     EXPECT_EQ(shot.pixel(1, 1), kBackRgb);
     EXPECT_EQ(shot.pixel(0, 0), qRgb(255, 255, 255));
@@ -109,8 +109,8 @@ TEST_F(BoardDrawingTest, PersistentImageOutlivesBoardChanges)
     EXPECT_EQ(lblScore.caption, "1234");
     bricks.Item(1)->StrColor = "None";
     bricks.Item(2)->BlnHighLighted = true;
-    images.LoadBricks("", sound);
-    images.LngBackColor = 0x000000;
+    reload("");
+    theme.SetBackColor(0x000000);
     surface.repaint();
     EXPECT_EQ(surface.grab().toImage().convertToFormat(QImage::Format_RGB32), before);
 
@@ -128,7 +128,7 @@ TEST_F(BoardDrawingTest, HugeBoardIsPaintedByTheExposedPart)
         for (int32_t y = 0; y < 1000; ++y)
             bricks.Add((x + y) % 7 == 0, (x + y) % 2 ? "Blue" : "Red", y, x, CellKey(x, y));
     surface.resize(32000, 32000);
-    surface.showPicture(DrawBricks(bricks, images, surface.size(), 0, lblScore));
+    surface.showPicture(DrawBricks(bricks, theme, surface.size(), 0, lblScore));
     EXPECT_LT(surface.picture().memoryUsage(), 2u << 20);
 
     QImage view(800, 600, QImage::Format_RGB32);

@@ -105,31 +105,33 @@ TEST_F(LoadBricksTest, ColourLinesThenTheBuiltInSet)
     WritePicture(program / "back.bmp", kThemeRed);
     WriteBytes(themes / "click.wav", Wave(7));
     load(Lines({{9, "255 0 255"}, {10, (program / "back.bmp").string()}, {11, "0 0 64"}, {16, "click.wav"}}));
-    ASSERT_FALSE(images.Background().isNull());
+    ASSERT_FALSE(theme.Background().isNull());
     load(Lines({{9, " 255 0 255"}, {11, "255 0"}}));
 
-    images.LoadBricks((themes / "nothere.tlm").string(), sound);
-    EXPECT_EQ(images.LngTransColor, 0xFF00FF);
-    EXPECT_EQ(images.LngBackColor, 0x400000);
+    reload((themes / "nothere.tlm").string());
+    EXPECT_EQ(theme.LngTransColor(), 0xFF00FF);
+    EXPECT_EQ(theme.LngBackColor(), 0x400000);
     const char* names[] = {"GREEN", "BLUE", "YELLOW", "RED", "HGREEN", "HBLUE", "HYELLOW", "HRED"};
     for (int i = 0; i < 8; ++i)
-        EXPECT_EQ(images.Picture(BrickEntry(i)), BuiltInBrick(names[i]).convertToFormat(QImage::Format_RGB32)) << i;
-    EXPECT_TRUE(images.Background().isNull());
-    EXPECT_EQ(Bytes(sound.BytHighlight), Wave(7));
-    EXPECT_FALSE(sound.BytClear);
-    const std::pair<const char*, const SoundBytes*> sounds[] = {{"MAIN", &sound.BytMain}, {"LASTMIN", &sound.BytLastMin},
-        {"LAST30", &sound.BytLast30}, {"GAMEOVER", &sound.BytGameOver}, {"NOSOUND", &sound.BytNoSound}};
-    for (const auto& [name, array] : sounds)
-        EXPECT_EQ(Bytes(*array), Bytes(BuiltInSound(name))) << name;
-    EXPECT_FALSE(Bytes(sound.BytMain).empty());
+        EXPECT_EQ(theme.Picture(BrickEntry(i)), BuiltInBrick(names[i]).convertToFormat(QImage::Format_RGB32)) << i;
+    EXPECT_TRUE(theme.Background().isNull());
+    EXPECT_EQ(Tag(sounds().highlight), 7);
+    EXPECT_FALSE(sounds().clear);
+    const std::pair<const char*, SoundClip> builtIn[] = {{"MAIN", sounds().main}, {"LASTMIN", sounds().lastMin},
+        {"LAST30", sounds().last30}, {"GAMEOVER", sounds().gameOver}, {"NOSOUND", sounds().noSound}};
+    for (const auto& [name, clip] : builtIn)
+        EXPECT_EQ(clip, BuiltInSound(name)) << name;
+    EXPECT_GT(Tag(sounds().main) + sounds().main->size(), 0u);
+    EXPECT_EQ(sounds().noSound->size(), 0u);
 }
 
 // Exactly eight lines replace the pictures (backslashes separate folders), whiten LngTransColor, and no more.
 TEST_F(LoadBricksTest, EightLineThemeReplacesOnlyThePictures)
 {
-    images.LngTransColor = 0x00FF00;
-    images.LngBackColor = 0x123456;
-    sound.BytMain = std::make_shared<const std::vector<uint8_t>>(3, 0);
+    WriteBytes(themes / "main.wav", Wave(3));
+    load(Lines({{12, "main.wav"}}));
+    theme.SetTransColor(0x00FF00);
+    theme.SetBackColor(0x123456);
     std::vector<std::string> lines;
     for (int i = 0; i < 8; ++i) {
         WritePicture(program / "bricks" / (std::to_string(i) + ".bmp"), qRgb(20 * i, 5, 200 - 20 * i));
@@ -138,42 +140,42 @@ TEST_F(LoadBricksTest, EightLineThemeReplacesOnlyThePictures)
     load(lines);
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(centre(BrickEntry(i)), qRgb(20 * i, 5, 200 - 20 * i)) << i;
-    EXPECT_EQ(images.LngTransColor, 0xFFFFFF);
-    EXPECT_EQ(images.LngBackColor, 0x123456);
-    EXPECT_TRUE(images.Background().isNull());
-    EXPECT_EQ(Bytes(sound.BytMain), std::string(3, '\0'));
+    EXPECT_EQ(theme.LngTransColor(), 0xFFFFFF);
+    EXPECT_EQ(theme.LngBackColor(), 0x123456);
+    EXPECT_TRUE(theme.Background().isNull());
+    EXPECT_EQ(Tag(sounds().main), 3);
 }
 
 // A picture line naming no file keeps the entry's picture, none at first; only 32x32 pixels are kept.
 TEST_F(LoadBricksTest, MissingPictureKeepsThePreviousOne)
 {
     WritePicture(program / "red.png", kThemeRed, QSize(100, 60));
-    const fs::path theme = load({"nothere.bmp", "", "", "red.png"});
-    EXPECT_TRUE(images.Picture(BrickEntry::Green).isNull());
-    EXPECT_EQ(images.Picture(BrickEntry::Red).size(), QSize(32, 32));
+    const fs::path file = load({"nothere.bmp", "", "", "red.png"});
+    EXPECT_TRUE(theme.Picture(BrickEntry::Green).isNull());
+    EXPECT_EQ(theme.Picture(BrickEntry::Red).size(), QSize(32, 32));
 
     const Bricks bricks = Board("GR");
     LabelState score;
     QImage shown(64, 32, QImage::Format_RGB32);
     QPainter painter(&shown);
-    EXPECT_EQ(DrawBricks(bricks, images, QSize(64, 32), 0, score).paint(painter, shown.rect()), 1);
+    EXPECT_EQ(DrawBricks(bricks, theme, QSize(64, 32), 0, score).paint(painter, shown.rect()), 1);
 
-    images.LoadBricks("", sound);
-    images.LoadBricks(theme.string(), sound);
+    reload("");
+    reload(file.string());
     EXPECT_EQ(centre(BrickEntry::Green), qRgb(0, 255, 0));
 }
 
 // Picture lines name files in the program's folder only, never beside the theme nor by absolute path.
 TEST_F(LoadBricksTest, PictureBesideTheThemeIsNotLoaded)
 {
-    images.LoadBricks("", sound);
+    reload("");
     WritePicture(themes / "green.bmp", kThemeGreen);
     load({"green.bmp", (themes / "green.bmp").string()});
     EXPECT_EQ(centre(BrickEntry::Green), qRgb(0, 255, 0));
     EXPECT_EQ(centre(BrickEntry::Blue), qRgb(0, 0, 255));
 }
 
-// Each wave line fills its own array with its own file's bytes; BytNoSound is never a theme's.
+// Each wave line gives its own sound its own file's clip; the silencing sound is never a theme's.
 TEST_F(LoadBricksTest, EachWaveLineFillsItsOwnArray)
 {
     std::vector<std::string> lines(11);
@@ -182,11 +184,11 @@ TEST_F(LoadBricksTest, EachWaveLineFillsItsOwnArray)
         lines.push_back((themes / (std::to_string(i) + ".wav")).string());
     }
     load(lines);
-    const SoundBytes* arrays[] = {&sound.BytMain,     &sound.BytLastMin,   &sound.BytLast30,
-                                  &sound.BytGameOver, &sound.BytHighlight, &sound.BytClear};
+    const SoundClip clips[] = {sounds().main,     sounds().lastMin,   sounds().last30,
+                               sounds().gameOver, sounds().highlight, sounds().clear};
     for (int16_t i = 12; i <= 17; ++i)
-        EXPECT_EQ(Bytes(*arrays[i - 12]), Wave(i)) << "line " << i;
-    EXPECT_FALSE(sound.BytNoSound);
+        EXPECT_EQ(Tag(clips[i - 12]), i) << "line " << i;
+    EXPECT_FALSE(sounds().noSound);
 }
 
 // A theme path or a line ending in NUL works like the same text without it.
@@ -194,27 +196,27 @@ TEST_F(LoadBricksTest, NulEndedPathsWork)
 {
     WritePicture(program / "green.bmp", kThemeGreen);
     WriteBytes(themes / "main.wav", Wave(5));
-    const fs::path theme = load(Lines({{1, std::string("green.bmp\0.png", 14)}, {12, "main.wav" + std::string(1, '\0')}}));
-    images.LoadBricks("", sound);
-    images.LoadBricks(theme.string() + '\0' + "garbage", sound);
+    const fs::path file = load(Lines({{1, std::string("green.bmp\0.png", 14)}, {12, "main.wav" + std::string(1, '\0')}}));
+    reload("");
+    reload(file.string() + '\0' + "garbage");
     EXPECT_EQ(centre(BrickEntry::Green), kThemeGreen);
-    EXPECT_EQ(Bytes(sound.BytMain), Wave(5));
+    EXPECT_EQ(Tag(sounds().main), 5);
 }
 
 // Two loads in a row: the surfaces are the second load's, built once per load, never by a drawing.
 TEST_F(LoadBricksTest, TwoLoadsInARowRebuildTheSurfacesOnce)
 {
     WritePicture(program / "red.bmp", kThemeRed);
-    images.LoadBricks("", sound);
-    const uint64_t afterFirst = images.SurfaceBuilds();
+    reload("");
+    const uint64_t afterFirst = theme.SurfaceBuilds();
     load({"", "", "", "red.bmp"});
-    EXPECT_EQ(images.SurfaceBuilds(), afterFirst + 1);
-    EXPECT_EQ(images.Surface(BrickEntry::Red).pixel(16, 16), kThemeRed);
+    EXPECT_EQ(theme.SurfaceBuilds(), afterFirst + 1);
+    EXPECT_EQ(theme.Surface(BrickEntry::Red).pixel(16, 16), kThemeRed);
     Bricks bricks;
     LabelState score;
-    DrawBricks(bricks, images, QSize(32, 32), 0, score);
-    DrawBricks(bricks, images, QSize(32, 32), 0, score);
-    EXPECT_EQ(images.SurfaceBuilds(), afterFirst + 1);
+    DrawBricks(bricks, theme, QSize(32, 32), 0, score);
+    DrawBricks(bricks, theme, QSize(32, 32), 0, score);
+    EXPECT_EQ(theme.SurfaceBuilds(), afterFirst + 1);
 }
 
 // Lines 10-17 are tried as written, then beside the theme, then in the program's folder (desktop launches).
@@ -227,7 +229,7 @@ TEST_F(LoadBricksTest, WrittenLinesTryTheCurrentFolderThenThemeThenProgram)
     for (const auto& [folder, tag] : steps) {
         WriteBytes(folder / "sounds" / "main.wav", Wave(tag));
         load(Lines({{12, "sounds\\main.wav"}}));
-        EXPECT_EQ(Bytes(sound.BytMain), Wave(tag)) << folder;
+        EXPECT_EQ(Tag(sounds().main), tag) << folder;
     }
     fs::current_path(saved);
 }
@@ -260,15 +262,15 @@ TEST_F(LoadBricksTest, HostileLinesChangeNothing)
         const std::string path = target.string();
         load(Lines({{1, target.filename().string()}, {10, path}, {12, path}, {17, path}}));
         EXPECT_EQ(centre(BrickEntry::Green), kThemeGreen);
-        EXPECT_TRUE(images.Background().isNull());
-        EXPECT_EQ(Bytes(sound.BytMain), Wave(3));
-        EXPECT_FALSE(sound.BytClear);
+        EXPECT_TRUE(theme.Background().isNull());
+        EXPECT_EQ(Tag(sounds().main), 3);
+        EXPECT_FALSE(sounds().clear);
     }
     // A picture is no wave; a picture as wide as allowed is still a picture.
     WritePicture(program / "edge.png", kThemeRed, QSize(kMaxPictureSide, 1));
     load(Lines({{1, "edge.png"}, {12, (program / "green.bmp").string()}}));
-    EXPECT_EQ(images.Picture(BrickEntry::Green).pixel(0, 0), kThemeRed);
-    EXPECT_EQ(Bytes(sound.BytMain), Wave(3));
+    EXPECT_EQ(theme.Picture(BrickEntry::Green).pixel(0, 0), kThemeRed);
+    EXPECT_EQ(Tag(sounds().main), 3);
 }
 
 // Hostile theme files: a FIFO or device is no theme, a huge one is read in part, an unreadable one as empty.
@@ -278,19 +280,19 @@ TEST_F(LoadBricksTest, HostileThemeFilesEndTheLoad)
     ASSERT_EQ(mkfifo((themes / "pipe.tlm").c_str(), 0600), 0);
     for (const fs::path& notATheme : {themes / "pipe.tlm", fs::path("/dev/zero")}) {
         load({"green.bmp"});
-        images.LoadBricks(notATheme.string(), sound);
+        reload(notATheme.string());
         EXPECT_EQ(centre(BrickEntry::Green), qRgb(0, 255, 0)) << notATheme;
     }
     const fs::path huge = load(Lines({{1, "green.bmp"}, {9, "1 2 3"}, {10, ""}}));  // zeros follow line 9
     ASSERT_EQ(truncate(huge.c_str(), 1ll << 40), 0);  // sparse: a whole read could never end
-    images.LngTransColor = 0;
-    images.LoadBricks(huge.string(), sound);
-    EXPECT_EQ(images.LngTransColor, 0x030201);
+    theme.SetTransColor(0);
+    reload(huge.string());
+    EXPECT_EQ(theme.LngTransColor(), 0x030201);
     EXPECT_EQ(centre(BrickEntry::Green), kThemeGreen);
     // /proc/self/mem is a regular file whose first page cannot be read, even by root.
     ASSERT_TRUE(fs::is_regular_file("/proc/self/mem"));
-    images.LoadBricks("/proc/self/mem", sound);
-    EXPECT_EQ(images.LngTransColor, 0xFFFFFF);
+    reload("/proc/self/mem");
+    EXPECT_EQ(theme.LngTransColor(), 0xFFFFFF);
     EXPECT_EQ(centre(BrickEntry::Green), kThemeGreen);
 }
 
@@ -361,25 +363,24 @@ TEST_F(LoadBricksTest, NoBrickPictureAtAllFallsBackToTheBuiltInBricks)
     WriteBytes(themes / "main.wav", Wave(9));
     WritePicture(themes / "picture.bmp", kThemeRed);
     const char* names[] = {"GREEN", "BLUE", "YELLOW", "RED", "HGREEN", "HBLUE", "HYELLOW", "HRED"};
-    for (const fs::path& theme : {themes / "main.wav", themes / "picture.bmp"}) {
-        BrickImages fresh(program);
-        fresh.LoadBricks(theme.string(), sound);
+    for (const fs::path& file : {themes / "main.wav", themes / "picture.bmp"}) {
+        const Theme fresh = LoadBricks(file.string(), Theme(), program);
         for (int i = 0; i < 8; ++i)
             EXPECT_EQ(fresh.Picture(BrickEntry(i)), BuiltInBrick(names[i]).convertToFormat(QImage::Format_RGB32))
-                << theme << " " << i;
+                << file << " " << i;
     }
     // Line 1 names no file, line 9 still sets the colour; a theme's own pictures are never replaced.
-    images.LngTransColor = 0;
+    theme.SetTransColor(0);
     load(Lines({{1, "nothere.bmp"}, {9, "1 2 3"}}));
     EXPECT_EQ(centre(BrickEntry::Green), qRgb(0, 255, 0));
-    EXPECT_EQ(images.LngTransColor, 0x030201);
+    EXPECT_EQ(theme.LngTransColor(), 0x030201);
     WritePicture(program / "green.bmp", kThemeGreen);
     load({"green.bmp"});
     load({"nothere.bmp"});
     EXPECT_EQ(centre(BrickEntry::Green), kThemeGreen);
 }
 
-// One file named on several sound lines, however spelt, is read once: the arrays share one copy.
+// One file named on several sound lines, however spelt, is decoded once: the sounds share one clip.
 TEST_F(LoadBricksTest, OneWaveOnSeveralLinesIsSharedByThem)
 {
     WriteBytes(themes / "main.wav", Wave(6));
@@ -387,37 +388,38 @@ TEST_F(LoadBricksTest, OneWaveOnSeveralLinesIsSharedByThem)
     const std::string path = (themes / "main.wav").string();
     load(Lines({{12, path}, {13, path}, {14, (themes / "." / "main.wav").string()}, {15, "main.wav"},
                 {16, (themes / "other.wav").string()}, {17, path}}));
-    EXPECT_EQ(Bytes(sound.BytMain), Wave(6));
-    for (const SoundBytes* array : {&sound.BytLastMin, &sound.BytLast30, &sound.BytGameOver, &sound.BytClear})
-        EXPECT_EQ(array->get(), sound.BytMain.get());
-    EXPECT_EQ(Bytes(sound.BytHighlight), Wave(8));
+    EXPECT_EQ(Tag(sounds().main), 6);
+    for (const SoundClip& clip : {sounds().lastMin, sounds().last30, sounds().gameOver, sounds().clear})
+        EXPECT_EQ(clip, sounds().main);
+    EXPECT_EQ(Tag(sounds().highlight), 8);
 }
 
-// The distinct waves of a theme share one budget: a wave that would go over it keeps its line's sound, and a
-// file named on several lines counts once.
+// The clips of a theme's distinct waves share one budget: a wave whose clip would go over it keeps its line's
+// sound, and a file named on several lines counts once.
 TEST_F(LoadBricksTest, WavesShareOneBudget)
 {
-    // Silent waves of exactly `bytes` bytes, sparse on disk.
+    // Silent stereo waves whose clips take exactly `bytes` bytes, sparse on disk.
     auto silence = [&](const char* name, uint64_t bytes) {
         const fs::path path = themes / name;
-        const uint64_t header = hostile::WaveHeader(2, 0).size();
-        WriteBytes(path, hostile::WaveHeader(2, uint32_t(bytes - header)));
-        fs::resize_file(path, bytes);
+        const std::string header = hostile::WaveHeader(2, uint32_t(bytes));
+        WriteBytes(path, header);
+        fs::resize_file(path, header.size() + bytes);
         return path.string();
     };
     const std::string large = silence("large.wav", kThemeSoundBudgetBytes / 2);
     const std::string rest = silence("rest.wav", kThemeSoundBudgetBytes / 2);
     const std::string small = silence("small.wav", 1024);
-    sound.BytGameOver = std::make_shared<const std::vector<uint8_t>>(3, 0);
+    WriteBytes(themes / "before.wav", Wave(3));
+    load(Lines({{15, "before.wav"}}));
     load(Lines({{12, large}, {13, large}, {14, rest}, {15, small}, {16, large}}));
-    EXPECT_EQ(sound.BytMain->size(), kThemeSoundBudgetBytes / 2);
-    EXPECT_EQ(sound.BytLastMin.get(), sound.BytMain.get());
-    EXPECT_EQ(sound.BytLast30->size(), kThemeSoundBudgetBytes / 2);
-    EXPECT_EQ(Bytes(sound.BytGameOver), std::string(3, '\0'));
-    EXPECT_EQ(sound.BytHighlight.get(), sound.BytMain.get());
+    EXPECT_EQ(sounds().main->size() * 2, kThemeSoundBudgetBytes / 2);
+    EXPECT_EQ(sounds().lastMin, sounds().main);
+    EXPECT_EQ(sounds().last30->size() * 2, kThemeSoundBudgetBytes / 2);
+    EXPECT_EQ(Tag(sounds().gameOver), 3);
+    EXPECT_EQ(sounds().highlight, sounds().main);
     // Another theme starts with the whole budget again.
     load(Lines({{15, small}}));
-    EXPECT_EQ(sound.BytGameOver->size(), 1024u);
+    EXPECT_EQ(sounds().gameOver->size() * 2, 1024u);
 }
 
 // Our reader of plain 24-bit BMP files gives Qt's pixels, rows padded or not, stored bottom-up or top-down.

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "BrickImages.h"
 #include "Bricks.h"
-#include "NullAudioBackend.h"
+#include "Theme.h"
 
 #include <QImage>
 #include <QTemporaryDir>
@@ -47,7 +46,8 @@ inline std::string Wave(int16_t tag)
     return w;
 }
 
-inline std::string Bytes(const SoundBytes& sound) { return sound ? std::string(sound->begin(), sound->end()) : ""; }
+// The tag of a clip decoded from Wave(tag); -1 for no clip, 0 for one without samples.
+inline int Tag(const SoundClip& clip) { return !clip ? -1 : clip->empty() ? 0 : clip->front(); }
 
 // Theme lines by number, the others empty: Lines({{9, "255 0 255"}}) has nine.
 inline std::vector<std::string> Lines(const std::map<int, std::string>& byNumber)
@@ -77,7 +77,7 @@ inline Bricks Board(const std::string& picture)
 }
 
 // A scratch folder laid out like an installed game (program/ and themes/),
-// and a fresh image table and sound module.
+// and the theme as it is before the first load.
 class ThemeFixture : public ::testing::Test {
 protected:
     ThemeFixture() { fs::create_directories(program), fs::create_directories(themes); }
@@ -88,20 +88,20 @@ protected:
         for (size_t i = 0; i < lines.size(); ++i)
             text += (i ? "\r\n" : "") + lines[i];
         WriteBytes(themes / name, text);
-        images.LoadBricks((themes / name).string(), sound);
+        reload((themes / name).string());
         return themes / name;
     }
+    void reload(const std::string& path) { theme = LoadBricks(path, theme, program); }
+    const SoundClips& sounds() const { return theme.Sounds(); }
     QRgb centre(BrickEntry entry) const
     {
-        const QImage& picture = images.Picture(entry);
+        const QImage& picture = theme.Picture(entry);
         return picture.isNull() ? 0 : picture.pixel(16, 16) | 0xFF000000u;
     }
 
     QTemporaryDir dir;
     fs::path root{dir.path().toStdString()}, program{root / "program"}, themes{root / "themes"};
-    NullAudioBackend audio;
-    ModSound sound{audio};
-    BrickImages images{program};
+    Theme theme;
 };
 
 }  // namespace testfiles

@@ -9,69 +9,70 @@ namespace {
 struct Routine {
     const char* name;
     void (ModSound::*play)();
-    SoundBytes ModSound::*array;
+    SoundClip SoundClips::*clip;
     bool loop, noStop;
 };
 
 const Routine kRoutines[] = {
-    {"PlayMain", &ModSound::PlayMain, &ModSound::BytMain, true, false},
-    {"PlayLastMin", &ModSound::PlayLastMin, &ModSound::BytLastMin, true, false},
-    {"PlayLast30", &ModSound::PlayLast30, &ModSound::BytLast30, true, false},
-    {"PlayGameOver", &ModSound::PlayGameOver, &ModSound::BytGameOver, false, false},
-    {"PlayHighlight", &ModSound::PlayHighlight, &ModSound::BytHighlight, false, true},
-    {"PlayClear", &ModSound::PlayClear, &ModSound::BytClear, false, true},
-    {"StopSound", &ModSound::StopSound, &ModSound::BytNoSound, false, false},
+    {"PlayMain", &ModSound::PlayMain, &SoundClips::main, true, false},
+    {"PlayLastMin", &ModSound::PlayLastMin, &SoundClips::lastMin, true, false},
+    {"PlayLast30", &ModSound::PlayLast30, &SoundClips::last30, true, false},
+    {"PlayGameOver", &ModSound::PlayGameOver, &SoundClips::gameOver, false, false},
+    {"PlayHighlight", &ModSound::PlayHighlight, &SoundClips::highlight, false, true},
+    {"PlayClear", &ModSound::PlayClear, &SoundClips::clear, false, true},
+    {"StopSound", &ModSound::StopSound, &SoundClips::noSound, false, false},
 };
 
 class ModSoundTest : public ::testing::Test {
 protected:
     ModSoundTest()
     {
-        // Every array distinct, so a routine playing its neighbour's array shows.
-        uint8_t tag = 1;
+        // Every clip distinct, so a routine playing its neighbour's clip shows.
+        int16_t tag = 1;
         for (const Routine& routine : kRoutines)
-            sound.*routine.array = std::make_shared<const std::vector<uint8_t>>(std::vector<uint8_t>{'R', tag++});
+            sound.clips.*routine.clip = std::make_shared<const PcmClip>(PcmClip{tag++, 0});
     }
     RecordingAudioBackend backend;
     ModSound sound{backend};
 };
 
-// Each routine plays its own array with its flags: music loops, effects never interrupt, the rest play once.
-TEST_F(ModSoundTest, EachRoutinePlaysItsOwnArrayWithItsFlags)
+// Each routine plays its own clip with its flags: music loops, effects never interrupt, the rest play once.
+TEST_F(ModSoundTest, EachRoutinePlaysItsOwnClipWithItsFlags)
 {
     for (const Routine& routine : kRoutines) {
         SCOPED_TRACE(routine.name);
         backend.calls.clear();
         (sound.*routine.play)();
         ASSERT_EQ(backend.calls.size(), 1u);
-        EXPECT_EQ(backend.calls[0].wave, sound.*routine.array);
+        EXPECT_EQ(backend.calls[0].clip, sound.clips.*routine.clip);
         EXPECT_EQ(backend.calls[0].loop, routine.loop);
         EXPECT_EQ(backend.calls[0].noStop, routine.noStop);
     }
 }
 
-// Mute and empty arrays play nothing, but StopSound always silences, with 58 bytes of its own if need be.
-TEST_F(ModSoundTest, MuteAndEmptyArraysPlayNothing)
+// Mute and missing clips play nothing, a loaded clip without samples still plays (it ends the sound playing),
+// and StopSound always silences, with an empty clip of its own if need be.
+TEST_F(ModSoundTest, MuteAndMissingClipsPlayNothing)
 {
     sound.BlnSound = false;
     for (const Routine& routine : kRoutines) (sound.*routine.play)();
     ASSERT_EQ(backend.calls.size(), 1u);
-    EXPECT_EQ(backend.calls[0].wave, sound.BytNoSound);
+    EXPECT_EQ(backend.calls[0].clip, sound.clips.noSound);
 
     sound.BlnSound = true;
+    const SoundClip empty = std::make_shared<const PcmClip>();
     for (const Routine& routine : kRoutines) {
-        for (const SoundBytes& empty : {SoundBytes(), std::make_shared<const std::vector<uint8_t>>()}) {
-            sound.*routine.array = empty;
+        for (const SoundClip& clip : {SoundClip(), empty}) {
+            backend.calls.clear();
+            sound.clips.*routine.clip = clip;
             (sound.*routine.play)();
+            ASSERT_EQ(backend.calls.size(), clip || routine.play == &ModSound::StopSound ? 1u : 0u) << routine.name;
+            if (!backend.calls.empty()) {
+                EXPECT_EQ(backend.calls[0].clip, clip ? clip : ModSound::Silence()) << routine.name;
+            }
         }
     }
-    ASSERT_EQ(backend.calls.size(), 3u);
-    for (const auto& call : {backend.calls[1], backend.calls[2]}) {
-        ASSERT_EQ(call.wave, ModSound::SilentWave());
-        EXPECT_FALSE(call.loop || call.noStop);
-    }
-    const auto pcm = decodeWave(ModSound::SilentWave()->data(), ModSound::SilentWave()->size());
-    EXPECT_TRUE(ModSound::SilentWave()->size() == 58 && pcm && pcm->empty());
+    EXPECT_TRUE(ModSound::Silence() && ModSound::Silence()->empty());
 }
 
 }  // namespace

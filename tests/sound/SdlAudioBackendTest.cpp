@@ -20,13 +20,13 @@ using namespace std::chrono_literals;
 
 void quietLog(void*, int, SDL_LogPriority, const char*) {}
 
-// A wave whose left channel counts base+1, base+2, ... and whose right channel mirrors it,
+// A clip whose left channel counts base+1, base+2, ... and whose right channel mirrors it,
 // so every output frame tells which sound and where.
-SoundBytes countingWave(int base, int frames)
+SoundClip countingClip(int base, int frames)
 {
-    std::vector<int16_t> samples;
+    PcmClip samples;
     for (int i = 1; i <= frames; ++i) samples.insert(samples.end(), {int16_t(base + i), int16_t(-(base + i))});
-    return std::make_shared<const std::vector<uint8_t>>(wavetest::stereo16(samples));
+    return std::make_shared<const PcmClip>(std::move(samples));
 }
 
 // Plays through SDL's disk driver, which writes exactly what the device is
@@ -60,12 +60,12 @@ TEST(SdlDiskAudio, PlaysLoopsAndStops)
 {
     constexpr int kTuneFrames = 2205;  // 50 ms
     const std::vector<int> left = recordThroughDisk([&](SdlAudioBackend& backend) {
-        backend.Play(countingWave(0, kTuneFrames), true, false);
+        backend.Play(countingClip(0, kTuneFrames), true, false);
         std::this_thread::sleep_for(200ms);
-        backend.Play(countingWave(20000, 500), false, true);
-        backend.Play(std::make_shared<const wavetest::Bytes>(wavetest::Bytes{'R', 'I', 'F', 'F', 1}), false, false);
+        backend.Play(countingClip(20000, 500), false, true);
+        backend.Play(nullptr, false, false);
         std::this_thread::sleep_for(200ms);
-        backend.Play(countingWave(10000, kTuneFrames), false, false);
+        backend.Play(countingClip(10000, kTuneFrames), false, false);
         std::this_thread::sleep_for(400ms);
     });
     ASSERT_FALSE(left.empty());
@@ -92,11 +92,11 @@ TEST(SdlDiskAudio, PlaysLoopsAndStops)
 TEST(SdlDiskAudio, ReplayAfterAnotherSound)
 {
     constexpr int kFrames = 2205;  // 50 ms
-    const SoundBytes tune = countingWave(0, kFrames);
+    const SoundClip tune = countingClip(0, kFrames);
     const std::vector<int> left = recordThroughDisk([&](SdlAudioBackend& backend) {
         backend.Play(tune, true, false);
         std::this_thread::sleep_for(120ms);
-        backend.Play(countingWave(20000, kFrames), false, false);
+        backend.Play(countingClip(20000, kFrames), false, false);
         std::this_thread::sleep_for(250ms);
         backend.Play(tune, false, false);
         std::this_thread::sleep_for(250ms);
@@ -122,7 +122,7 @@ TEST(SdlAudioWithoutDevice, SilentlyDoesNothing)
     {
         SdlAudioBackend backend;
         EXPECT_FALSE(backend.IsOpen());
-        backend.Play(countingWave(0, 100), true, false);
+        backend.Play(countingClip(0, 100), true, false);
         backend.Play(nullptr, false, false);
     }
     EXPECT_NE(dynamic_cast<NullAudioBackend*>(createAudioBackend().get()), nullptr);

@@ -12,8 +12,8 @@ class SoundMixerTest : public ::testing::Test {
 protected:
     bool start(const SoundMixer::Clip& pcm, bool loop, bool noStop)
     {
-        SoundMixer::Retired retired;
-        return mixer.start(pcm, nullptr, loop, noStop, retired);
+        SoundMixer::Clip retired;
+        return mixer.start(pcm, loop, noStop, retired);
     }
     Samples fill(std::size_t frames)
     {
@@ -50,18 +50,18 @@ TEST_F(SoundMixerTest, EmptyClipSilences)
     EXPECT_FALSE(mixer.isPlaying());
 }
 
-// A replaced wave image stays alive until the next sound starts, and is freed outside the audio lock.
-TEST_F(SoundMixerTest, SourceLivesUntilNextStart)
+// A replaced clip stays alive until the next sound starts, and is freed outside the audio lock.
+TEST_F(SoundMixerTest, ClipLivesUntilNextStart)
 {
-    auto source = std::make_shared<const std::vector<uint8_t>>(4, uint8_t{1});
-    std::weak_ptr<const std::vector<uint8_t>> watch = source;
-    SoundMixer::Retired retired;
-    mixer.start(tune, std::move(source), false, false, retired);
+    SoundMixer::Clip playing = clip({5, -5});
+    std::weak_ptr<const PcmClip> watch = playing;
+    SoundMixer::Clip retired;
+    mixer.start(std::move(playing), false, false, retired);
     fill(10);
     EXPECT_FALSE(watch.expired());
-    mixer.start(effect, nullptr, false, false, retired);
+    mixer.start(effect, false, false, retired);
     EXPECT_FALSE(watch.expired()) << "freed inside the audio lock";
-    retired = {};
+    retired = nullptr;
     EXPECT_TRUE(watch.expired());
 }
 

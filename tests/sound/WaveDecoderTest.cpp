@@ -37,7 +37,6 @@ TEST(WaveDecoderHostile, RefusesWhatIsNotAWave)
     EXPECT_FALSE(decode(Bytes(text.begin(), text.end())));
     EXPECT_FALSE(decode({}));
     EXPECT_FALSE(decodeWave(nullptr, 100));
-    EXPECT_FALSE(checkWave(reinterpret_cast<const uint8_t*>(text.data()), text.size()));
     Bytes truncated = stereo16({1, 2, 3, 4});
     truncated.resize(30);
     EXPECT_FALSE(decode(truncated));
@@ -51,10 +50,8 @@ TEST(WaveDecoderHostile, RefusesOversizedWaves)
     EXPECT_FALSE(decode(huge));
     const auto slow = pcmWave(2, 22050, 16, Bytes(88200, 0));  // one second: 88200 bytes that grow to 176400
     EXPECT_FALSE(decode(slow, 150000));
-    EXPECT_FALSE(checkWave(slow.data(), slow.size(), 150000));
     ASSERT_TRUE(decode(slow, 400000));
     EXPECT_EQ(decode(slow, 400000)->size(), 88200u);
-    EXPECT_EQ(checkWave(slow.data(), slow.size(), 400000), 88200u);
 }
 
 struct RateCase {
@@ -64,8 +61,8 @@ struct RateCase {
 
 class WaveResampling : public ::testing::TestWithParam<RateCase> {};
 
-// A ramp stays a straight ramp at any rate, across the decoder's chunk seams, and checking gives the clip's size.
-TEST_P(WaveResampling, RampStaysStraightAndCheckAgrees)
+// A ramp stays a straight ramp at any rate, across the decoder's chunk seams.
+TEST_P(WaveResampling, RampStaysStraight)
 {
     const int rate = GetParam().rate;
     constexpr int kFrames = 9000, kStep = 3;  // more than two chunks of the converter
@@ -75,7 +72,6 @@ TEST_P(WaveResampling, RampStaysStraightAndCheckAgrees)
     const auto pcm = decode(image);
     ASSERT_TRUE(pcm.has_value());
     ASSERT_EQ(pcm->size(), 2 * GetParam().clipFrames);
-    EXPECT_EQ(checkWave(image.data(), image.size()), pcm->size());
     for (std::size_t frame = 0; frame < GetParam().clipFrames; ++frame) {
         // The ramp's value where the frame lies in the source; past the last frame, the last frame held.
         const double source = std::min(double(frame) * rate / kMixRate, double(kFrames - 1));
@@ -134,7 +130,6 @@ TEST(WaveDecoderHostile, GrowingWaveIsRefusedFromItsHeader)
     const Bytes image = pcmWave(1, 8000, 8, Bytes(std::size_t{2} << 20, 128));
     SdlAllocationProbe probe;
     EXPECT_FALSE(decode(image, std::size_t{16} << 20));
-    EXPECT_FALSE(checkWave(image.data(), image.size(), std::size_t{16} << 20));
     EXPECT_LT(SdlAllocationProbe::s_largest, std::size_t{1} << 20);
 }
 

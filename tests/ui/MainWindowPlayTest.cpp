@@ -1,4 +1,5 @@
 #include "MainWindowFixture.h"
+#include "WaveDecoder.h"
 
 using BoardClickTest = MainWindowTest;
 
@@ -44,12 +45,12 @@ protected:
     // The sounds handed to the platform, e.g. "MAIN LASTMIN".
     std::string Played() const
     {
-        const std::map<const void*, std::string> names{{sound.BytMain.get(), "MAIN"},
-            {sound.BytLastMin.get(), "LASTMIN"}, {sound.BytLast30.get(), "LAST30"},
-            {sound.BytGameOver.get(), "GAMEOVER"}};
+        const std::map<const void*, std::string> names{{sound.clips.main.get(), "MAIN"},
+            {sound.clips.lastMin.get(), "LASTMIN"}, {sound.clips.last30.get(), "LAST30"},
+            {sound.clips.gameOver.get(), "GAMEOVER"}};
         std::string played;
         for (const auto& call : audio.calls)
-            played += (played.empty() ? "" : " ") + (names.contains(call.wave.get()) ? names.at(call.wave.get()) : "?");
+            played += (played.empty() ? "" : " ") + (names.contains(call.clip.get()) ? names.at(call.clip.get()) : "?");
         return played;
     }
 };
@@ -83,6 +84,22 @@ TEST_F(ClockWindowTest, TwoMinutesWithABonusAtTwentyLeftRunThroughTheMusicToGame
     EXPECT_EQ(window->lblGameOver->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     window->timGameOver_Timer();
     EXPECT_EQ(window->lblGameOver->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+}
+
+// Sounds are decoded when a theme loads, the built-in ones once per program: ticks that start tunes, the game
+// over and a new game decode nothing.
+TEST_F(ClockWindowTest, TunesPlayClipsDecodedBeforeTheClockRuns)
+{
+    Start();
+    const uint64_t decoded = wavesDecoded();
+    ClickCell({0, 0});
+    Tick(game().board.LngTimeLeft);
+    EXPECT_EQ(Played(), "MAIN LASTMIN LAST30 GAMEOVER");
+    StartNewGame("4", "4", "120");
+    ClickCell({0, 0});
+    Tick();
+    EXPECT_EQ(Played(), "MAIN LASTMIN LAST30 GAMEOVER MAIN");
+    EXPECT_EQ(wavesDecoded(), decoded);
 }
 
 TEST_F(ClockWindowTest, PauseBeforeTheFirstClickThenAClickOnTheFrameResumes)

@@ -1,4 +1,4 @@
-#include "BrickImages.h"
+#include "Theme.h"
 
 #include "ThemeFiles.h"
 #include "ThemeText.h"
@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <map>
 #include <utility>
 #include <vector>
 
@@ -68,9 +69,9 @@ QImage WithoutColor(QImage picture, QRgb transparent)
     return picture;
 }
 
-SoundBytes ToSoundBytes(std::vector<uint8_t> bytes)
+SoundClip ToClip(std::optional<PcmClip> pcm)
 {
-    return std::make_shared<const std::vector<uint8_t>>(std::move(bytes));
+    return pcm ? std::make_shared<const PcmClip>(std::move(*pcm)) : nullptr;
 }
 
 }  // namespace
@@ -87,32 +88,47 @@ QImage BuiltInBrick(const std::string& name)
     return path.isEmpty() ? QImage() : QImage(path);
 }
 
-SoundBytes BuiltInSound(const std::string& name)
+SoundClip BuiltInSound(const std::string& name)
 {
+    // The built-in waves never change while the program runs, so every new
+    // game shares the clips the first load decoded.
+    static std::map<QString, SoundClip> decoded;
     const QString path = FindResource(":/sounds", name, ".wav");
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (path.isEmpty())
         return nullptr;
-    const QByteArray bytes = file.readAll();
-    return ToSoundBytes(std::vector<uint8_t>(bytes.begin(), bytes.end()));
+    SoundClip& clip = decoded[path];
+    if (!clip) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return nullptr;
+        const QByteArray bytes = file.readAll();
+        clip = ToClip(decodeWave(reinterpret_cast<const uint8_t*>(bytes.constData()),
+                                 static_cast<std::size_t>(bytes.size())));
+    }
+    return clip;
 }
 
-BrickImages::BrickImages(std::filesystem::path programFolder)
-    : m_programFolder(std::move(programFolder))
+void Theme::SetTransColor(ColorRef color)
 {
-}
-
-void BrickImages::LoadBricks(const std::string& StrTheme, ModSound& sound)
-{
-    const std::filesystem::path themePath(CutAtNul(StrTheme));
-    if (!themePath.empty() && IsRegularFile(themePath))
-        loadTheme(themePath, sound);
-    else
-        loadBuiltIn(sound);
+    if (color == m_transColor)
+        return;
+    m_transColor = color;
     buildSurfaces();
 }
 
-void BrickImages::loadTheme(const std::filesystem::path& themePath, ModSound& sound)
+Theme LoadBricks(const std::string& StrTheme, const Theme& previous, const std::filesystem::path& programFolder)
+{
+    Theme theme = previous;
+    const std::filesystem::path themePath(CutAtNul(StrTheme));
+    if (!themePath.empty() && IsRegularFile(themePath))
+        theme.loadTheme(themePath, programFolder);
+    else
+        theme.loadBuiltIn();
+    theme.buildSurfaces();
+    return theme;
+}
+
+void Theme::loadTheme(const std::filesystem::path& themePath, const std::filesystem::path& programFolder)
 {
     // A theme that vanished or cannot be read since the check reads as 17
     // empty lines, like one that cannot be opened.
@@ -123,7 +139,7 @@ void BrickImages::loadTheme(const std::filesystem::path& themePath, ModSound& so
     for (size_t i = 0; i < kBrickEntryCount; ++i) {
         if (theme.pictureLines[i].empty())
             continue;
-        if (auto picture = ReadPictureFile(PictureLinePath(m_programFolder, theme.pictureLines[i]))) {
+        if (auto picture = ReadPictureFile(PictureLinePath(programFolder, theme.pictureLines[i]))) {
             m_pictures[i] = BrickPicture(std::move(*picture));
             anyPicture = true;
         }
@@ -135,11 +151,11 @@ void BrickImages::loadTheme(const std::filesystem::path& themePath, ModSound& so
         loadBuiltInBricks(/*onlyMissing=*/true);
 
     if (theme.transColor)
-        LngTransColor = static_cast<int32_t>(*theme.transColor);
+        m_transColor = *theme.transColor;
 
     const std::filesystem::path themeFolder = themePath.parent_path();
     auto firstFile = [&](const std::string& line) -> std::optional<std::filesystem::path> {
-        for (const auto& candidate : WrittenLineCandidates(line, themeFolder, m_programFolder)) {
+        for (const auto& candidate : WrittenLineCandidates(line, themeFolder, programFolder)) {
             if (IsRegularFile(candidate))
                 return candidate;
         }
@@ -147,14 +163,14 @@ void BrickImages::loadTheme(const std::filesystem::path& themePath, ModSound& so
     };
 
     if (theme.backColor)
-        LngBackColor = static_cast<int32_t>(*theme.backColor);
+        m_backColor = *theme.backColor;
 
-    SoundBytes* arrays[] = {&sound.BytMain,     &sound.BytLastMin,   &sound.BytLast30,
-                            &sound.BytGameOver, &sound.BytHighlight, &sound.BytClear};
-    // One file named on several lines is read and checked once, and its
-    // lines share the bytes: six lines naming one big wave hold it once, and
+    SoundClip* clips[] = {&m_sounds.main,     &m_sounds.lastMin,   &m_sounds.last30,
+                          &m_sounds.gameOver, &m_sounds.highlight, &m_sounds.clear};
+    // One file named on several lines is read and decoded once, and its
+    // lines share the clip: six lines naming one big wave hold it once, and
     // count once against the theme's sound budget.
-    std::vector<std::pair<std::filesystem::path, SoundBytes>> read;
+    std::vector<std::pair<std::filesystem::path, SoundClip>> read;
     uint64_t budgetLeft = kThemeSoundBudgetBytes;
     for (size_t i = 0; i < theme.waveLines.size(); ++i) {
         const auto path = firstFile(theme.waveLines[i]);
@@ -165,30 +181,31 @@ void BrickImages::loadTheme(const std::filesystem::path& themePath, ModSound& so
             return std::filesystem::equivalent(earlier.first, *path, error);
         });
         if (same == read.end()) {
-            // A file the sound module could never play, or one the budget
-            // has no room left for, keeps the old sound.
-            auto bytes = ReadWaveFile(*path, budgetLeft);
-            SoundBytes wave;
-            if (bytes && checkWave(bytes->data(), bytes->size())) {
-                budgetLeft -= bytes->size();
-                wave = ToSoundBytes(std::move(*bytes));
+            // A file the sound module could never play, or one whose clip
+            // the budget has no room left for, keeps the old sound.
+            SoundClip clip;
+            if (auto bytes = ReadWaveFile(*path)) {
+                const uint64_t room = std::min<uint64_t>(budgetLeft, kMaxPcmBytes);
+                clip = ToClip(decodeWave(bytes->data(), bytes->size(), static_cast<std::size_t>(room)));
+                if (clip)
+                    budgetLeft -= clip->size() * sizeof(int16_t);
             }
-            same = read.emplace(read.end(), *path, std::move(wave));
+            same = read.emplace(read.end(), *path, std::move(clip));
         }
         if (same->second)
-            *arrays[i] = same->second;
+            *clips[i] = same->second;
     }
 
-    // The background comes last, though its line comes first: checking a
-    // big wave holds a second copy of its samples for a moment, which should
-    // not come on top of the largest picture. No step reads what another sets.
+    // The background comes last, though its line comes first: decoding a
+    // big wave holds its file and a second copy of its samples for a moment,
+    // which should not come on top of the largest picture. No step reads what another sets.
     if (auto path = firstFile(theme.backgroundLine)) {
         if (auto picture = ReadPictureFile(*path))
             m_background = WithoutColor(std::move(*picture), qRgb(255, 255, 255));
     }
 }
 
-void BrickImages::loadBuiltInBricks(bool onlyMissing)
+void Theme::loadBuiltInBricks(bool onlyMissing)
 {
     for (size_t i = 0; i < kBrickEntryCount; ++i) {
         if (onlyMissing && !m_pictures[i].isNull())
@@ -199,31 +216,25 @@ void BrickImages::loadBuiltInBricks(bool onlyMissing)
     }
 }
 
-void BrickImages::loadBuiltIn(ModSound& sound)
+void Theme::loadBuiltIn()
 {
     loadBuiltInBricks(/*onlyMissing=*/false);
     m_background = QImage();
 
-    const std::pair<const char*, SoundBytes*> sounds[] = {
-        {"GAMEOVER", &sound.BytGameOver}, {"LAST30", &sound.BytLast30}, {"LASTMIN", &sound.BytLastMin},
-        {"MAIN", &sound.BytMain},         {"NOSOUND", &sound.BytNoSound},
+    // The highlight and clear sounds have no built-in wave and stay as they were.
+    const std::pair<const char*, SoundClip*> sounds[] = {
+        {"GAMEOVER", &m_sounds.gameOver}, {"LAST30", &m_sounds.last30}, {"LASTMIN", &m_sounds.lastMin},
+        {"MAIN", &m_sounds.main},         {"NOSOUND", &m_sounds.noSound},
     };
-    for (const auto& [name, array] : sounds) {
-        if (SoundBytes bytes = BuiltInSound(name))
-            *array = std::move(bytes);
+    for (const auto& [name, clip] : sounds) {
+        if (SoundClip builtIn = BuiltInSound(name))
+            *clip = std::move(builtIn);
     }
 }
 
-void BrickImages::PrepareSurfaces()
+void Theme::buildSurfaces()
 {
-    if (static_cast<ColorRef>(LngTransColor) != m_surfaceTransColor)
-        buildSurfaces();
-}
-
-void BrickImages::buildSurfaces()
-{
-    m_surfaceTransColor = static_cast<ColorRef>(LngTransColor);
-    const QRgb transparent = ToQRgb(m_surfaceTransColor);
+    const QRgb transparent = ToQRgb(m_transColor);
     for (size_t i = 0; i < kBrickEntryCount; ++i)
         m_surfaces[i] = WithoutColor(m_pictures[i], transparent);
     ++m_surfaceBuilds;
