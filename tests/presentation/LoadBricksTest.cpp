@@ -61,38 +61,25 @@ TEST(ThemeLines, CrLfAndLoneLfBothEndALine)
               (std::vector<std::string>{"a", "b", "c\rd", "", "e", ""}));
 }
 
-// Each built-in brick is a 24-bit 32x32 BMP, embedded as built, found in any case, every pixel as laid out.
-TEST(BuiltInBricks, FilesAndResourcesMatchTheLayout)
+// Each built-in brick is a 32x32 picture found in any case: its colour in the middle, a dark frame, and a white
+// outer ring only when highlighted (so a transparent white shows the board through it).
+TEST(BuiltInBricks, LandmarksOfEachPicture)
 {
     const struct {
         const char* name;
-        QRgb bright, dark;
-    } colours[] = {{"RED", qRgb(255, 0, 0), qRgb(128, 0, 0)},   {"GREEN", qRgb(0, 255, 0), qRgb(0, 128, 0)},
-                   {"BLUE", qRgb(0, 0, 255), qRgb(0, 0, 128)},  {"YELLOW", qRgb(255, 255, 0), qRgb(128, 128, 0)}};
-    for (const auto& brick : colours) {
-        for (const bool highlighted : {false, true}) {
-            const QString name = (highlighted ? "H" : "") + QString(brick.name);
-            SCOPED_TRACE(name.toStdString());
-            QFile file(TOLMORA_BRICK_BITMAP_DIR "/" + name + ".bmp");
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            const QByteArray bytes = file.readAll();
-            ASSERT_EQ(bytes.size(), 54 + 32 * 32 * 3);
-            auto le = [&](int at) { return uint8_t(bytes[at]) | uint8_t(bytes[at + 1]) << 8; };
-            EXPECT_TRUE(bytes.startsWith("BM") && le(18) == 32 && le(22) == 32 && le(28) == 24) << "header";
-            const QImage image = BuiltInBrick(name.toLower().toStdString());
-            ASSERT_EQ(image, QImage::fromData(bytes));
-            for (int y = 0; y < 32; ++y) {
-                for (int x = 0; x < 32; ++x) {
-                    const int edge = std::min({x, y, 31 - x, 31 - y});
-                    const bool bevel = edge < 3 && (x == y || x + y == 31);
-                    const QRgb expected = highlighted && edge == 0 ? qRgb(255, 255, 255)
-                                          : edge >= 4              ? brick.bright
-                                          : edge == 3 || bevel     ? qRgb(0, 0, 0)
-                                                                   : brick.dark;
-                    ASSERT_EQ(image.pixel(x, y) | 0xFF000000u, expected) << "at " << x << "," << y;
-                }
-            }
-        }
+        QRgb face;
+    } bricks[] = {{"red", qRgb(255, 0, 0)}, {"Green", qRgb(0, 255, 0)}, {"BLUE", qRgb(0, 0, 255)},
+                  {"yellow", qRgb(255, 255, 0)}, {"hred", qRgb(255, 0, 0)}, {"HGreen", qRgb(0, 255, 0)},
+                  {"HBLUE", qRgb(0, 0, 255)}, {"hyellow", qRgb(255, 255, 0)}};
+    for (const auto& brick : bricks) {
+        SCOPED_TRACE(brick.name);
+        const QImage image = BuiltInBrick(brick.name);
+        ASSERT_EQ(image.size(), QSize(32, 32));
+        const bool highlighted = std::tolower(brick.name[0]) == 'h';
+        EXPECT_EQ(image.pixel(16, 16) | 0xFF000000u, brick.face);
+        EXPECT_EQ(image.pixel(3, 16) | 0xFF000000u, qRgb(0, 0, 0));
+        for (const QPoint edge : {QPoint(0, 0), QPoint(31, 16), QPoint(16, 31)})
+            EXPECT_EQ((image.pixel(edge) | 0xFF000000u) == qRgb(255, 255, 255), highlighted) << edge.x() << "," << edge.y();
     }
     EXPECT_TRUE(BuiltInBrick("PURPLE").isNull());
 }
