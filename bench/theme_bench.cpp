@@ -5,7 +5,7 @@
 // and waves filling the sound budget, one of them then played through SDL's
 // dummy driver) and a background over the limit, from start-up to the first
 // painted board; and the hostile themes, chosen through the Theme menu of a
-// running game, up to the answered click that follows.
+// running game, up to the answered click that follows; and the built-in set.
 #include "HostileFiles.h"
 #include "OffscreenGame.h"
 #include "SdlAudioBackend.h"
@@ -144,6 +144,14 @@ void BM_StartUpWithLargestBackground(benchmark::State& state)
     Measure(state, "start", WriteTheme(scratch.folder, scratch.folder / "back.bmp", {}));
 }
 BENCHMARK(BM_StartUpWithLargestBackground)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The built-in set, as most players start: its sounds are decoded on the way
+// to the first board.
+void BM_StartUpBuiltIn(benchmark::State& state)
+{
+    Measure(state, "start", fs::path());
+}
+BENCHMARK(BM_StartUpBuiltIn)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
 
 // A background twice as wide and high as allowed (192 MB on disk): refused
 // from its header, so start-up costs what it costs without it.
