@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -171,6 +173,27 @@ std::optional<PcmClip> convert(LoadedWave& wave)
     return pcm;
 }
 
+// The samples of a wave already in the mixer's format, written the plain way:
+// a RIFF whose size matches the image, a 16-byte PCM fmt chunk of 16-bit
+// stereo at 44100 Hz, then a whole data chunk of whole frames ending the
+// image. Such a wave is its own clip, so it is copied without going through
+// SDL (the built-in tunes are written so). Anything else goes through SDL.
+std::optional<std::pair<const uint8_t*, std::size_t>> plainSamples(const uint8_t* data, std::size_t size)
+{
+    constexpr std::size_t kHeader = 44;
+    if (data == nullptr || size < kHeader || std::memcmp(data, "RIFF", 4) != 0 || read32(data + 4) != size - 8 ||
+        std::memcmp(data + 8, "WAVEfmt ", 8) != 0 || read32(data + 16) != 16 || std::memcmp(data + 36, "data", 4) != 0)
+        return std::nullopt;
+    const uint8_t* format = data + 20;
+    const bool mixerFormat = read16(format) == 1 && read16(format + 2) == kMixChannels &&
+                             read32(format + 4) == kMixRate && read32(format + 8) == kMixRate * 4 &&
+                             read16(format + 12) == 4 && read16(format + 14) == 16;
+    const uint32_t length = read32(data + 40);
+    if (!mixerFormat || length != size - kHeader || length % 4 != 0)
+        return std::nullopt;
+    return std::make_pair(data + kHeader, std::size_t{length});
+}
+
 }  // namespace
 
 uint64_t wavesDecoded()
@@ -181,6 +204,19 @@ uint64_t wavesDecoded()
 std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size, std::size_t maxPcmBytes)
 {
     g_decodes.fetch_add(1, std::memory_order_relaxed);
+    if (size <= kMaxWaveBytes) {
+        if (const auto plain = plainSamples(data, size)) {
+            if (plain->second > maxPcmBytes)
+                return std::nullopt;
+            PcmClip pcm(plain->second / sizeof(int16_t));
+            if constexpr (std::endian::native == std::endian::little)
+                std::memcpy(pcm.data(), plain->first, plain->second);
+            else
+                for (std::size_t i = 0; i < pcm.size(); ++i)
+                    pcm[i] = static_cast<int16_t>(read16(plain->first + 2 * i));
+            return pcm;
+        }
+    }
     std::optional<LoadedWave> wave = loadWave(data, size, maxPcmBytes);
     if (!wave)
         return std::nullopt;

@@ -30,6 +30,25 @@ TEST(WaveDecoder, ConvertsRateChannelsAndDepth)
     EXPECT_NEAR((*pcm)[middle], 16384, 300);
 }
 
+// A wave already in the mixer's format is copied as it stands, and gives what SDL's loader gives for the same
+// samples written another way; its clip limit holds as for any wave.
+TEST(WaveDecoder, PlainWaveIsItsOwnClip)
+{
+    const PcmClip samples{1, -1, 32767, -32768, 300, 7};
+    const Bytes plain = stereo16(samples);
+    Bytes listed = plain;  // a LIST chunk between fmt and data
+    const Bytes list{'L', 'I', 'S', 'T', 4, 0, 0, 0, 'I', 'N', 'F', 'O'};
+    listed.insert(listed.begin() + 36, list.begin(), list.end());
+    listed[4] = uint8_t(listed.size() - 8);
+    Bytes trailing = plain;  // half a frame after the last whole one
+    trailing.insert(trailing.end(), {9, 9});
+    trailing[4] += 2, trailing[40] += 2;
+    for (const Bytes& image : {plain, listed, trailing})
+        EXPECT_EQ(decode(image), samples);
+    EXPECT_FALSE(decode(plain, 11));
+    EXPECT_EQ(decode(plain, 12), samples);
+}
+
 // Whatever a theme line names is refused unless it is a wave: text, nothing, a null image, a cut fmt chunk.
 TEST(WaveDecoderHostile, RefusesWhatIsNotAWave)
 {
