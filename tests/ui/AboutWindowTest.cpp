@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -10,21 +11,24 @@
 
 #include <cstdlib>
 
-// The title carries the build's version, the credits text is exact, the notice fits, the dialog is fixed.
+// The title carries the build's version, the notice fits, the dialog is fixed, and the credits show their line breaks with no stray CR.
 TEST(AboutWindow, TitleCreditsAndNotice)
 {
     FrmAbout about;
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(about.Label1->text(), "Tolmora v1.1.0");
-    const QString dashes = "\r\n----------------------------------------\r\n";
-    EXPECT_EQ(about.lblCredits->text().split('\n'), FrmAbout::CreditsText().split("\r\n"));  // no stray CR shown
-    EXPECT_EQ(FrmAbout::CreditsText(), "Developers" + dashes + "The Tolmora developers\r\n\r\n\r\nSound" + dashes +
-                                            "The Tolmora synthesizer (tools/synth)\r\nTunes and effects by the Tolmora "
-                                            "developers\r\n\r\n\r\nGraphics" + dashes + "The Tolmora brick painter "
-                                            "(tools/bricks)\r\nPictures and icon by the Tolmora developers");
+    EXPECT_EQ(about.lblCredits->text().split('\n'), FrmAbout::CreditsText().split("\r\n"));
     EXPECT_LE(about.lblCopyright->heightForWidth(about.lblCopyright->width()), about.lblCopyright->height());
     EXPECT_EQ(about.size(), QSize(395, 243));
     EXPECT_EQ(about.minimumSize(), about.maximumSize());
+}
+
+// Each credits section is its title over a rule of 40 dashes over its names; two empty lines part the sections; CR LF breaks only.
+TEST(AboutWindow, CreditsSectionsAreRuledAndSpaced)
+{
+    const QString names = R"(\r\n-{40}(\r\n[^\r\n]+)+)", gap = R"(\r\n\r\n\r\n)";
+    const QRegularExpression layout("^Developers" + names + gap + "Sound" + names + gap + "Graphics" + names + "$");
+    EXPECT_TRUE(layout.match(FrmAbout::CreditsText()).hasMatch()) << FrmAbout::CreditsText().toStdString();
 }
 
 // Credits climb one pixel a tick and re-enter below the viewport only once wholly above it, without drift.
