@@ -86,11 +86,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("tolmora"));
     QApplication::setDesktopFileName(QStringLiteral("tolmora"));
     QApplication app(argc, argv);
-    // The installed icon when there is one; otherwise our own red brick.
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tolmora"), QIcon(QStringLiteral(":/bricks/RED.bmp"))));
 
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
-    const std::unique_ptr<AudioBackend> audio = createAudioBackend();
+    const std::unique_ptr<DeferredAudioBackend> audio = createDeferredAudioBackend();
     ModSound sound(*audio);
     SeededRandomSource random(ClockSeed());
     QtMessageBox messages;
@@ -107,5 +105,14 @@ int main(int argc, char** argv)
     QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
     window.Form_Load();
+    // What the first frame does not need waits until it is up: the icon
+    // theme's lookup, and the audio device, which opens on its own thread.
+    // A sound asked for before the device is open is not heard.
+    QTimer::singleShot(0, &window, [&audio] {
+        audio->Open();
+        // The installed icon when there is one; otherwise our own red brick.
+        QApplication::setWindowIcon(
+            QIcon::fromTheme(QStringLiteral("tolmora"), QIcon(QStringLiteral(":/bricks/RED.bmp"))));
+    });
     return app.exec();
 }

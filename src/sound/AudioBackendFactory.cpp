@@ -10,3 +10,8 @@ std::unique_ptr<AudioBackend> createAudioBackend()
         return sdl;
     return std::make_unique<NullAudioBackend>();
 }
+
+std::unique_ptr<DeferredAudioBackend> createDeferredAudioBackend()
+{
+    return std::make_unique<DeferredAudioBackend>(&createAudioBackend);
+}

@@ -1,0 +1,128 @@
+#include "DeferredAudioBackend.h"
+#include "fakes/RecordingAudioBackend.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <future>
+#include <ostream>
+#include <string>
+#include <thread>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+SoundBytes Wave(uint8_t tag)
+{
+    return std::make_shared<const std::vector<uint8_t>>(std::vector<uint8_t>{'W', tag});
+}
+
+// The open runs on a worker: wait for it, with a bound that only guards a hang.
+void WaitUntilOpened(const DeferredAudioBackend& backend)
+{
+    for (int i = 0; i < 2000 && !backend.IsOpened(); ++i)
+        std::this_thread::sleep_for(5ms);
+    ASSERT_TRUE(backend.IsOpened()) << "the open never finished";
+}
+
+struct Scenario {
+    const char* name;
+    const char* steps;  // 'p' plays the next wave, 'o' opens and waits for the device
+    int opens;          // times the device was opened
+    std::vector<uint8_t> heard;  // the waves that reached the device, by number
+};
+
+void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
+
+class DeferredAudioScenario : public ::testing::TestWithParam<Scenario> {};
+
+// The device opens only when asked and once; sounds before that are dropped, later ones pass on unchanged.
+TEST_P(DeferredAudioScenario, PassesOnOnlyWhatComesAfterTheOpen)
+{
+    const Scenario& scenario = GetParam();
+    int opens = 0;
+    RecordingAudioBackend* device = nullptr;
+    DeferredAudioBackend backend([&]() -> std::unique_ptr<AudioBackend> {
+        ++opens;
+        auto recording = std::make_unique<RecordingAudioBackend>();
+        device = recording.get();
+        return recording;
+    });
+    uint8_t played = 0;
+    for (const char* step = scenario.steps; *step; ++step) {
+        if (*step == 'o') {
+            backend.Open();
+            WaitUntilOpened(backend);
+            continue;
+        }
+        backend.Play(Wave(played), played % 2 == 1, played % 3 == 0);
+        ++played;
+    }
+    EXPECT_EQ(opens, scenario.opens);
+    // Each call as its wave's number and flags, which the back end must pass on unchanged.
+    std::vector<std::tuple<int, bool, bool>> heard, expected;
+    for (const auto& call : device ? device->calls : std::vector<RecordingAudioBackend::Call>{})
+        heard.emplace_back((*call.wave)[1], call.loop, call.noStop);
+    for (const uint8_t number : scenario.heard)
+        expected.emplace_back(number, number % 2 == 1, number % 3 == 0);
+    EXPECT_EQ(heard, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Deferred, DeferredAudioScenario,
+    ::testing::Values(Scenario{"NeverOpenedUnasked", "ppp", 0, {}},
+                      Scenario{"DropsUntilOpen", "ppopp", 1, {2, 3}},
+                      Scenario{"OpensOnce", "opopp", 1, {0, 1, 2}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Opening never holds up the caller: it runs on another thread, and sounds asked for meanwhile are dropped.
+TEST(DeferredAudio, OpensOnAWorkerWithoutBlockingPlays)
+{
+    std::promise<void> release;
+    std::shared_future<void> released = release.get_future().share();
+    std::thread::id opener;
+    RecordingAudioBackend* device = nullptr;
+    DeferredAudioBackend backend([&]() -> std::unique_ptr<AudioBackend> {
+        opener = std::this_thread::get_id();
+        // Bounded, so that an open on the caller's thread fails below instead of hanging.
+        released.wait_for(5s);
+        auto recording = std::make_unique<RecordingAudioBackend>();
+        device = recording.get();
+        return recording;
+    });
+    backend.Open();
+    backend.Play(Wave(1), true, false);
+    EXPECT_FALSE(backend.IsOpened());
+    release.set_value();
+    WaitUntilOpened(backend);
+    backend.Play(Wave(2), false, true);
+    EXPECT_NE(opener, std::this_thread::get_id());
+    ASSERT_NE(device, nullptr);
+    ASSERT_EQ(device->calls.size(), 1u);
+    EXPECT_EQ((*device->calls[0].wave)[1], 2);
+}
+
+// A back end closed while its device is still opening waits for the open, then closes the device.
+TEST(DeferredAudio, ClosingDuringTheOpenClosesTheDevice)
+{
+    struct Device final : AudioBackend {
+        explicit Device(int& closed) : closed(closed) {}
+        ~Device() override { ++closed; }
+        void Play(const SoundBytes&, bool, bool) override {}
+        int& closed;
+    };
+    int closed = 0;
+    {
+        DeferredAudioBackend backend([&closed]() -> std::unique_ptr<AudioBackend> {
+            std::this_thread::sleep_for(50ms);
+            return std::make_unique<Device>(closed);
+        });
+        backend.Open();
+    }
+    EXPECT_EQ(closed, 1);
+}
+
+}  // namespace
