@@ -153,10 +153,9 @@ TEST_F(LoadBricksTest, MissingPictureKeepsThePreviousOne)
     EXPECT_EQ(images.Picture(BrickEntry::Red).size(), QSize(32, 32));
 
     const Bricks bricks = Board("GR");
-    LabelState score;
     QImage shown(64, 32, QImage::Format_RGB32);
     QPainter painter(&shown);
-    EXPECT_EQ(DrawBricks(bricks, images, QSize(64, 32), 0, score).paint(painter, shown.rect()), 1);
+    EXPECT_EQ(DrawBricks(bricks, images, QSize(64, 32)).paint(painter, shown.rect()), 1);
 
     images.LoadBricks("", sound);
     images.LoadBricks(theme.string(), sound);
@@ -211,9 +210,8 @@ TEST_F(LoadBricksTest, TwoLoadsInARowRebuildTheSurfacesOnce)
     EXPECT_EQ(images.SurfaceBuilds(), afterFirst + 1);
     EXPECT_EQ(images.Surface(BrickEntry::Red).pixel(16, 16), kThemeRed);
     Bricks bricks;
-    LabelState score;
-    DrawBricks(bricks, images, QSize(32, 32), 0, score);
-    DrawBricks(bricks, images, QSize(32, 32), 0, score);
+    DrawBricks(bricks, images, QSize(32, 32));
+    DrawBricks(bricks, images, QSize(32, 32));
     EXPECT_EQ(images.SurfaceBuilds(), afterFirst + 1);
 }
 
