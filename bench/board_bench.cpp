@@ -10,16 +10,12 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
-class SilentSounds final : public SelectionSounds {
-public:
-    void PlayHighlight() override {}
-    void PlayClear() override {}
-};
-
 struct Game {
-    Game(int32_t columns, int32_t rows, uint64_t seed) : random(seed), board(random, sounds)
+    Game(int32_t columns, int32_t rows, uint64_t seed) : random(seed), board(random)
     {
         board.GameWidth = columns - 1;
         board.GameHeight = rows - 1;
@@ -30,13 +26,12 @@ struct Game {
     double bytesPerCell() const { return double(board.bricks().MemoryUsage()) / cells(); }
 
     SeededRandomSource random;
-    SilentSounds sounds;
     GameBoard board;
 };
 
 // A brick with a neighbour of its colour below or to the right, searched
 // from a random cell onwards, as a player would point at one.
-std::optional<CellCoord> findGroup(GameBoard& board, std::mt19937& rng)
+std::optional<CellCoord> findGroup(const GameBoard& board, std::mt19937& rng)
 {
     const int64_t rows = int64_t(board.GameHeight) + 1;
     const int64_t cells = (int64_t(board.GameWidth) + 1) * rows;
@@ -99,12 +94,17 @@ void FillEmptySpace(benchmark::State& state, int32_t columns, int32_t rows)
     int64_t filled = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        for (int32_t x = 0; x < columns; ++x) {
-            const int32_t top = gap(rng);
-            for (int32_t y = 0; y < top; ++y)
-                game.board.bricks().ItemByXY(x, y)->StrColor = BrickColors::FallenMarker;
+        std::vector<int32_t> tops(static_cast<size_t>(columns));
+        for (int32_t& top : tops) {
+            top = gap(rng);
             filled += top;
         }
+        Bricks played;
+        played.Reserve(static_cast<size_t>(game.cells()));
+        for (const Brick& brick : game.board.bricks())
+            played.AddAtCell(false, brick.LngY < tops[brick.LngX] ? BrickColors::FallenMarker : brick.StrColor,
+                             brick.LngY, brick.LngX);
+        game.board.Replace(std::move(played));
         state.ResumeTiming();
         game.board.FillEmptySpace();
     }

@@ -62,11 +62,10 @@ void BM_DrawBricks(benchmark::State& state)
     Theme images = LoadBricks("", Theme(), "/nonexistent");
     Bricks bricks;
     FillBoard(bricks, columns, rows);
-    LabelState score;
-    const QSize size(32 * columns, 32 * rows);
+    const QSize size(kCellPixels * columns, kCellPixels * rows);
     size_t bytes = 0;
     for (auto _ : state) {
-        BoardPicture picture = DrawBricks(bricks, images, size, 12345, score);
+        BoardPicture picture = DrawBricks(bricks, images, size);
         bytes = picture.memoryUsage();
         benchmark::DoNotOptimize(picture);
     }
@@ -100,13 +99,12 @@ void BM_DrawAndPaintVisible(benchmark::State& state)
     }
     Bricks bricks;
     FillBoard(bricks, columns, rows);
-    LabelState score;
-    const QSize size(32 * columns, 32 * rows);
+    const QSize size(kCellPixels * columns, kCellPixels * rows);
     QImage window(800, 600, QImage::Format_ARGB32_Premultiplied);
     const QRect visible(QPoint(std::max(0, size.width() / 2 - 400), std::max(0, size.height() / 2 - 300)),
                         QSize(800, 600));
     for (auto _ : state) {
-        BoardPicture picture = DrawBricks(bricks, images, size, 12345, score);
+        BoardPicture picture = DrawBricks(bricks, images, size);
         QPainter painter(&window);
         painter.translate(-visible.topLeft());
         benchmark::DoNotOptimize(picture.paint(painter, visible));

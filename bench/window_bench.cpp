@@ -1,6 +1,7 @@
 // The main window on Qt's offscreen platform (or whatever QT_QPA_PLATFORM
 // names): start-up to the first painted board, one click through the board
 // surface, and the peak memory of the real program running a default game.
+#include "BoardGeometry.h"
 #include "OffscreenGame.h"
 
 #include <QApplication>
@@ -75,8 +76,8 @@ void BM_ClickCycle(benchmark::State& state)
     Game game(SettingsFor(columns, rows));
     game.window->Form_Load();
     game.WaitForPaint();
-    const int visibleColumns = std::min(columns, game.window->PicMainInterior->width() / 32);
-    const int visibleRows = std::min(rows, game.window->PicMainInterior->height() / 32);
+    const int visibleColumns = std::min(columns, game.window->PicMainInterior->width() / kCellPixels);
+    const int visibleRows = std::min(rows, game.window->PicMainInterior->height() / kCellPixels);
     PaintCounter counter;
     game.window->PicMap->installEventFilter(&counter);
     const GameBoard& board = game.window->game().board;
@@ -96,7 +97,7 @@ void BM_ClickCycle(benchmark::State& state)
         }
         const int column = static_cast<int>((cell * 7) % visibleColumns);
         const int row = static_cast<int>((cell * 5) % visibleRows);
-        game.Click(QPointF(32 * column + 16, 32 * row + 16));
+        game.Click(QPointF(kCellPixels * column + kCellPixels / 2, kCellPixels * row + kCellPixels / 2));
         QCoreApplication::processEvents();
         ++clicks;
     }

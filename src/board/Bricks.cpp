@@ -58,7 +58,6 @@ Brick& Bricks::append(bool BlnHighLighted, std::string_view StrColor, int32_t Ln
     m_items.push_back(Brick{LngX, LngY, std::string(StrColor), BlnHighLighted});
     LngMaxX = std::max(LngMaxX, LngX);
     LngMaxY = std::max(LngMaxY, LngY);
-    m_revision.bump();
     return m_items.back();
 }
 
@@ -81,6 +80,18 @@ const Brick* Bricks::ItemByXY(int32_t LngX, int32_t LngY) const
     if (position == 0)
         throw BricksError("Bricks::ItemByXY: no brick under key " + CellKey(LngX, LngY));
     return Item(position);
+}
+
+Brick* Bricks::FindCell(int32_t LngX, int32_t LngY)
+{
+    return const_cast<Brick*>(std::as_const(*this).FindCell(LngX, LngY));
+}
+
+const Brick* Bricks::FindCell(int32_t LngX, int32_t LngY) const
+{
+    if (LngX < 0 || LngY < 0)
+        return nullptr;
+    return Item(findCell({LngX, LngY}, {}));
 }
 
 Brick* Bricks::Item(int32_t position)
@@ -224,7 +235,6 @@ bool Bricks::growGridFor(CellCoord cell)
 
 void Bricks::removeAt(int32_t position)
 {
-    m_revision.bump();
     if (Count() == 1) {
         m_items.clear();
         m_head = 0;

@@ -3,7 +3,6 @@
 #include "Brick.h"
 #include "CellKey.h"
 
-#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <stdexcept>
@@ -46,6 +45,10 @@ public:
     Brick* ItemByXY(int32_t LngX, int32_t LngY);
     const Brick* ItemByXY(int32_t LngX, int32_t LngY) const;
 
+    // The brick stored under the cell's key, or null: never an exception.
+    Brick* FindCell(int32_t LngX, int32_t LngY);
+    const Brick* FindCell(int32_t LngX, int32_t LngY) const;
+
     Brick* Item(int32_t position);  // 1-based; null when out of range
     Brick* Item(std::string_view key);  // null when absent
     const Brick* Item(int32_t position) const;
@@ -69,10 +72,6 @@ public:
 
     // Bytes held by the collection, for the memory benchmark.
     size_t MemoryUsage() const;
-
-    // Changes whenever a brick is added or removed, so a caller can tell
-    // whether pointers and positions it worked out are still good.
-    uint64_t Revision() const { return m_revision.value; }
 
 private:
     struct StringHash {
@@ -105,23 +104,4 @@ private:
     int32_t m_gridW = 0;
     int32_t m_gridH = 0;
     KeyMap m_otherKeys;  // keys that are not cell keys, or cells too far out for the grid
-    // Numbers are never reused, not even by another collection or a copy, so
-    // a remembered revision can only match the very same contents.
-    struct RevisionNumber {
-        uint64_t value = next();
-        RevisionNumber() = default;
-        RevisionNumber(const RevisionNumber&) : value(next()) {}
-        RevisionNumber& operator=(const RevisionNumber&)
-        {
-            value = next();
-            return *this;
-        }
-        void bump() { value = next(); }
-        static uint64_t next()
-        {
-            static std::atomic<uint64_t> counter{0};
-            return counter.fetch_add(1, std::memory_order_relaxed) + 1;
-        }
-    };
-    RevisionNumber m_revision;
 };

@@ -1,34 +1,31 @@
 #include "GameBoard.h"
 
 #include "BrickColors.h"
-#include "CTime.h"
 #include "RoundHalfEven.h"
 
 #include <algorithm>
 #include <cassert>
-#include <cmath>
 #include <limits>
 
 namespace {
-constexpr int32_t kCellPixels = 32;
-constexpr const char* kCrLf = "\r\n";
-
 bool isEmpty(const Brick& brick)
 {
     return BrickColors::IsEmpty(brick.StrColor);
 }
 
 // A counter that a sum would take past 32 bits keeps its value: the step is
-// skipped, and the rest of the removal goes on.
-void addUnlessOverflow(int32_t& counter, int64_t amount)
+// skipped, and the rest of the removal goes on. Returns what was added.
+int64_t addUnlessOverflow(int32_t& counter, int64_t amount)
 {
     const int64_t sum = int64_t(counter) + amount;
-    if (sum <= std::numeric_limits<int32_t>::max() && sum >= std::numeric_limits<int32_t>::min())
-        counter = static_cast<int32_t>(sum);
+    if (sum > std::numeric_limits<int32_t>::max() || sum < std::numeric_limits<int32_t>::min())
+        return 0;
+    counter = static_cast<int32_t>(sum);
+    return amount;
 }
 }  // namespace
 
-GameBoard::GameBoard(RandomSource& random, SelectionSounds& sounds) : m_random(random), m_sounds(sounds) {}
+GameBoard::GameBoard(RandomSource& random) : m_random(random) {}
 
 double GameBoard::area() const
 {
@@ -53,113 +50,94 @@ bool GameBoard::GroupingMet() const
     return LngBestGroup >= 2 * int64_t(LngLevel) || LngBestGroup >= area() / 3;
 }
 
-std::string GameBoard::MinimumBlockText(int32_t groupingNumber)
+// Works out where each cell's brick lies and which bricks are flagged: once
+// for a collection the board did not build itself in generation order.
+void GameBoard::indexCells()
 {
-    return "When this text turns green you have aquired the minimum Grouping score for your level. "
-           "Each level has a minimum number of bricks that must be grouped together. "
-           "The grouping number for your level is" +
-           std::string(kCrLf) + std::to_string(groupingNumber);
-}
-
-// The panel counts in 16 bits: a number of bricks that does not fit leaves
-// the previous caption standing.
-void GameBoard::setNextLevelCaption()
-{
-    const double left = RoundHalfEven(LevelTarget() - LngBricksRemoved);
-    if (!(left >= std::numeric_limits<int16_t>::min() && left <= std::numeric_limits<int16_t>::max()))
-        return;
-    labels.lblNextLvl.caption = "Bricks For Level" + std::string(kCrLf) + std::to_string(static_cast<int>(left));
-}
-
-void GameBoard::refreshLayout()
-{
-    if (m_layoutRevision == m_bricks.Revision() && m_layoutWidth == GameWidth && m_layoutHeight == GameHeight)
-        return;
-    m_layoutRevision = m_bricks.Revision();
-    m_layoutWidth = GameWidth;
-    m_layoutHeight = GameHeight;
     m_cells = nullptr;
+    m_flagged.clear();
+    for (Brick& brick : m_bricks)
+        if (brick.BlnHighLighted)
+            m_flagged.push_back(&brick);
 
-    const int64_t columns = int64_t(GameWidth) + 1;
-    const int64_t rows = int64_t(GameHeight) + 1;
-    if (GameWidth < 0 || GameHeight < 0 || columns * rows != m_bricks.Count())
+    const int64_t columns = int64_t(m_bricks.LngMaxX) + 1;
+    const int64_t rows = int64_t(m_bricks.LngMaxY) + 1;
+    if (m_bricks.Count() == 0 || columns * rows != m_bricks.Count())
         return;
     Brick* base = m_bricks.Item(1);
-    try {
-        for (int32_t x = 0; x <= GameWidth; ++x)
-            for (int32_t y = 0; y <= GameHeight; ++y)
-                if (m_bricks.ItemByXY(x, y) != base + x * rows + y)
-                    return;
-    } catch (const BricksError&) {
-        return;
-    }
+    for (int32_t x = 0; x < columns; ++x)
+        for (int32_t y = 0; y < rows; ++y)
+            if (m_bricks.FindCell(x, y) != base + x * rows + y)
+                return;
     m_cells = base;
+    m_cellColumns = static_cast<int32_t>(columns);
+    m_cellRows = static_cast<int32_t>(rows);
 }
 
 Brick& GameBoard::cellByKey(int32_t x, int32_t y)
 {
-    Brick* brick = m_bricks.ItemByXY(x, y);
+    Brick* brick = m_bricks.FindCell(x, y);
     if (!brick)
         throw BricksError("no brick for cell " + CellKey(x, y));
     return *brick;
 }
 
-bool GameBoard::flaggedListValid() const
-{
-    return m_flaggedComplete && m_flaggedRevision == m_bricks.Revision();
-}
-
-// No brick is flagged now.
-void GameBoard::flaggedListRestart()
-{
-    m_flagged.clear();
-    m_flaggedComplete = true;
-    m_flaggedRevision = m_bricks.Revision();
-}
-
 void GameBoard::GenTiles()
 {
-    const bool wasEmpty = m_bricks.Count() == 0;
-    if (wasEmpty && GameWidth >= 0 && GameHeight >= 0)
-        m_bricks.Reserve(static_cast<size_t>((int64_t(GameWidth) + 1) * (int64_t(GameHeight) + 1)));
-    for (int32_t x = 0; x <= GameWidth; ++x) {
-        for (int32_t y = 0; y <= GameHeight; ++y) {
-            const std::string_view color = DrawColor(m_random);
-            try {
-                m_bricks.AddAtCell(false, color, y, x);
-            } catch (const BricksError&) {
-                // The cell's key is taken: keep the brick that is there.
+    if (m_bricks.Count() > 0) {
+        // Cells that already hold a brick keep it; the collection may move
+        // in memory, so the board looks at it afresh afterwards.
+        for (int32_t x = 0; x <= GameWidth; ++x)
+            for (int32_t y = 0; y <= GameHeight; ++y) {
+                const std::string_view color = DrawColor(m_random);
+                if (!m_bricks.FindCell(x, y))
+                    m_bricks.AddAtCell(false, color, y, x);
             }
-        }
+        indexCells();
+        return;
     }
-    if (wasEmpty) {
-        // Built here in generation order, so the layout needs no checking.
-        flaggedListRestart();
-        m_layoutRevision = m_bricks.Revision();
-        m_layoutWidth = GameWidth;
-        m_layoutHeight = GameHeight;
-        m_cells = m_bricks.Count() > 0 ? m_bricks.Item(1) : nullptr;
-    }
+    if (GameWidth < 0 || GameHeight < 0)
+        return;
+    m_bricks.Reserve(static_cast<size_t>((int64_t(GameWidth) + 1) * (int64_t(GameHeight) + 1)));
+    for (int32_t x = 0; x <= GameWidth; ++x)
+        for (int32_t y = 0; y <= GameHeight; ++y)
+            m_bricks.AddAtCell(false, DrawColor(m_random), y, x);
+    // Built here in generation order: no brick is flagged, and the cells
+    // lie column by column.
+    m_flagged.clear();
+    m_cells = m_bricks.Item(1);
+    m_cellColumns = GameWidth + 1;
+    m_cellRows = GameHeight + 1;
 }
 
 void GameBoard::EmptyBoard()
 {
+    m_cells = nullptr;
+    m_flagged.clear();
     while (m_bricks.Count() > 0)
         m_bricks.Remove(1);
+}
+
+void GameBoard::Replace(Bricks bricks)
+{
+    m_bricks = std::move(bricks);
+    indexCells();
 }
 
 // The flood fill runs on an explicit stack of frames that replays the
 // recursive order exactly (below, above, right, left, each neighbour tested
 // just before its turn), so any board size is safe and the bricks are
 // flagged, counted and sounded as the recursion would.
-void GameBoard::Highlightblock(int32_t x, int32_t y)
+ClickOutcome GameBoard::Highlightblock(int32_t x, int32_t y)
 {
-    refreshLayout();
+    ClickOutcome outcome;
+    outcome.redraw = true;
     Brick& first = cell(x, y);
     if (first.BlnHighLighted && LngSelected > 1) {
-        m_sounds.PlayClear();
-        ClearHighLighted();
-        return;
+        outcome.clearCue = true;
+        outcome.removal = ClearHighLighted();
+        outcome.selected = LngSelected;
+        return outcome;
     }
     assert(!isEmpty(first));
 
@@ -171,13 +149,11 @@ void GameBoard::Highlightblock(int32_t x, int32_t y)
     std::vector<Frame> stack;
     stack.reserve(64);
     const std::string color = first.StrColor;
-    const bool listed = flaggedListValid();
     auto enter = [&](int32_t cx, int32_t cy, Brick& brick) {
-        m_sounds.PlayHighlight();
+        ++outcome.highlightCues;
         if (!brick.BlnHighLighted) {
             ++LngSelected;
-            if (listed)
-                m_flagged.push_back(&brick);
+            m_flagged.push_back(&brick);
         }
         brick.BlnHighLighted = true;
         stack.push_back({cx, cy, 0});
@@ -217,19 +193,15 @@ void GameBoard::Highlightblock(int32_t x, int32_t y)
         if (!neighbour.BlnHighLighted && neighbour.StrColor == color)
             enter(nx, ny, neighbour);
     }
+    outcome.selected = LngSelected;
+    return outcome;
 }
 
 void GameBoard::UnHighlightAll()
 {
-    if (flaggedListValid()) {
-        for (Brick* brick : m_flagged)
-            brick->BlnHighLighted = false;
-    } else {
-        for (Brick& brick : m_bricks)
-            if (brick.BlnHighLighted)
-                brick.BlnHighLighted = false;
-    }
-    flaggedListRestart();
+    for (Brick* brick : m_flagged)
+        brick->BlnHighLighted = false;
+    m_flagged.clear();
     LngSelected = 0;
 }
 
@@ -237,34 +209,27 @@ void GameBoard::UnHighlightAll()
 // then meet the grouping requirement to move on, and farming small groups
 // past the target earns nothing. The score is granted or refused before the
 // removed bricks are counted.
-void GameBoard::ClearHighLighted()
+Removal GameBoard::ClearHighLighted()
 {
+    Removal removal;
     const int32_t n = LngSelected;
+    removal.bricks = n;
 
-    auto empty = [](Brick& brick) {
-        brick.StrColor = BrickColors::RemovedMarker;
-        brick.BlnHighLighted = false;
-    };
-    if (flaggedListValid()) {
-        for (Brick* brick : m_flagged)
-            empty(*brick);
-    } else {
-        for (Brick& brick : m_bricks)
-            if (brick.BlnHighLighted)
-                empty(brick);
+    for (Brick* brick : m_flagged) {
+        brick->StrColor = BrickColors::RemovedMarker;
+        brick->BlnHighLighted = false;
     }
-    flaggedListRestart();
+    m_flagged.clear();
 
     if (n > LngBestGroup) {
         LngBestGroup = n;
-        const bool belowRequirement = LngBestGroup < 2 * int64_t(LngLevel) && LngBestGroup < area() / 3;
-        labels.lblMinmumBlock.color = belowRequirement ? kColorRed : kColorGreen;
+        removal.bestGroupMeetsGrouping = !(LngBestGroup < 2 * int64_t(LngLevel) && LngBestGroup < area() / 3);
     }
 
     if (LevelTarget() > LngBricksRemoved)
-        addUnlessOverflow(LngScore, int64_t(n) * (int64_t(n) - 1));
+        removal.points = static_cast<int32_t>(addUnlessOverflow(LngScore, int64_t(n) * (int64_t(n) - 1)));
     else
-        labels.lblScore.color = kColorRed;
+        removal.pointsRefused = true;
 
     addUnlessOverflow(LngBricksRemoved, n);
 
@@ -276,24 +241,23 @@ void GameBoard::ClearHighLighted()
     if (LngBricksRemoved > LevelTarget() && GroupingMet()) {
         LngLevelBase = static_cast<int32_t>(RoundHalfEven(area() / 4 * (int64_t(LngLevel) - 1) + LngLevelBase));
         ++LngLevel;
-        labels.lblLevel.caption = "Level: " + std::to_string(LngLevel);
-        labels.lblMinmumBlock.caption = MinimumBlockText(GroupingNumber());
-        labels.lblMinmumBlock.color = kColorRed;
-        addUnlessOverflow(LngTimeLeft, 30);
-        labels.lblTime.caption = CTime(LngTimeLeft);
-        labels.lblScore.color = kColorBlack;
+        removal.newLevel = LngLevel;
+        removal.groupingNumber = GroupingNumber();
+        removal.bonusSeconds += static_cast<int32_t>(addUnlessOverflow(LngTimeLeft, 30));
+        removal.clockAfterBonus = LngTimeLeft;
         LngBestGroup = 0;
         FillEmptySpace();
     }
 
     if (n >= 2 * int64_t(LngLevel)) {
-        addUnlessOverflow(LngTimeLeft, 5);
-        labels.lblTime.caption = CTime(LngTimeLeft);
+        removal.bonusSeconds += static_cast<int32_t>(addUnlessOverflow(LngTimeLeft, 5));
+        removal.clockAfterBonus = LngTimeLeft;
     }
 
     CheckColumns();
-    setNextLevelCaption();
+    removal.bricksForLevel = BricksForLevel();
     LngSelected = 0;
+    return removal;
 }
 
 // Gravity gives exactly what passes of "every empty cell takes the colour
@@ -305,7 +269,6 @@ void GameBoard::ClearHighLighted()
 // is then rebuilt in one sweep instead of pass by pass.
 void GameBoard::DropBlocks()
 {
-    refreshLayout();
     if (GameWidth < 0 || GameHeight < 0)
         return;
     const int32_t rows = GameHeight + 1;
@@ -358,7 +321,6 @@ void GameBoard::DropBlocks()
 
 void GameBoard::CheckColumns()
 {
-    refreshLayout();
     for (int32_t x = 0; x <= GameWidth; ++x) {
         if (!isEmpty(cell(x, GameHeight)))
             continue;
@@ -369,7 +331,6 @@ void GameBoard::CheckColumns()
 
 void GameBoard::FillEmptySpace()
 {
-    refreshLayout();
     for (int32_t x = 0; x <= GameWidth; ++x) {
         for (int32_t y = 0; y <= GameHeight; ++y) {
             Brick& brick = cell(x, y);
@@ -379,7 +340,7 @@ void GameBoard::FillEmptySpace()
     }
 }
 
-bool GameBoard::cmdFillSpace_Click()
+bool GameBoard::FillForPenalty()
 {
     if (LngTimeLeft <= 30)
         return false;
@@ -391,41 +352,22 @@ bool GameBoard::cmdFillSpace_Click()
 void GameBoard::ResetCounters(int32_t gameTime)
 {
     LngTimeLeft = gameTime;
-    labels.lblTime.caption = CTime(LngTimeLeft);
     LngLevel = 1;
     LngScore = 0;
     LngSelected = 0;
     LngBricksRemoved = 0;
     LngBestGroup = 0;
     LngLevelBase = 0;
-    labels.lblScore.color = kColorBlack;
-    labels.lblLevel.caption = "Level: 1";
-    labels.lblScore.caption = "0";
-    setNextLevelCaption();
-    labels.lblMinmumBlock.caption = MinimumBlockText(2 * LngLevel);
 }
 
-std::optional<CellCoord> GameBoard::CellAtPixel(double X, double Y) const
-{
-    const double column = std::floor(X / kCellPixels);
-    const double row = std::floor(Y / kCellPixels);
-    // Written so that NaN falls outside too.
-    if (!(column >= 0 && column <= GameWidth && row >= 0 && row <= GameHeight))
-        return std::nullopt;
-    return CellCoord{static_cast<int32_t>(column), static_cast<int32_t>(row)};
-}
-
-bool GameBoard::ClickCell(int32_t x, int32_t y)
+ClickOutcome GameBoard::ClickCell(int32_t x, int32_t y)
 {
     if (x < 0 || x > GameWidth || y < 0 || y > GameHeight)
-        return false;
-    refreshLayout();
+        return {};
     Brick& brick = cell(x, y);
     if (!brick.BlnHighLighted)
         UnHighlightAll();
     if (isEmpty(brick))
-        return false;
-    Highlightblock(x, y);
-    labels.lblSelected.caption = "Bricks Selected" + std::string(kCrLf) + std::to_string(LngSelected);
-    return true;
+        return {};
+    return Highlightblock(x, y);
 }

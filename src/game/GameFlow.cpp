@@ -18,14 +18,10 @@ constexpr int32_t kLargestIndex = 999;
 
 }  // namespace
 
-void GameFlow::SoundCues::PlayHighlight() { m_sound.PlayHighlight(); }
-void GameFlow::SoundCues::PlayClear() { m_sound.PlayClear(); }
-
 GameFlow::GameFlow(GameView& view, ModSound& sound, RandomSource& random, MessageBoxService& messages,
                    InputBoxService& input, FileDialogService& files, SettingsStore& settings,
                    std::filesystem::path programFolder)
-    : m_cues(sound),
-      board(random, m_cues),
+    : board(random),
       m_view(view),
       m_sound(sound),
       m_messages(messages),
@@ -50,7 +46,7 @@ void GameFlow::Form_Load()
     if (board.GameWidth < 2 || board.GameWidth > kLargestIndex) board.GameWidth = kDefaultWidth;
     if (GameTime < 1) GameTime = kDefaultTime;
     board.LngTimeLeft = GameTime;
-    board.labels.lblMinmumBlock = {GameBoard::MinimumBlockText(board.LngLevel * 2), kColorRed};
+    labels.lblMinmumBlock = {MinimumBlockText(board.LngLevel * 2), kColorRed};
 
     m_view.ShowState();
     m_view.SizeToBoard(true);
@@ -159,6 +155,7 @@ void GameFlow::NewGame()
     m_view.LoadBricks(std::string());
     state.timSecEnabled = false;
     board.ResetCounters(GameTime);
+    ShowNewGame(labels, board.LngTimeLeft, board.BricksForLevel());
     state.timGameOverEnabled = false;
     state.FRAGameOverVisible = false;
     m_view.ShowState();
@@ -176,7 +173,7 @@ void GameFlow::timSec_Timer()
 {
     if (!state.timSecEnabled) return;
     board.LngTimeLeft -= 1;
-    board.labels.lblTime.caption = CTime(board.LngTimeLeft);
+    labels.lblTime.caption = CTime(board.LngTimeLeft);
 
     // Each phase's tune starts once, at the first tick in the phase, and
     // loops; time added by a level moves the phase back up.
@@ -247,22 +244,27 @@ void GameFlow::PicMain_Click()
     m_view.ShowState();
 }
 
-void GameFlow::PicMap_MouseUp(double X, double Y)
+void GameFlow::PicMap_MouseUp(std::optional<CellCoord> cell)
 {
     // The board surface takes no clicks while hidden or disabled, nor while
     // start-up or a new game is building it.
     if (m_rebuilding || !state.PicMainEnabled || !state.PicMapVisible) return;
     if (!state.timSecEnabled) state.timSecEnabled = true;
 
-    const std::optional<CellCoord> cell = board.CellAtPixel(X, Y);
-    if (cell && board.ClickCell(cell->x, cell->y)) drawBricks();
+    if (cell) {
+        const ClickOutcome outcome = board.ClickCell(cell->x, cell->y);
+        if (outcome.clearCue) m_sound.PlayClear();
+        for (int32_t i = 0; i < outcome.highlightCues; ++i) m_sound.PlayHighlight();
+        ShowClick(labels, outcome);
+        if (outcome.redraw) drawBricks();
+    }
     m_view.ShowState();
 }
 
 void GameFlow::cmdFillSpace_Click()
 {
     if (m_rebuilding) return;
-    if (board.cmdFillSpace_Click()) drawBricks();
+    if (board.FillForPenalty()) drawBricks();
     m_view.ShowState();
 }
 
@@ -344,6 +346,6 @@ void GameFlow::ShowHighScores()
 
 void GameFlow::drawBricks()
 {
-    board.labels.lblScore.caption = std::to_string(board.LngScore);
+    labels.lblScore.caption = std::to_string(board.LngScore);
     m_view.DrawBricks();
 }

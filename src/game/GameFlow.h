@@ -3,7 +3,7 @@
 #include "GameBoard.h"
 #include "GameView.h"
 #include "NewGameRules.h"
-#include "PanelLabels.h"
+#include "PanelText.h"
 #include "Services.h"
 #include "SettingsFile.h"
 #include "SettingsStore.h"
@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 class ModSound;
@@ -46,26 +47,13 @@ enum : int32_t {
 // The game as the main window runs it, without widgets. Each handler is
 // called by the window for the event of the same name and runs its steps in
 // order, calling back into the window through GameView; afterwards the
-// window shows `state` and `board.labels`.
+// window shows `state` and `labels`.
 //
 // The states of a game: Ready (start-up or NewGame: clock stopped, board
 // playable), Running (clock enabled), Paused (clock stopped, PicMap hidden,
 // caption "Resume") and Over (clock stopped, PicMain disabled, the
 // game-over frame blinking) until the next NewGame.
 class GameFlow {
-    // Forwards the board's selection cues to the sound module. Declared
-    // first: `board` is built with a reference to it.
-    class SoundCues final : public SelectionSounds {
-    public:
-        explicit SoundCues(ModSound& sound) : m_sound(sound) {}
-        void PlayHighlight() override;
-        void PlayClear() override;
-
-    private:
-        ModSound& m_sound;
-    };
-    SoundCues m_cues;
-
 public:
     GameFlow(GameView& view, ModSound& sound, RandomSource& random, MessageBoxService& messages,
              InputBoxService& input, FileDialogService& files, SettingsStore& settings,
@@ -73,9 +61,10 @@ public:
     GameFlow(const GameFlow&) = delete;
     GameFlow& operator=(const GameFlow&) = delete;
 
-    // The board with GameWidth, GameHeight, the counters and the labels.
+    // The board with GameWidth, GameHeight and the counters.
     GameBoard board;
     WindowState state;
+    PanelLabels labels;
 
     int32_t GameTime = 0;
     std::string GameTheme;
@@ -103,9 +92,9 @@ public:
     void PicMain_Click();
     bool gameOver() const { return !state.PicMainEnabled; }
 
-    // Board input and the side panel's button: X and Y are pixels of the
-    // board surface, any mouse button.
-    void PicMap_MouseUp(double X, double Y);
+    // Board input and the side panel's button: the cell under the pointer
+    // (none when it lies off the board), any mouse button.
+    void PicMap_MouseUp(std::optional<CellCoord> cell);
     void cmdFillSpace_Click();
 
     // Menu items.

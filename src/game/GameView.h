@@ -19,7 +19,7 @@ public:
     // Lets pending window events run once.
     virtual void ProcessEvents() = 0;
     // Paints the whole board. The controller has already written the score
-    // into the lblScore label state.
+    // into its lblScore label.
     virtual void DrawBricks() = 0;
     // Opens the new-game dialog without waiting for it.
     virtual void ShowNewGameDialog() = 0;
@@ -27,7 +27,7 @@ public:
     virtual void CentreGameOverFrame() = 0;
     virtual void CentreHighScoreFrame() = 0;
     // Brings every widget in line with the controller's WindowState and the
-    // board's PanelLabels. Called at the end of each handler and before
+    // controller's PanelLabels. Called at the end of each handler and before
     // anything that lets events run or waits on the player.
     virtual void ShowState() = 0;
 };

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr int kCell = 32;
-
 // The colour name picks the picture by exact comparison, case included:
 // "red" or "None" draw nothing.
 std::optional<BrickEntry> EntryFor(const std::string& color, bool highlighted)
@@ -41,7 +39,7 @@ std::optional<BrickEntry> EntryFor(const std::string& color, bool highlighted)
 
 int CellsCovering(int pixels)
 {
-    return pixels <= 0 ? 0 : (pixels + kCell - 1) / kCell;
+    return pixels <= 0 ? 0 : (pixels + kCellPixels - 1) / kCellPixels;
 }
 
 }  // namespace
@@ -62,10 +60,10 @@ int BoardPicture::paint(QPainter& painter, const QRect& exposed) const
         painter.drawImage(QRect(QPoint(0, 0), m_size), m_background);
 
     int drawn = 0;
-    const int firstColumn = std::max(0, exposed.left() / kCell);
-    const int firstRow = std::max(0, exposed.top() / kCell);
-    const int lastColumn = std::min(m_columns - 1, exposed.right() / kCell);
-    const int lastRow = std::min(m_rows - 1, exposed.bottom() / kCell);
+    const int firstColumn = std::max(0, exposed.left() / kCellPixels);
+    const int firstRow = std::max(0, exposed.top() / kCellPixels);
+    const int lastColumn = std::min(m_columns - 1, exposed.right() / kCellPixels);
+    const int lastRow = std::min(m_rows - 1, exposed.bottom() / kCellPixels);
     if (exposed.right() >= 0 && exposed.bottom() >= 0) {
         for (int row = firstRow; row <= lastRow; ++row) {
             const uint8_t* cells = m_cells.data() + static_cast<size_t>(row) * m_columns;
@@ -75,7 +73,7 @@ int BoardPicture::paint(QPainter& painter, const QRect& exposed) const
                 const QImage& surface = m_bricks[cells[column] - 1];
                 if (surface.isNull())
                     continue;
-                painter.drawImage(QPoint(column * kCell, row * kCell), surface);
+                painter.drawImage(QPoint(column * kCellPixels, row * kCellPixels), surface);
                 ++drawn;
             }
         }
@@ -84,11 +82,8 @@ int BoardPicture::paint(QPainter& painter, const QRect& exposed) const
     return drawn;
 }
 
-BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, QSize boardSize, int32_t LngScore,
-                        LabelState& lblScore)
+BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, QSize boardSize)
 {
-    lblScore.caption = std::to_string(LngScore);
-
     BoardPicture picture;
     picture.m_size = boardSize.isValid() ? boardSize : QSize(0, 0);
     picture.m_backColor = theme.LngBackColor() & 0xFFFFFF;

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "BoardGeometry.h"
 #include "Theme.h"
 #include "Bricks.h"
-#include "PanelLabels.h"
+#include "ColorRef.h"
 
 #include <QImage>
 #include <QRect>
@@ -38,7 +39,7 @@ public:
     size_t memoryUsage() const { return sizeof(*this) + m_cells.capacity(); }
 
 private:
-    friend BoardPicture DrawBricks(const Bricks&, const Theme&, QSize, int32_t, LabelState&);
+    friend BoardPicture DrawBricks(const Bricks&, const Theme&, QSize);
 
     QSize m_size;
     ColorRef m_backColor = kDefaultBackColor;
@@ -52,7 +53,6 @@ private:
 // The full repaint of the board: the back colour, the background stretched
 // over the whole board (white left out), then every brick whose StrColor is
 // exactly "Red", "Blue", "Green" or "Yellow", normal or highlighted, with
-// LngTransColor left out. Writes LngScore into the score label. boardSize is
-// the board surface's size in pixels; bricks outside it are not drawn.
-BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, QSize boardSize, int32_t LngScore,
-                        LabelState& lblScore);
+// LngTransColor left out. boardSize is the board surface's size in pixels;
+// bricks outside it are not drawn.
+BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, QSize boardSize);

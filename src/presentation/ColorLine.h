@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PanelLabels.h"
+#include "ColorRef.h"
 
 #include <optional>
 #include <string_view>

@@ -1,5 +1,6 @@
 #include "Theme.h"
 
+#include "BoardGeometry.h"
 #include "ThemeFiles.h"
 #include "ThemeText.h"
 #include "WaveDecoder.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr int kBrickSide = 32;
+constexpr int kBrickSide = kCellPixels;
 
 constexpr std::array<const char*, kBrickEntryCount> kBuiltInNames{
     "GREEN", "BLUE", "YELLOW", "RED", "HGREEN", "HBLUE", "HYELLOW", "HRED",

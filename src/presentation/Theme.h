@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ModSound.h"
-#include "PanelLabels.h"
+#include "ColorRef.h"
 
 #include <QImage>
 #include <QSize>

@@ -1,5 +1,6 @@
 #include "frmMain.h"
 
+#include "BoardGeometry.h"
 #include "BoardSurface.h"
 #include "FitFont.h"
 #include "FrmAbout.h"
@@ -29,7 +30,6 @@ namespace {
 constexpr int kBorder = 2;
 // The desktop's standard scroll-bar thickness the layout was designed with.
 constexpr int kScrollBarExtent = 17;
-constexpr int kBrickPixels = 32;
 // A scroll bar's maximum is a 16-bit signed quantity.
 constexpr int kScrollMaximum = std::numeric_limits<int16_t>::max();
 
@@ -171,9 +171,9 @@ void frmMain::buildControls()
     VSHeight->setGeometry(440, 0, kScrollBarExtent, 369);
     for (QScrollBar* bar : {HSWidth, VSHeight}) {
         bar->setMinimum(0);
-        bar->setMaximum(kBrickPixels);
+        bar->setMaximum(kCellPixels);
         // One brick per arrow click.
-        bar->setSingleStep(kBrickPixels);
+        bar->setSingleStep(kCellPixels);
         // The board moves when the thumb is let go, not while it is dragged.
         bar->setTracking(false);
         bar->hide();
@@ -298,7 +298,7 @@ void frmMain::timGameOver_Timer()
 // pixels whatever the scroll offset.
 void frmMain::PicMap_MouseUp(QPointF position)
 {
-    m_game.PicMap_MouseUp(position.x(), position.y());
+    m_game.PicMap_MouseUp(CellAtPixel(position.x(), position.y(), m_game.board.GameWidth, m_game.board.GameHeight));
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
@@ -349,8 +349,8 @@ void frmMain::ShowWindow()
 
 void frmMain::SizeToBoard(bool atLoad)
 {
-    const int64_t boardWidth = (int64_t{m_game.board.GameWidth} + 1) * kBrickPixels;
-    const int64_t boardHeight = (int64_t{m_game.board.GameHeight} + 1) * kBrickPixels;
+    const int64_t boardWidth = (int64_t{m_game.board.GameWidth} + 1) * kCellPixels;
+    const int64_t boardHeight = (int64_t{m_game.board.GameHeight} + 1) * kCellPixels;
     // A board beyond what a widget can be keeps the surface's previous size.
     if (boardWidth > 0 && boardHeight > 0 && boardWidth <= QWIDGETSIZE_MAX && boardHeight <= QWIDGETSIZE_MAX)
         PicMap->setGeometry(0, 0, static_cast<int>(boardWidth), static_cast<int>(boardHeight));
@@ -438,9 +438,8 @@ void frmMain::LoadBricks(const std::string& StrTheme)
 
 void frmMain::DrawBricks()
 {
-    PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_theme, PicMap->size(), m_game.board.LngScore,
-                                     m_game.board.labels.lblScore));
-    ShowLabel(lblScore, m_game.board.labels.lblScore);
+    PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_theme, PicMap->size()));
+    ShowLabel(lblScore, m_game.labels.lblScore);
 }
 
 void frmMain::ShowNewGameDialog()
@@ -482,7 +481,7 @@ void frmMain::ShowState()
     lblName->setText(LabelText(state.lblNameText));
     lblScores->setText(LabelText(state.lblScoresText));
 
-    const PanelLabels& labels = m_game.board.labels;
+    const PanelLabels& labels = m_game.labels;
     ShowLabel(lblMinmumBlock, labels.lblMinmumBlock);
     ShowLabel(lblScore, labels.lblScore);
     if (LabelText(labels.lblLevel.caption) != lblLevel->text()) {

@@ -41,7 +41,7 @@ TEST_F(Gravity, FillButton)
         load(before);
         random.Queue(draws);
         board.LngTimeLeft = time;
-        EXPECT_EQ(board.cmdFillSpace_Click(), filled) << time;
+        EXPECT_EQ(board.FillForPenalty(), filled) << time;
         EXPECT_EQ(board.LngTimeLeft, timeAfter) << time;
         EXPECT_EQ(picture(), after) << time;
     }

@@ -84,13 +84,12 @@ TEST_F(BoardProperties, SelectionMatchesTheRecursion)
         if (!std::isalpha(expected[i]))
             continue;
         int32_t selected = board.LngSelected = std::islower(expected[i]) ? 1 : 0;
-        std::string cues;
-        selectByRecursion(expected, i, selected, cues);
-        sounds.cues.clear();
-        board.Highlightblock(i % stride, i / stride);
+        std::string heard;
+        selectByRecursion(expected, i, selected, heard);
+        const ClickOutcome outcome = board.Highlightblock(i % stride, i / stride);
         ASSERT_EQ(picture(), expected);
         ASSERT_EQ(board.LngSelected, selected);
-        ASSERT_EQ(sounds.cues, cues);
+        ASSERT_EQ(cues(outcome), heard);
     }
 }
 
@@ -117,7 +116,9 @@ TEST_F(BoardProperties, RandomClickSequences)
             const bool fill = step % 40 == 39, removes = !fill && std::islower(before[i]) && board.LngSelected > 1;
             const int32_t n = board.LngSelected, score = board.LngScore, removed = board.LngBricksRemoved;
             const int32_t level = board.LngLevel, points = board.LevelTarget() > removed ? n * (n - 1) : 0;
-            fill ? board.cmdFillSpace_Click() : board.ClickCell(i % stride, i / stride);
+            const ClickOutcome outcome = fill ? ClickOutcome{} : board.ClickCell(i % stride, i / stride);
+            if (fill)
+                board.FillForPenalty();
 
             const std::string after = picture();
             ASSERT_EQ(board.bricks().Count(), static_cast<int32_t>(cells));
@@ -126,6 +127,15 @@ TEST_F(BoardProperties, RandomClickSequences)
                 ASSERT_FALSE(isGap(after[j]) && std::isalpha(after[j - stride])) << "brick over a gap: " << after;
             ASSERT_EQ(board.LngBricksRemoved, removed + (removes ? n : 0));
             ASSERT_EQ(board.LngScore, score + (removes ? points : 0));
+            ASSERT_EQ(outcome.removal.has_value(), removes);
+            if (removes) {
+                ASSERT_EQ(std::tie(outcome.removal->bricks, outcome.removal->points), std::tie(n, points));
+                ASSERT_EQ(outcome.removal->newLevel.has_value(), board.LngLevel > level);
+                ASSERT_EQ(outcome.removal->bricksForLevel, board.BricksForLevel());
+            }
+            if (outcome.redraw) {
+                ASSERT_EQ(outcome.selected, board.LngSelected);
+            }
             const bool gaps = after.find_first_of("._") != std::string::npos;
             ASSERT_TRUE(board.LngLevel == level || (removes && board.LngLevel == level + 1 && !gaps));
             removals += removes;

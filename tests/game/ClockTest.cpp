@@ -69,7 +69,7 @@ TEST_F(GameFlowTest, LevelBonusAndMuteStartThePhaseTuneAnew)
     Tick(5);
     Click(0, 0);  // removes the two reds, which completes level 1 on a 3 x 3 board
     EXPECT_EQ(flow.board.LngTimeLeft, 50);
-    EXPECT_EQ(flow.board.labels.lblScore.caption, "2");
+    EXPECT_EQ(flow.labels.lblScore.caption, "2");
     Tick();
     EXPECT_EQ(Status(), "00:00:49 running Pause fill");
     flow.MnuMute_Click();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardPaint.h"
 #include "GameFlow.h"
 #include "MemorySettingsStore.h"
 #include "ModSound.h"
@@ -50,7 +51,7 @@ protected:
     std::string Status() const
     {
         const WindowState& s = flow.state;
-        return flow.board.labels.lblTime.caption + (s.timSecEnabled ? " running" : "") +
+        return flow.labels.lblTime.caption + (s.timSecEnabled ? " running" : "") +
                (s.PicMapVisible ? " " : " hidden ") + s.MnuFilePauseCaption + (s.cmdFillSpaceEnabled ? " fill" : "") +
                (flow.gameOver() ? " over" : "");
     }
@@ -67,13 +68,10 @@ protected:
     // Colours the board from the top row down: R, B, G, Y, or . for an empty cell.
     void Paint(const Strings& rows)
     {
-        std::map<char, std::string> names{{'R', "Red"}, {'B', "Blue"}, {'G', "Green"}, {'Y', "Yellow"}, {'.', "None"}};
-        for (size_t y = 0; y < rows.size(); ++y)
-            for (size_t x = 0; x < rows[y].size(); ++x)
-                flow.board.bricks().ItemByXY(int32_t(x), int32_t(y))->StrColor = names[rows[y][x]];
+        PaintBoard(flow.board, rows);
     }
 
-    void Click(int x, int y) { flow.PicMap_MouseUp(32.0 * x + 5, 32.0 * y + 5); }
+    void Click(int x, int y) { flow.PicMap_MouseUp(CellCoord{x, y}); }
     void Tick(int count = 1)
     {
         for (int i = 0; i < count; ++i) flow.timSec_Timer();

@@ -62,7 +62,7 @@ TEST_F(GameFlowTest, LoadRunsItsStepsInOrder)
     flow.Form_Load();
     EXPECT_EQ(view.steps(), (Strings{"ShowWindow", "LoadBricks(/t/a.tlm)", "SizeToBoard(load)", "ProcessEvents",
                                      "DrawBricks"}));
-    EXPECT_TRUE(flow.board.labels.lblMinmumBlock.caption.ends_with("level is\r\n2"));
+    EXPECT_TRUE(flow.labels.lblMinmumBlock.caption.ends_with("level is\r\n2"));
     EXPECT_EQ(Status(), "0:02:00 Pause fill");
 }
 
@@ -81,7 +81,7 @@ TEST_F(GameFlowTest, NewGameRunsItsStepsInOrder)
         } else if (call == "ProcessEvents") {
             EXPECT_EQ(flow.board.bricks().Count(), 17 * 12);
         } else if (call == "DrawBricks") {
-            EXPECT_TRUE(flow.board.bricks().Count() == 31 * 12 && flow.board.labels.lblScore.caption == "0");
+            EXPECT_TRUE(flow.board.bricks().Count() == 31 * 12 && flow.labels.lblScore.caption == "0");
         }
     };
     flow.NewGame();

@@ -142,10 +142,9 @@ TEST_F(LoadBricksTest, MissingPictureKeepsThePreviousOne)
     EXPECT_EQ(theme.Picture(BrickEntry::Red).size(), QSize(32, 32));
 
     const Bricks bricks = Board("GR");
-    LabelState score;
     QImage shown(64, 32, QImage::Format_RGB32);
     QPainter painter(&shown);
-    EXPECT_EQ(DrawBricks(bricks, theme, QSize(64, 32), 0, score).paint(painter, shown.rect()), 1);
+    EXPECT_EQ(DrawBricks(bricks, theme, QSize(64, 32)).paint(painter, shown.rect()), 1);
 
     reload("");
     reload(file.string());
@@ -200,9 +199,8 @@ TEST_F(LoadBricksTest, TwoLoadsInARowRebuildTheSurfacesOnce)
     EXPECT_EQ(theme.SurfaceBuilds(), afterFirst + 1);
     EXPECT_EQ(theme.Surface(BrickEntry::Red).pixel(16, 16), kThemeRed);
     Bricks bricks;
-    LabelState score;
-    DrawBricks(bricks, theme, QSize(32, 32), 0, score);
-    DrawBricks(bricks, theme, QSize(32, 32), 0, score);
+    DrawBricks(bricks, theme, QSize(32, 32));
+    DrawBricks(bricks, theme, QSize(32, 32));
     EXPECT_EQ(theme.SurfaceBuilds(), afterFirst + 1);
 }
 

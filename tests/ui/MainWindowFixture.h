@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardGeometry.h"
 #include "BoardSurface.h"
 #include "RandomSource.h"
 #include "RecordingAudioBackend.h"
@@ -99,7 +100,7 @@ protected:
     }
     void ClickCell(QPoint cell, Qt::MouseButton button = Qt::LeftButton)
     {
-        Click(window->PicMap, cell * 32 + QPoint(16, 16), button);
+        Click(window->PicMap, cell * kCellPixels + QPoint(kCellPixels / 2, kCellPixels / 2), button);
     }
     void Tick(int count = 1)
     {

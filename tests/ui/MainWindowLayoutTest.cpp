@@ -40,7 +40,7 @@ TEST_F(WindowLayoutTest, CaptionsFitTheirBoxesInAWiderStandInFace)
 {
     // A face wider than the designed one condenses or shrinks a caption rather than cutting it off.
     Start();
-    game().board.labels.lblLevel.caption = "Level: 1000";
+    game().labels.lblLevel.caption = "Level: 1000";
     window->ShowState();
     for (QLabel* label : {window->Label1, window->lblGameOver, window->Label2, window->lblLevel})
         EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())

@@ -1,3 +1,4 @@
+#include "BoardPaint.h"
 #include "MainWindowFixture.h"
 #include "WaveDecoder.h"
 
@@ -7,14 +8,14 @@ TEST_F(BoardClickTest, FirstReleaseSelectsTheGroupSecondRemovesIt)
 {
     // Any button's release on PicMap: the first shows the group's count, the second removes it with points.
     Start();
-    game().board.bricks().ItemByXY(1, 0)->StrColor = game().board.bricks().ItemByXY(0, 0)->StrColor;
+    PaintBoard(game().board, {std::string(2, game().board.bricks().ItemByXY(0, 0)->StrColor.at(0))});
     ClickCell({0, 0}, Qt::RightButton);
     EXPECT_TRUE(window->timSec->isActive() && game().board.LngSelected >= 2);
     EXPECT_EQ(window->lblSelected->text(), QString("Bricks Selected\n%1").arg(game().board.LngSelected));
     ClickCell({1, 0});
     EXPECT_TRUE(window->lblSelected->text() == "Bricks Selected\n0" && game().board.LngScore > 0);
     // Every side-panel label shows its model's caption and colour.
-    const PanelLabels& labels = game().board.labels;
+    const PanelLabels& labels = game().labels;
     for (const auto& [label, model] : std::initializer_list<std::pair<QLabel*, const LabelState*>>{
              {window->lblMinmumBlock, &labels.lblMinmumBlock}, {window->lblScore, &labels.lblScore},
              {window->lblLevel, &labels.lblLevel}, {window->lblTime, &labels.lblTime},

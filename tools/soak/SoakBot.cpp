@@ -1,6 +1,7 @@
 #include "SoakBot.h"
 
 #include "AudioBackendFactory.h"
+#include "BoardGeometry.h"
 #include "BoardSurface.h"
 #include "BrickColors.h"
 #include "FrmAbout.h"
@@ -29,7 +30,6 @@
 
 namespace {
 
-constexpr int kCell = 32;
 constexpr int kLargest = 300;
 
 // Keeps a timer active, as the game left it, but never lets it fire on its
@@ -353,11 +353,11 @@ Qt::MouseButton SoakBot::AnyButton()
 StepFacts SoakBot::Click(QPoint press, QPoint release, Qt::MouseButton button)
 {
     frmMain& window = *m_window;
-    GameBoard& board = window.game().board;
+    const GameBoard& board = window.game().board;
     StepFacts facts;
     if (window.childAt(press) == window.PicMap && window.PicMap->isEnabled() && window.PicMap->isVisible()) {
         const QPoint local = window.PicMap->mapFrom(&window, release);
-        if (const auto cell = board.CellAtPixel(local.x(), local.y()))
+        if (const auto cell = CellAtPixel(local.x(), local.y(), board.GameWidth, board.GameHeight))
             facts.clickedBrick = !BrickColors::IsEmpty(board.bricks().ItemByXY(cell->x, cell->y)->StrColor);
     }
     QTest::mousePress(window.windowHandle(), button, {}, press);
@@ -376,7 +376,8 @@ StepFacts SoakBot::ClickBrick()
             if (brick.BlnHighLighted && Between(0, seen++) == 0)
                 cell = {brick.LngX, brick.LngY};
     }
-    const QPoint at = ScrolledInto(QPoint(cell.x * kCell + Between(0, kCell - 1), cell.y * kCell + Between(0, kCell - 1)));
+    const QPoint at = ScrolledInto(QPoint(cell.x * kCellPixels + Between(0, kCellPixels - 1),
+                                          cell.y * kCellPixels + Between(0, kCellPixels - 1)));
     return m_window->rect().contains(at) ? Click(at, at, AnyButton()) : StepFacts{};
 }
 
