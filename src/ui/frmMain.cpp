@@ -274,9 +274,17 @@ void frmMain::connectEvents()
     connect(MnuHeighScores, &QAction::triggered, this, [this] { m_game.MnuHeighScores_Click(); });
     connect(MnuFilePause, &QAction::triggered, this, [this] { m_game.MnuFilePause_Click(); });
     connect(MnuMute, &QAction::triggered, this, [this] { m_game.MnuMute_Click(); });
-    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
-    connect(MnuRules, &QAction::triggered, this, &frmMain::MnuRules_Click);
-    connect(MnuAbout, &QAction::triggered, this, &frmMain::MnuAbout_Click);
+    // The window's own items keep to the game's gate as well: nothing may
+    // open or close while events run inside a rebuild of the board.
+    const auto gated = [this](void (frmMain::*handler)()) {
+        return [this, handler] {
+            if (m_game.acceptsInput())
+                (this->*handler)();
+        };
+    };
+    connect(mnuFileExit, &QAction::triggered, this, gated(&frmMain::mnuFileExit_Click));
+    connect(MnuRules, &QAction::triggered, this, gated(&frmMain::MnuRules_Click));
+    connect(MnuAbout, &QAction::triggered, this, gated(&frmMain::MnuAbout_Click));
 }
 
 void frmMain::Form_Load()
@@ -469,7 +477,7 @@ void frmMain::CentreHighScoreFrame()
 
 void frmMain::ShowState()
 {
-    const WindowState& state = m_game.state;
+    const WindowState& state = m_game.state();
     FollowTimer(timSec, state.timSecEnabled);
     FollowTimer(timGameOver, state.timGameOverEnabled);
     PicMain->setEnabled(state.PicMainEnabled);
@@ -494,6 +502,11 @@ void frmMain::ShowState()
     ShowLabel(lblTime, labels.lblTime);
     ShowLabel(lblNextLvl, labels.lblNextLvl);
     ShowLabel(lblSelected, labels.lblSelected);
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    close();
 }
 
 void frmMain::MnuRules_Click()

@@ -120,6 +120,7 @@ private:
     void buildMenus();
     void connectEvents();
     void PicMap_MouseUp(QPointF position);
+    void mnuFileExit_Click();
     void MnuRules_Click();
     void MnuAbout_Click();
 

@@ -27,7 +27,7 @@ TEST_F(HostileThemeTest, EveryHostileThemeLeavesAGameThatAnswersTheNextClick)
         files.answer = theme.string();
         window->MnuTheme->trigger();
         QCoreApplication::processEvents();
-        EXPECT_EQ(game().GameTheme, theme.string());
+        EXPECT_EQ(game().GameTheme(), theme.string());
         const QPoint cell = UnhighlightedCell(game());
         ASSERT_GE(cell.x(), 0);
         ClickCell(cell);

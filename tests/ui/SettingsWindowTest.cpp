@@ -7,7 +7,7 @@ TEST_F(SettingsWindowTest, FourLineFileWithAWidthOfOne)
     // The lines a file has set the board and the game length, a width of 1 is the default 17, and sound stays on.
     Start(FileOf({"", "1", "6", "45"}));
     EXPECT_EQ(window->PicMap->size(), QSize(544, 224));
-    EXPECT_TRUE(game().GameTime == 45 && !window->MnuMute->isChecked());
+    EXPECT_TRUE(game().GameTime() == 45 && !window->MnuMute->isChecked());
     window->close();
     EXPECT_EQ(ReadSettings(), Written({"", "16", "6", "45", "sound"}));
 }

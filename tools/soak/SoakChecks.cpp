@@ -34,10 +34,10 @@ std::string CheckHighScoreList(const frmMain& window, const GameFlow& game)
     QStringList names;
     QStringList scores;
     for (int i = 0; i < kHighScoreSlots; ++i) {
-        if (game.StrHighNames[i].empty())
+        if (game.highScores().StrHighNames[i].empty())
             continue;
-        names << QString::fromStdString(game.StrHighNames[i]);
-        scores << QString::number(game.LngHighScores[i]);
+        names << QString::fromStdString(game.highScores().StrHighNames[i]);
+        scores << QString::number(game.highScores().LngHighScores[i]);
     }
     if (window.lblName->text().split('\n', Qt::SkipEmptyParts) != names ||
         window.lblScores->text().split('\n', Qt::SkipEmptyParts) != scores)
@@ -110,7 +110,7 @@ std::string CheckGame(frmMain& window, const PanelSnapshot& before, const StepFa
                std::to_string(board.LngSelected);
 
     for (int i = 1; i < kHighScoreSlots; ++i)
-        if (game.LngHighScores[i] > game.LngHighScores[i - 1])
+        if (game.highScores().LngHighScores[i] > game.highScores().LngHighScores[i - 1])
             return "the high-score table is out of order at slot " + std::to_string(i);
     if (window.fraHighscores->isVisible())
         if (std::string fault = CheckHighScoreList(window, game); !fault.empty())
@@ -158,19 +158,19 @@ std::string SettingsWatch::Check(const GameFlow& game)
     ++m_writes;
 
     const SettingsRead read = ReadSettingsText(bytes);
-    const std::string theme = game.GameTheme.find_first_of("\r\n") == std::string::npos ? game.GameTheme : "";
+    const std::string theme = game.GameTheme().find_first_of("\r\n") == std::string::npos ? game.GameTheme() : "";
     std::string fault = Differ("the theme path", read.GameTheme, theme);
     if (fault.empty()) fault = Differ("GameWidth", read.GameWidth, game.board.GameWidth);
     if (fault.empty()) fault = Differ("GameHeight", read.GameHeight, game.board.GameHeight);
-    if (fault.empty()) fault = Differ("GameTime", read.GameTime, game.GameTime);
-    if (fault.empty() && read.mute != game.state.MnuMuteChecked)
+    if (fault.empty()) fault = Differ("GameTime", read.GameTime, game.GameTime());
+    if (fault.empty() && read.mute != game.state().MnuMuteChecked)
         fault = "\"Settings.log\" reads back the sound line as " + std::string(read.mute ? "mute" : "sound") +
-                " while the game is " + (game.state.MnuMuteChecked ? "muted" : "not muted");
+                " while the game is " + (game.state().MnuMuteChecked ? "muted" : "not muted");
     for (int i = 0; i < kHighScoreSlots && fault.empty(); ++i) {
         const std::string slot = " of slot " + std::to_string(i);
-        fault = Differ("the name" + slot, read.StrHighNames[i], OnOneLine(game.StrHighNames[i]));
+        fault = Differ("the name" + slot, read.StrHighNames[i], OnOneLine(game.highScores().StrHighNames[i]));
         if (fault.empty())
-            fault = Differ("the score" + slot, read.LngHighScores[i], game.LngHighScores[i]);
+            fault = Differ("the score" + slot, read.LngHighScores[i], game.highScores().LngHighScores[i]);
     }
     return fault;
 }
