@@ -251,6 +251,17 @@ void frmMain::buildMenus()
     for (QAction* action : {MnuFileNewGame, MnuTheme, MnuHeighScores, MnuFilePause, MnuMute, mnuFileExit, MnuRules,
                             MnuAbout})
         action->setShortcutContext(Qt::WindowShortcut);
+
+    const std::pair<QObject*, const char*> names[] = {
+        {Label2, "Label2"}, {lblName, "lblName"}, {lblScores, "lblScores"}, {lblMinmumBlock, "lblMinmumBlock"},
+        {lblSelected, "lblSelected"}, {lblNextLvl, "lblNextLvl"}, {lblScore, "lblScore"}, {Label1, "Label1"},
+        {lblTime, "lblTime"}, {lblLevel, "lblLevel"}, {lblGameOver, "lblGameOver"}, {timSec, "timSec"},
+        {timGameOver, "timGameOver"}, {mnufile, "mnufile"}, {MnuFileNewGame, "MnuFileNewGame"},
+        {MnuTheme, "MnuTheme"}, {MnuHeighScores, "MnuHeighScores"}, {MnuFilePause, "MnuFilePause"},
+        {MnuMute, "MnuMute"}, {mnuFileExit, "mnuFileExit"}, {MnuHelp, "MnuHelp"}, {MnuRules, "MnuRules"},
+        {MnuAbout, "MnuAbout"}};
+    for (const auto& [object, name] : names)
+        object->setObjectName(QLatin1String(name));
 }
 
 void frmMain::connectEvents()
