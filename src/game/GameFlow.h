@@ -105,10 +105,6 @@ public:
     void MnuTheme_Click();
     void MnuHeighScores_Click();
 
-    // Writes "Settings.log" now, its high scores merged with those the file
-    // holds by then; on success the game holds the merged table too.
-    [[nodiscard]] SettingsWriteResult WriteSettings();
-
 private:
     // Holds the gate shut while the board is rebuilt.
     class Rebuild;
@@ -119,6 +115,9 @@ private:
     void AddHighScore();
     void ShowHighScores();
     void drawBricks();
+    // Writes "Settings.log" now, its high scores merged with those the file
+    // holds by then; on success the game holds the merged table too.
+    [[nodiscard]] SettingsWriteResult WriteSettings();
     void saveSettings();
 
     GameView& m_view;
