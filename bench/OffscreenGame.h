@@ -57,12 +57,15 @@ struct Game {
             frmMainServices{sound, random, messages, input, files, *store, folder.path().toStdString()});
     }
 
+    // The board surface, found by its name.
+    BoardSurface* surface() const { return window->findChild<BoardSurface*>(QStringLiteral("PicMap")); }
+
     // Lets events run until the board surface has painted bricks.
     bool WaitForPaint()
     {
         for (int round = 0; round < 1000; ++round) {
             QCoreApplication::processEvents();
-            if (window->PicMap->lastPaintedBricks() > 0)
+            if (surface()->lastPaintedBricks() > 0)
                 return true;
         }
         return false;
@@ -70,12 +73,13 @@ struct Game {
 
     void Click(QPointF at)
     {
-        QMouseEvent press(QEvent::MouseButtonPress, at, window->PicMap->mapToGlobal(at), Qt::LeftButton,
+        BoardSurface* board = surface();
+        QMouseEvent press(QEvent::MouseButtonPress, at, board->mapToGlobal(at), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, at, window->PicMap->mapToGlobal(at), Qt::LeftButton,
+        QMouseEvent release(QEvent::MouseButtonRelease, at, board->mapToGlobal(at), Qt::LeftButton,
                             Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(window->PicMap, &press);
-        QCoreApplication::sendEvent(window->PicMap, &release);
+        QCoreApplication::sendEvent(board, &press);
+        QCoreApplication::sendEvent(board, &release);
     }
 
     QTemporaryDir folder;

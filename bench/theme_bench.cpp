@@ -11,6 +11,7 @@
 #include "SdlAudioBackend.h"
 #include "ThemeFiles.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 
@@ -78,7 +79,7 @@ int RunChild(const std::string& mode, const std::string& theme)
             clear.write("5");  // resets VmHWM to the present resident size
         clock.restart();
         game.files.answer = theme;
-        game.window->MnuTheme->trigger();
+        game.window->findChild<QAction*>(QStringLiteral("MnuTheme"))->trigger();
         QCoreApplication::processEvents();
         game.Click(QPointF(16, 16));
         if (!game.window->game().board.bricks().ItemByXY(0, 0)->BlnHighLighted)

@@ -76,10 +76,11 @@ void BM_ClickCycle(benchmark::State& state)
     Game game(SettingsFor(columns, rows));
     game.window->Form_Load();
     game.WaitForPaint();
-    const int visibleColumns = std::min(columns, game.window->PicMainInterior->width() / kCellPixels);
-    const int visibleRows = std::min(rows, game.window->PicMainInterior->height() / kCellPixels);
+    const QWidget* interior = game.window->findChild<QWidget*>(QStringLiteral("PicMainInterior"));
+    const int visibleColumns = std::min(columns, interior->width() / kCellPixels);
+    const int visibleRows = std::min(rows, interior->height() / kCellPixels);
     PaintCounter counter;
-    game.window->PicMap->installEventFilter(&counter);
+    game.surface()->installEventFilter(&counter);
     const GameBoard& board = game.window->game().board;
     int64_t clicks = 0;
     int64_t cell = 0;
@@ -103,7 +104,7 @@ void BM_ClickCycle(benchmark::State& state)
     }
     state.counters["score"] = game.window->game().board.LngScore;
     state.counters["paints_per_click"] = clicks ? static_cast<double>(counter.paints) / clicks : 0.0;
-    state.counters["painted_bricks"] = game.window->PicMap->lastPaintedBricks();
+    state.counters["painted_bricks"] = game.surface()->lastPaintedBricks();
 }
 BENCHMARK(BM_ClickCycle)->Args({17, 12})->Args({1000, 1000})->Unit(benchmark::kMillisecond);
 

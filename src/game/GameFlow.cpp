@@ -1,22 +1,22 @@
 #include "GameFlow.h"
 
 #include "CTime.h"
+#include "GameSettings.h"
 #include "ModSound.h"
-#include "Utf8Text.h"
 
 #include <iostream>
 #include <system_error>
 
-namespace {
+class GameFlow::Rebuild {
+public:
+    explicit Rebuild(GameFlow& game) : m_game(game) { m_game.m_rebuilding = true; }
+    ~Rebuild() { m_game.m_rebuilding = false; }
+    Rebuild(const Rebuild&) = delete;
+    Rebuild& operator=(const Rebuild&) = delete;
 
-constexpr int32_t kDefaultWidth = 16;
-constexpr int32_t kDefaultHeight = 11;
-constexpr int32_t kDefaultTime = 120;
-// Larger boards no longer fit the scroll bars' range, and memory grows with
-// the cell count; a file asking for one gets the default instead.
-constexpr int32_t kLargestIndex = 999;
-
-}  // namespace
+private:
+    GameFlow& m_game;
+};
 
 GameFlow::GameFlow(GameView& view, ModSound& sound, RandomSource& random, MessageBoxService& messages,
                    InputBoxService& input, FileDialogService& files, SettingsStore& settings,
@@ -34,42 +34,50 @@ GameFlow::GameFlow(GameView& view, ModSound& sound, RandomSource& random, Messag
 
 void GameFlow::Form_Load()
 {
-    m_rebuilding = true;
-    board.LngLevel = 1;
-    board.LngLevelBase = 0;
-    m_sound.BlnSound = true;
-    const std::optional<std::string> bytes = m_settings.Read();
-    m_view.ShowWindow();
-    readSettings(bytes ? ReadSettingsText(*bytes) : SettingsRead{});
+    {
+        Rebuild rebuild(*this);
+        board.LngLevel = 1;
+        board.LngLevelBase = 0;
+        m_sound.BlnSound = true;
+        const GameSettings read = ReadGameSettings(m_settings.Read());
+        m_view.ShowWindow();
+        m_gameTheme = read.GameTheme;
+        m_view.LoadBricks(m_gameTheme);
+        board.GameWidth = read.GameWidth;
+        board.GameHeight = read.GameHeight;
+        m_gameTime = read.GameTime;
+        if (read.mute) toggleMute();
+        m_table = read.table;
+        m_tableOnDisk = m_table;
 
-    if (board.GameHeight < 2 || board.GameHeight > kLargestIndex) board.GameHeight = kDefaultHeight;
-    if (board.GameWidth < 2 || board.GameWidth > kLargestIndex) board.GameWidth = kDefaultWidth;
-    if (GameTime < 1) GameTime = kDefaultTime;
-    board.LngTimeLeft = GameTime;
-    labels.lblMinmumBlock = {MinimumBlockText(board.LngLevel * 2), kColorRed};
+        board.LngTimeLeft = m_gameTime;
+        m_labels.lblMinmumBlock = {MinimumBlockText(board.LngLevel * 2), kColorRed};
 
-    m_view.ShowState();
-    m_view.SizeToBoard(true);
-    m_view.ProcessEvents();
-    board.GenTiles();
-    drawBricks();
-    m_rebuilding = false;
+        m_view.ShowState();
+        m_view.SizeToBoard(true);
+        m_view.ProcessEvents();
+        board.GenTiles();
+        drawBricks();
+    }
     m_view.ShowState();
 }
 
-void GameFlow::readSettings(const SettingsRead& read)
+WindowState GameFlow::state() const
 {
-    if (read.GameTheme) GameTheme = *read.GameTheme;
-    m_view.LoadBricks(GameTheme);
-    if (read.GameWidth) board.GameWidth = *read.GameWidth;
-    if (read.GameHeight) board.GameHeight = *read.GameHeight;
-    if (read.GameTime) GameTime = *read.GameTime;
-    if (read.mute) MnuMute_Click();
-    for (int i = 0; i < kHighScoreSlots; ++i) {
-        if (read.StrHighNames[i]) StrHighNames[i] = *read.StrHighNames[i];
-        if (read.LngHighScores[i]) LngHighScores[i] = *read.LngHighScores[i];
-    }
-    m_tableOnDisk = {StrHighNames, LngHighScores};
+    WindowState shown;
+    shown.timSecEnabled = m_run.clockRuns();
+    shown.timGameOverEnabled = m_gameOverShown;
+    shown.PicMainEnabled = !m_run.over();
+    shown.PicMapVisible = m_run.boardShown();
+    shown.FRAGameOverVisible = m_gameOverShown;
+    shown.fraHighscoresVisible = m_highScoresShown;
+    shown.cmdFillSpaceEnabled = m_fillEnabled;
+    shown.MnuFilePauseCaption = m_run.pauseCaption();
+    shown.MnuMuteChecked = !m_sound.BlnSound;
+    shown.lblGameOverColor = m_gameOverColor;
+    shown.lblNameText = m_highScoreNames;
+    shown.lblScoresText = m_highScoreScores;
+    return shown;
 }
 
 void GameFlow::Form_Unload()
@@ -81,21 +89,20 @@ void GameFlow::Form_Unload()
 SettingsWriteResult GameFlow::WriteSettings()
 {
     SettingsWrite values;
-    values.GameTheme = GameTheme;
+    values.GameTheme = m_gameTheme;
     values.GameWidth = board.GameWidth;
     values.GameHeight = board.GameHeight;
-    values.GameTime = GameTime;
-    values.mute = state.MnuMuteChecked;
-    const HighScoreTable ours{StrHighNames, LngHighScores};
+    values.GameTime = m_gameTime;
+    values.mute = !m_sound.BlnSound;
+    const HighScoreTable& ours = m_table;
     // Another copy of the game may have entered scores since we read the
     // file; its settings lose to ours, its scores are kept.
     const SettingsWriteResult result = m_settings.Write([&](const std::optional<std::string>& onDisk) {
         values.table = onDisk ? MergeHighScores(m_tableOnDisk, TableOf(ReadSettingsText(*onDisk)), ours) : ours;
-        return WriteSettingsText(values);
+        return WriteGameSettings(values);
     });
     if (result.written) {
-        StrHighNames = values.table.StrHighNames;
-        LngHighScores = values.table.LngHighScores;
+        m_table = values.table;
         m_tableOnDisk = values.table;
     }
     return result;
@@ -118,23 +125,24 @@ void GameFlow::saveSettings()
 
 void GameFlow::MnuFileNewGame_Click()
 {
+    if (!acceptsInput()) return;
     m_view.ShowState();
     const MessageAnswer answer =
         m_messages.Show("Are you sure you want to start a new game?", "Tolmora", MessageButtons::YesNo);
     if (answer == MessageAnswer::Yes) {
-        state.timSecEnabled = false;
+        m_run.StopClock();
         m_view.ShowNewGameDialog();
-        state.fraHighscoresVisible = false;
+        m_highScoresShown = false;
     }
     m_view.ShowState();
 }
 
-NewGameValues GameFlow::newGameValues() const { return {board.GameWidth, board.GameHeight, GameTime}; }
+NewGameValues GameFlow::newGameValues() const { return {board.GameWidth, board.GameHeight, m_gameTime}; }
 
 void GameFlow::cmdStart_Click(const NewGameTexts& texts)
 {
     // A second press while the first one's new game lets events run.
-    if (m_rebuilding) return;
+    if (!acceptsInput()) return;
     const NewGameDecision decision = DecideNewGame(texts, newGameValues());
     for (const std::string& message : decision.messages) {
         m_view.ShowState();
@@ -142,7 +150,7 @@ void GameFlow::cmdStart_Click(const NewGameTexts& texts)
     }
     board.GameWidth = decision.values.GameWidth;
     board.GameHeight = decision.values.GameHeight;
-    GameTime = decision.values.GameTime;
+    m_gameTime = decision.values.GameTime;
     NewGame();
 }
 
@@ -150,97 +158,83 @@ void GameFlow::NewGame()
 {
     // Events run inside a new game; a second one started from there would
     // rebuild the board under the first.
-    if (m_rebuilding) return;
-    m_rebuilding = true;
-    m_view.LoadBricks(std::string());
-    state.timSecEnabled = false;
-    board.ResetCounters(GameTime);
-    ShowNewGame(labels, board.LngTimeLeft, board.BricksForLevel());
-    state.timGameOverEnabled = false;
-    state.FRAGameOverVisible = false;
-    m_view.ShowState();
-    m_view.SizeToBoard(false);
-    m_view.ProcessEvents();
-    board.EmptyBoard();
-    board.GenTiles();
-    drawBricks();
-    state.PicMainEnabled = true;
-    m_rebuilding = false;
+    if (!acceptsInput()) return;
+    {
+        Rebuild rebuild(*this);
+        m_view.LoadBricks(std::string());
+        m_run.StopClock();
+        board.ResetCounters(m_gameTime);
+        ShowNewGame(m_labels, board.LngTimeLeft, board.BricksForLevel());
+        m_gameOverShown = false;
+        m_view.ShowState();
+        m_view.SizeToBoard(false);
+        m_view.ProcessEvents();
+        board.EmptyBoard();
+        board.GenTiles();
+        drawBricks();
+        m_run.Rebuilt();
+    }
     m_view.ShowState();
 }
 
 void GameFlow::timSec_Timer()
 {
-    if (!state.timSecEnabled) return;
+    if (!m_run.clockRuns()) return;
     board.LngTimeLeft -= 1;
-    labels.lblTime.caption = CTime(board.LngTimeLeft);
+    m_labels.lblTime.caption = CTime(board.LngTimeLeft);
 
-    // Each phase's tune starts once, at the first tick in the phase, and
-    // loops; time added by a level moves the phase back up.
-    if (board.LngTimeLeft > 60) {
-        if (LngCurrentPlay != kPlayMain) {
-            LngCurrentPlay = kPlayMain;
+    if (const MusicPhase tune = TuneToStart(m_currentPlay, board.LngTimeLeft); tune != MusicPhase::None) {
+        m_currentPlay = tune;
+        if (tune == MusicPhase::Main)
             m_sound.PlayMain();
-        }
-    } else if (board.LngTimeLeft > 30) {
-        if (LngCurrentPlay != kPlayLastMin) {
-            LngCurrentPlay = kPlayLastMin;
+        else if (tune == MusicPhase::LastMin)
             m_sound.PlayLastMin();
-        }
-    } else if (LngCurrentPlay != kPlayLast30) {
-        LngCurrentPlay = kPlayLast30;
-        m_sound.PlayLast30();
+        else
+            m_sound.PlayLast30();
     }
 
     if (board.LngTimeLeft <= 0) {
         m_view.CentreGameOverFrame();
-        state.timGameOverEnabled = true;
-        state.FRAGameOverVisible = true;
-        state.PicMainEnabled = false;
-        state.timSecEnabled = false;
+        m_gameOverShown = true;
+        m_run.End();
         m_sound.PlayGameOver();
         // The game-over sound has ended the tune, so no clock music is playing:
         // a next game as short as the last phase must still start its tune.
-        LngCurrentPlay = kPlayNone;
+        m_currentPlay = MusicPhase::None;
         AddHighScore();
     }
-    state.cmdFillSpaceEnabled = board.LngTimeLeft > 30;
+    m_fillEnabled = board.LngTimeLeft > 30;
     m_view.ShowState();
 }
 
 void GameFlow::timGameOver_Timer()
 {
-    state.lblGameOverColor = state.lblGameOverColor == kColorRed ? kColorBlack : kColorRed;
+    m_gameOverColor = m_gameOverColor == kColorRed ? kColorBlack : kColorRed;
     m_view.ShowState();
 }
 
 void GameFlow::PauseGame()
 {
-    if (state.PicMapVisible) {
-        state.timSecEnabled = false;
-        state.PicMapVisible = false;
-    } else {
-        // A game that is over stays over: its clock never runs again.
-        if (!gameOver()) state.timSecEnabled = true;
-        state.PicMapVisible = true;
-        state.fraHighscoresVisible = false;
-    }
+    m_run.TogglePause();
+    if (m_run.boardShown()) m_highScoresShown = false;
 }
 
-void GameFlow::MnuFilePause_Click()
+void GameFlow::togglePause()
 {
-    state.MnuFilePauseCaption = state.MnuFilePauseCaption == "Pause" ? "Resume" : "Pause";
     PauseGame();
     m_view.ShowState();
 }
 
+void GameFlow::MnuFilePause_Click()
+{
+    if (!acceptsInput()) return;
+    togglePause();
+}
+
 void GameFlow::PicMain_Click()
 {
-    if (!state.PicMainEnabled) return;
-    if (state.MnuFilePauseCaption == "Resume") {
-        state.MnuFilePauseCaption = "Pause";
-        PauseGame();
-    }
+    if (!acceptsInput() || m_run.over()) return;
+    if (m_run.state() == RunState::Paused) PauseGame();
     m_view.ShowState();
 }
 
@@ -248,14 +242,14 @@ void GameFlow::PicMap_MouseUp(std::optional<CellCoord> cell)
 {
     // The board surface takes no clicks while hidden or disabled, nor while
     // start-up or a new game is building it.
-    if (m_rebuilding || !state.PicMainEnabled || !state.PicMapVisible) return;
-    if (!state.timSecEnabled) state.timSecEnabled = true;
+    if (!acceptsInput() || m_run.over() || !m_run.boardShown()) return;
+    m_run.Start();
 
     if (cell) {
         const ClickOutcome outcome = board.ClickCell(cell->x, cell->y);
         if (outcome.clearCue) m_sound.PlayClear();
         for (int32_t i = 0; i < outcome.highlightCues; ++i) m_sound.PlayHighlight();
-        ShowClick(labels, outcome);
+        ShowClick(m_labels, outcome);
         if (outcome.redraw) drawBricks();
     }
     m_view.ShowState();
@@ -263,33 +257,35 @@ void GameFlow::PicMap_MouseUp(std::optional<CellCoord> cell)
 
 void GameFlow::cmdFillSpace_Click()
 {
-    if (m_rebuilding) return;
+    if (!acceptsInput()) return;
     if (board.FillForPenalty()) drawBricks();
     m_view.ShowState();
 }
 
 void GameFlow::MnuMute_Click()
 {
-    LngCurrentPlay = kPlayNone;
-    if (m_sound.BlnSound) {
-        m_sound.BlnSound = false;
-        state.MnuMuteChecked = true;
-        m_sound.StopSound();
-    } else {
-        m_sound.BlnSound = true;
-        state.MnuMuteChecked = false;
-    }
+    if (!acceptsInput()) return;
+    toggleMute();
+}
+
+void GameFlow::toggleMute()
+{
+    m_currentPlay = MusicPhase::None;
+    m_sound.BlnSound = !m_sound.BlnSound;
+    if (!m_sound.BlnSound) m_sound.StopSound();
     m_view.ShowState();
 }
 
 void GameFlow::MnuTheme_Click()
 {
+    if (!acceptsInput()) return;
     m_view.ShowState();
     const std::string path = m_files.ShowThemeDialog(m_programFolder);
     std::error_code error;
     if (!path.empty() && std::filesystem::is_regular_file(path, error)) {
-        GameTheme = path;
-        m_view.LoadBricks(GameTheme);
+        Rebuild rebuild(*this);
+        m_gameTheme = path;
+        m_view.LoadBricks(m_gameTheme);
         drawBricks();
     }
     m_view.ShowState();
@@ -297,55 +293,39 @@ void GameFlow::MnuTheme_Click()
 
 void GameFlow::MnuHeighScores_Click()
 {
-    state.fraHighscoresVisible = true;
+    if (!acceptsInput()) return;
+    m_highScoresShown = true;
     ShowHighScores();
     m_view.ShowState();
 }
 
-// The final score walks down the table as the carried entry. Where it beats
-// a slot it takes the slot, and the slot's old entry is carried on; an entry
-// with the same score stays above it. The player's own entry is the one with
-// no name yet and a score: it is named by the prompt, and so is any entry
-// moved down that was once entered without a name. Whatever is carried past
-// the last slot drops out, and LngScore ends holding its score.
+// The player names their own entry when the walk gives it a slot; the table
+// is written at once, so a program killed afterwards keeps the score.
 void GameFlow::AddHighScore()
 {
-    std::string carriedName;
-    bool entered = false;
-    for (int i = 0; i < kHighScoreSlots; ++i) {
-        if (LngHighScores[i] >= board.LngScore) continue;
-        entered = true;
-        const int32_t oldScore = LngHighScores[i];
-        LngHighScores[i] = board.LngScore;
-        if (!carriedName.empty() || board.LngScore == 0) {
-            std::swap(StrHighNames[i], carriedName);
-        } else {
-            carriedName = StrHighNames[i];
-            m_view.ShowState();
-            const std::optional<std::string> answer = m_input.Ask("Please enter your name.", "New High Score", "");
-            StrHighNames[i] = FirstCharacters(answer.value_or(std::string()), kNameLength);
-        }
-        board.LngScore = oldScore;
-    }
-    // Written at once, so a program killed afterwards keeps the score.
-    if (entered) saveSettings();
+    const ScoreEntry entry = EnterHighScore(m_table, board.LngScore, [this](int) {
+        m_view.ShowState();
+        return m_input.Ask("Please enter your name.", "New High Score", "").value_or(std::string());
+    });
+    board.LngScore = entry.carried;
+    if (entry.entered) saveSettings();
 }
 
 void GameFlow::ShowHighScores()
 {
-    MnuFilePause_Click();
+    togglePause();
     m_view.CentreHighScoreFrame();
-    state.lblNameText.clear();
-    state.lblScoresText.clear();
+    m_highScoreNames.clear();
+    m_highScoreScores.clear();
     for (int i = 0; i < kHighScoreSlots; ++i) {
-        if (StrHighNames[i].empty()) continue;
-        state.lblNameText += "\r\n\r\n" + StrHighNames[i];
-        state.lblScoresText += "\r\n\r\n" + std::to_string(LngHighScores[i]);
+        if (m_table.StrHighNames[i].empty()) continue;
+        m_highScoreNames += "\r\n\r\n" + m_table.StrHighNames[i];
+        m_highScoreScores += "\r\n\r\n" + std::to_string(m_table.LngHighScores[i]);
     }
 }
 
 void GameFlow::drawBricks()
 {
-    labels.lblScore.caption = std::to_string(board.LngScore);
+    m_labels.lblScore.caption = std::to_string(board.LngScore);
     m_view.DrawBricks();
 }

@@ -2,10 +2,12 @@
 
 #include "GameBoard.h"
 #include "GameView.h"
+#include "HighScoreTable.h"
+#include "MusicPhase.h"
 #include "NewGameRules.h"
 #include "PanelText.h"
+#include "RunState.h"
 #include "Services.h"
-#include "SettingsFile.h"
 #include "SettingsStore.h"
 
 #include <array>
@@ -17,9 +19,8 @@
 class ModSound;
 class RandomSource;
 
-// The state the main window's controls carry. The widgets follow it; the
-// game reads it back as state (the clock runs while timSec is enabled, the
-// pause state is the caption together with PicMap's visibility).
+// What the main window's controls show, computed by the controller from the
+// run state and the overlays; the widgets follow it and nothing reads it back.
 struct WindowState {
     bool timSecEnabled = false;       // the game clock, 1000 ms
     bool timGameOverEnabled = false;  // the game-over blink, 300 ms
@@ -36,23 +37,12 @@ struct WindowState {
     friend bool operator==(const WindowState&, const WindowState&) = default;
 };
 
-// The music phase last started by the clock (LngCurrentPlay).
-enum : int32_t {
-    kPlayNone = 0,
-    kPlayLast30 = 1,
-    kPlayLastMin = 2,
-    kPlayMain = 3,
-};
-
 // The game as the main window runs it, without widgets. Each handler is
 // called by the window for the event of the same name and runs its steps in
 // order, calling back into the window through GameView; afterwards the
-// window shows `state` and `labels`.
-//
-// The states of a game: Ready (start-up or NewGame: clock stopped, board
-// playable), Running (clock enabled), Paused (clock stopped, PicMap hidden,
-// caption "Resume") and Over (clock stopped, PicMain disabled, the
-// game-over frame blinking) until the next NewGame.
+// window shows state() and labels(). While start-up, a new game or a
+// theme load rebuilds the board, every handler the window forwards is
+// ignored: events run inside a rebuild, and none may touch a half-built board.
 class GameFlow {
 public:
     GameFlow(GameView& view, ModSound& sound, RandomSource& random, MessageBoxService& messages,
@@ -63,15 +53,20 @@ public:
 
     // The board with GameWidth, GameHeight and the counters.
     GameBoard board;
-    WindowState state;
-    PanelLabels labels;
 
-    int32_t GameTime = 0;
-    std::string GameTheme;
-    int32_t LngCurrentPlay = kPlayNone;
-
-    std::array<std::string, kHighScoreSlots> StrHighNames{};
-    std::array<int32_t, kHighScoreSlots> LngHighScores{};
+    // What the window shows, and the facts behind it.
+    WindowState state() const;
+    RunState runState() const { return m_run.state(); }
+    bool gameOver() const { return m_run.over(); }
+    // False while a rebuild is under way; the window drops its own inputs too.
+    bool acceptsInput() const { return !m_rebuilding; }
+    int32_t GameTime() const { return m_gameTime; }
+    const std::string& GameTheme() const { return m_gameTheme; }
+    MusicPhase LngCurrentPlay() const { return m_currentPlay; }
+    const HighScoreTable& highScores() const { return m_table; }
+    // The side panel's captions and colours.
+    const PanelLabels& labels() const { return m_labels; }
+    NewGameValues newGameValues() const;
 
     // Start-up and shut-down.
     void Form_Load();
@@ -82,39 +77,37 @@ public:
     void MnuFileNewGame_Click();
     void cmdStart_Click(const NewGameTexts& texts);
     void NewGame();
-    NewGameValues newGameValues() const;
 
-    // Clock, game over and pause.
+    // The two timers' ticks; they run only while the window shows them enabled.
     void timSec_Timer();
     void timGameOver_Timer();
-    void PauseGame();
-    void MnuFilePause_Click();
-    void PicMain_Click();
-    bool gameOver() const { return !state.PicMainEnabled; }
 
     // Board input and the side panel's button: the cell under the pointer
-    // (none when it lies off the board), any mouse button.
+    // (none when it lies off the board), any mouse button. A click on the
+    // frame resumes a pause.
     void PicMap_MouseUp(std::optional<CellCoord> cell);
+    void PicMain_Click();
     void cmdFillSpace_Click();
 
     // Menu items.
+    void MnuFilePause_Click();
     void MnuMute_Click();
     void MnuTheme_Click();
     void MnuHeighScores_Click();
 
-    // The high-score table.
+private:
+    // Holds the gate shut while the board is rebuilt.
+    class Rebuild;
+
+    void PauseGame();
+    void togglePause();
+    void toggleMute();
     void AddHighScore();
     void ShowHighScores();
-
+    void drawBricks();
     // Writes "Settings.log" now, its high scores merged with those the file
     // holds by then; on success the game holds the merged table too.
     [[nodiscard]] SettingsWriteResult WriteSettings();
-
-    static constexpr int kNameLength = 25;
-
-private:
-    void drawBricks();
-    void readSettings(const SettingsRead& read);
     void saveSettings();
 
     GameView& m_view;
@@ -124,9 +117,21 @@ private:
     FileDialogService& m_files;
     SettingsStore& m_settings;
     std::filesystem::path m_programFolder;
-    // True while start-up or a new game rebuilds the board: clicks and the
-    // fill button that arrive while events run inside them are ignored.
     bool m_rebuilding = false;
+    GameRun m_run;
+    // The game-over frame and its blink, shown from the end of a game until
+    // the next new game has begun.
+    bool m_gameOverShown = false;
+    bool m_highScoresShown = false;
+    bool m_fillEnabled = true;
+    ColorRef m_gameOverColor = kColorRed;
+    std::string m_highScoreNames;
+    std::string m_highScoreScores;
+    int32_t m_gameTime = 0;
+    std::string m_gameTheme;
+    MusicPhase m_currentPlay = MusicPhase::None;
+    HighScoreTable m_table;
+    PanelLabels m_labels;
     // The player is told only once that the settings cannot be saved.
     bool m_toldUnsaved = false;
     // The table as this copy last read or wrote it, so that a write can tell

@@ -3,10 +3,6 @@
 #include "NumberText.h"
 #include "Utf8Text.h"
 
-#include <algorithm>
-#include <map>
-#include <utility>
-#include <vector>
 
 // "Settings.log" holds one value per line, 25 lines:
 //
@@ -135,45 +131,4 @@ HighScoreTable TableOf(const SettingsRead& read)
         table.LngHighScores[i] = read.LngHighScores[i].value_or(0);
     }
     return table;
-}
-
-// Two copies of the game on one folder each hold the table as they last read
-// or wrote it (the base) and add their own scores. When the file still holds
-// the base, no other copy has written and ours is written as it stands. Else
-// the file's table is taken with our changes since the base applied to it: an
-// entry is its name and score; one we no longer hold (moved out of the ten,
-// or named at the second prompt) leaves, one we added joins. The scores are
-// then sorted, highest first, without reordering equal ones: like a score
-// entered by AddHighScore, an entry the file does not know yet goes below
-// those with the same score. Slots never filled (no name, score 0) are no
-// entries; the ten best fill the table and never-filled slots pad it.
-HighScoreTable MergeHighScores(const HighScoreTable& base, const HighScoreTable& onDisk, const HighScoreTable& ours)
-{
-    if (onDisk == base) return ours;
-    using Entry = std::pair<std::string, int32_t>;
-    const auto entriesOf = [](const HighScoreTable& table) {
-        std::vector<Entry> entries;
-        for (int i = 0; i < kHighScoreSlots; ++i)
-            if (!table.StrHighNames[i].empty() || table.LngHighScores[i] != 0)
-                entries.emplace_back(table.StrHighNames[i], table.LngHighScores[i]);
-        return entries;
-    };
-    // What `from` holds more often than `than`, in the order of `from`.
-    const auto minus = [](std::vector<Entry> from, const std::vector<Entry>& than) {
-        std::map<Entry, int> left;
-        for (const Entry& entry : than) ++left[entry];
-        std::erase_if(from, [&](const Entry& entry) { return left[entry]-- > 0; });
-        return from;
-    };
-    const std::vector<Entry> baseEntries = entriesOf(base);
-    const std::vector<Entry> ourEntries = entriesOf(ours);
-    std::vector<Entry> entries = minus(entriesOf(onDisk), minus(baseEntries, ourEntries));
-    for (Entry& entry : minus(ourEntries, baseEntries)) entries.push_back(std::move(entry));
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const Entry& a, const Entry& b) { return a.second > b.second; });
-
-    HighScoreTable merged;
-    for (std::size_t i = 0; i < entries.size() && i < kHighScoreSlots; ++i)
-        std::tie(merged.StrHighNames[i], merged.LngHighScores[i]) = entries[i];
-    return merged;
 }

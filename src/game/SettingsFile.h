@@ -1,20 +1,12 @@
 #pragma once
 
+#include "HighScoreTable.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-
-inline constexpr int kHighScoreSlots = 10;
-
-// The high-score table: slot 0 the best, scores in descending order as the
-// game keeps them (a table read from a file is taken as it stands).
-struct HighScoreTable {
-    std::array<std::string, kHighScoreSlots> StrHighNames{};
-    std::array<int32_t, kHighScoreSlots> LngHighScores{};
-    friend bool operator==(const HighScoreTable&, const HighScoreTable&) = default;
-};
 
 // What a "Settings.log" text gave. A line that is missing, or a number line
 // that does not convert, is empty here, and the caller leaves its variable
@@ -47,9 +39,3 @@ std::string WriteSettingsText(const SettingsWrite& values);
 
 // The table a read found, a missing name or score read as a never-filled slot.
 HighScoreTable TableOf(const SettingsRead& read);
-
-// The table to write when the file now holds `onDisk`, which another copy of
-// the game may have written since this one last read or wrote `base`: ours
-// when no other copy wrote, else the file's table with our changes since
-// `base`, the ten best kept.
-HighScoreTable MergeHighScores(const HighScoreTable& base, const HighScoreTable& onDisk, const HighScoreTable& ours);

@@ -251,6 +251,17 @@ void frmMain::buildMenus()
     for (QAction* action : {MnuFileNewGame, MnuTheme, MnuHeighScores, MnuFilePause, MnuMute, mnuFileExit, MnuRules,
                             MnuAbout})
         action->setShortcutContext(Qt::WindowShortcut);
+
+    const std::pair<QObject*, const char*> names[] = {
+        {Label2, "Label2"}, {lblName, "lblName"}, {lblScores, "lblScores"}, {lblMinmumBlock, "lblMinmumBlock"},
+        {lblSelected, "lblSelected"}, {lblNextLvl, "lblNextLvl"}, {lblScore, "lblScore"}, {Label1, "Label1"},
+        {lblTime, "lblTime"}, {lblLevel, "lblLevel"}, {lblGameOver, "lblGameOver"}, {timSec, "timSec"},
+        {timGameOver, "timGameOver"}, {mnufile, "mnufile"}, {MnuFileNewGame, "MnuFileNewGame"},
+        {MnuTheme, "MnuTheme"}, {MnuHeighScores, "MnuHeighScores"}, {MnuFilePause, "MnuFilePause"},
+        {MnuMute, "MnuMute"}, {mnuFileExit, "mnuFileExit"}, {MnuHelp, "MnuHelp"}, {MnuRules, "MnuRules"},
+        {MnuAbout, "MnuAbout"}};
+    for (const auto& [object, name] : names)
+        object->setObjectName(QLatin1String(name));
 }
 
 void frmMain::connectEvents()
@@ -274,9 +285,17 @@ void frmMain::connectEvents()
     connect(MnuHeighScores, &QAction::triggered, this, [this] { m_game.MnuHeighScores_Click(); });
     connect(MnuFilePause, &QAction::triggered, this, [this] { m_game.MnuFilePause_Click(); });
     connect(MnuMute, &QAction::triggered, this, [this] { m_game.MnuMute_Click(); });
-    connect(mnuFileExit, &QAction::triggered, this, &QWidget::close);
-    connect(MnuRules, &QAction::triggered, this, &frmMain::MnuRules_Click);
-    connect(MnuAbout, &QAction::triggered, this, &frmMain::MnuAbout_Click);
+    // The window's own items keep to the game's gate as well: nothing may
+    // open or close while events run inside a rebuild of the board.
+    const auto gated = [this](void (frmMain::*handler)()) {
+        return [this, handler] {
+            if (m_game.acceptsInput())
+                (this->*handler)();
+        };
+    };
+    connect(mnuFileExit, &QAction::triggered, this, gated(&frmMain::mnuFileExit_Click));
+    connect(MnuRules, &QAction::triggered, this, gated(&frmMain::MnuRules_Click));
+    connect(MnuAbout, &QAction::triggered, this, gated(&frmMain::MnuAbout_Click));
 }
 
 void frmMain::Form_Load()
@@ -439,7 +458,7 @@ void frmMain::LoadBricks(const std::string& StrTheme)
 void frmMain::DrawBricks()
 {
     PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_theme, PicMap->size()));
-    ShowLabel(lblScore, m_game.labels.lblScore);
+    ShowLabel(lblScore, m_game.labels().lblScore);
 }
 
 void frmMain::ShowNewGameDialog()
@@ -467,7 +486,7 @@ void frmMain::CentreHighScoreFrame()
 
 void frmMain::ShowState()
 {
-    const WindowState& state = m_game.state;
+    const WindowState& state = m_game.state();
     FollowTimer(timSec, state.timSecEnabled);
     FollowTimer(timGameOver, state.timGameOverEnabled);
     PicMain->setEnabled(state.PicMainEnabled);
@@ -481,7 +500,7 @@ void frmMain::ShowState()
     lblName->setText(LabelText(state.lblNameText));
     lblScores->setText(LabelText(state.lblScoresText));
 
-    const PanelLabels& labels = m_game.labels;
+    const PanelLabels& labels = m_game.labels();
     ShowLabel(lblMinmumBlock, labels.lblMinmumBlock);
     ShowLabel(lblScore, labels.lblScore);
     if (LabelText(labels.lblLevel.caption) != lblLevel->text()) {
@@ -492,6 +511,11 @@ void frmMain::ShowState()
     ShowLabel(lblTime, labels.lblTime);
     ShowLabel(lblNextLvl, labels.lblNextLvl);
     ShowLabel(lblSelected, labels.lblSelected);
+}
+
+void frmMain::mnuFileExit_Click()
+{
+    close();
 }
 
 void frmMain::MnuRules_Click()

@@ -69,7 +69,25 @@ public:
 
     frmNewGame* newGameDialog() const { return m_newGame; }
 
-    // Controls, named as the game names them.
+signals:
+    // The window has closed and the settings are written.
+    void unloaded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void connectEvents();
+    void PicMap_MouseUp(QPointF position);
+    void mnuFileExit_Click();
+    void MnuRules_Click();
+    void MnuAbout_Click();
+
+    // Controls, named as the game names them; tests and tools find them by
+    // these names as their object names.
     QGroupBox* fraHighscores;
     QLabel* Label2;
     QLabel* lblName;
@@ -106,22 +124,6 @@ public:
     QMenu* MnuHelp;
     QAction* MnuRules;
     QAction* MnuAbout;
-
-signals:
-    // The window has closed and the settings are written.
-    void unloaded();
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    void buildControls();
-    void buildMenus();
-    void connectEvents();
-    void PicMap_MouseUp(QPointF position);
-    void MnuRules_Click();
-    void MnuAbout_Click();
 
     ModSound& m_sound;
     std::filesystem::path m_programFolder;

@@ -84,10 +84,10 @@ void frmNewGame::Command1_Click()
 void frmNewGame::cmdStart_Click()
 {
     // The new game lets events run while it sizes the window; a second
-    // press queued behind the first must not start another game.
-    if (m_starting)
+    // press queued behind the first must neither start another game nor
+    // close the dialog under the first.
+    if (!m_game.acceptsInput())
         return;
-    m_starting = true;
     m_game.cmdStart_Click(NewGameTexts{txtGameWidth->text().toStdString(), txtGameHeight->text().toStdString(),
                                        txtGameTime->text().toStdString()});
     close();

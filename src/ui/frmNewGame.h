@@ -31,5 +31,4 @@ public:
 
 private:
     GameFlow& m_game;
-    bool m_starting = false;
 };

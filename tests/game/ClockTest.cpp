@@ -18,7 +18,7 @@ TEST_F(GameFlowTest, ClockRunsThroughTheMusicPhases)
     flow.board.LngScore = 100;
     input.answers = {"Ann"};
     input.onAsk = [&] {
-        EXPECT_TRUE(flow.state.FRAGameOverVisible && flow.state.timGameOverEnabled && settings.writes.empty());
+        EXPECT_TRUE(flow.state().FRAGameOverVisible && flow.state().timGameOverEnabled && settings.writes.empty());
         EXPECT_EQ(Status() + " " + Played(), "00:00:00 Pause over MAIN LASTMIN LAST30 GAMEOVER");
         EXPECT_EQ(view.steps().back(), "CentreGameOverFrame");
         EXPECT_EQ(view.calls.back(), "ShowState");
@@ -41,7 +41,7 @@ TEST_F(GameFlowTest, ClockRunsThroughTheMusicPhases)
     flow.MnuFilePause_Click();
     flow.MnuHeighScores_Click();
     flow.MnuHeighScores_Click();
-    EXPECT_FALSE(flow.state.fraHighscoresVisible);
+    EXPECT_FALSE(flow.state().fraHighscoresVisible);
     const int32_t selected = flow.board.LngSelected;
     Click(2, 2);
     Tick();
@@ -50,8 +50,7 @@ TEST_F(GameFlowTest, ClockRunsThroughTheMusicPhases)
     EXPECT_EQ(view.steps(), (Strings{"CentreHighScoreFrame", "CentreHighScoreFrame"}));
 
     // After the game-over sound, a 30 s game still starts its tune at its first tick.
-    flow.GameTime = 30;
-    flow.NewGame();
+    NewGameOf(30);
     Tick();
     EXPECT_EQ(Played(), "MAIN LASTMIN LAST30 GAMEOVER");
     flow.MnuFilePause_Click();
@@ -69,7 +68,7 @@ TEST_F(GameFlowTest, LevelBonusAndMuteStartThePhaseTuneAnew)
     Tick(5);
     Click(0, 0);  // removes the two reds, which completes level 1 on a 3 x 3 board
     EXPECT_EQ(flow.board.LngTimeLeft, 50);
-    EXPECT_EQ(flow.labels.lblScore.caption, "2");
+    EXPECT_EQ(flow.labels().lblScore.caption, "2");
     Tick();
     EXPECT_EQ(Status(), "00:00:49 running Pause fill");
     flow.MnuMute_Click();

@@ -28,7 +28,7 @@ inline std::string FileOf(const Strings& lines)
 // The game behind a recording window, scripted prompts and an audio back end;
 // each sound clip holds its own name, so Played() can read it back.
 class GameFlowTest : public ::testing::Test {
-protected:
+public:
     GameFlowTest()
     {
         const std::pair<SoundClip SoundClips::*, std::string> clips[] = {
@@ -50,8 +50,8 @@ protected:
     // The clock and pause as the player sees them, e.g. "00:01:59 running Pause fill".
     std::string Status() const
     {
-        const WindowState& s = flow.state;
-        return flow.labels.lblTime.caption + (s.timSecEnabled ? " running" : "") +
+        const WindowState s = flow.state();
+        return flow.labels().lblTime.caption + (s.timSecEnabled ? " running" : "") +
                (s.PicMapVisible ? " " : " hidden ") + s.MnuFilePauseCaption + (s.cmdFillSpaceEnabled ? " fill" : "") +
                (flow.gameOver() ? " over" : "");
     }
@@ -75,6 +75,23 @@ protected:
     void Tick(int count = 1)
     {
         for (int i = 0; i < count; ++i) flow.timSec_Timer();
+    }
+
+    // Runs the clock out on a game whose final score is `score`.
+    void FinishWith(int32_t score)
+    {
+        Click(0, 0);
+        flow.board.LngTimeLeft = 1;
+        flow.board.LngScore = score;
+        Tick();
+    }
+
+    // Starts a new game of this length from the dialog, the board's size unchanged.
+    void NewGameOf(int seconds)
+    {
+        NewGameTexts texts = NewGameDialogTexts(flow.newGameValues());
+        texts.txtGameTime = std::to_string(seconds);
+        flow.cmdStart_Click(texts);
     }
 
     RecordingGameView view;

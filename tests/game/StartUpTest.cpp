@@ -1,4 +1,5 @@
 #include "GameFlowFixture.h"
+#include "GameSettings.h"
 
 #include <filesystem>
 #include <fstream>
@@ -12,22 +13,19 @@ struct FileCase {
     friend void PrintTo(const FileCase& c, std::ostream* os) { *os << c.rule; }
 };
 
-class StartUpFile : public GameFlowTest, public ::testing::WithParamInterface<FileCase> {};
+class SettingsMapping : public ::testing::TestWithParam<FileCase> {};
 
-// Start-up reads each line or falls back to its default, and closing silences and writes all 25 lines back.
-TEST_P(StartUpFile, ReadsThenWritesAtClose)
+// Each line is read or falls back to its default, and the values are written back as all 25 lines.
+TEST_P(SettingsMapping, ReadsThenWritesBack)
 {
-    Start(GetParam().file ? std::optional(FileOf(*GetParam().file)) : std::nullopt);
-    EXPECT_EQ(sound.BlnSound, GetParam().written[4] == "sound");
-    flow.Form_Unload();
-    EXPECT_EQ(Played(), "NOSOUND");
+    const GameSettings read = ReadGameSettings(GetParam().file ? std::optional(FileOf(*GetParam().file)) : std::nullopt);
     Strings lines = GetParam().written;
     for (int i = 0; i < 10; ++i) lines.insert(lines.end(), {"", "0"});
-    EXPECT_EQ(settings.writes, Strings{FileOf(lines)});
+    EXPECT_EQ(WriteGameSettings(read), FileOf(lines));
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    SettingsFile, StartUpFile,
+    SettingsFile, SettingsMapping,
     ::testing::Values(
         FileCase{"no file: 17 x 12, 120 s, sound on", std::nullopt, {"", "16", "11", "120", "sound"}},
         FileCase{"four lines keep sound on", Strings{"", "4", "5", "60"}, {"", "4", "5", "60", "sound"}},
@@ -38,9 +36,26 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"width 2", Strings{"", "2", "5", "60"}, {"", "2", "5", "60", "sound"}},
         FileCase{"bad lines, zeros", Strings{"/t/a.tlm", "abc", "1", "0"}, {"/t/a.tlm", "16", "11", "120", "sound"}},
         FileCase{"width above 999", Strings{"", "1000", "999", "60"}, {"", "16", "999", "60", "sound"}},
-        FileCase{"height above 999", Strings{"", "999", "1000", "60"}, {"", "999", "11", "60", "sound"}}));
+        FileCase{"height above 999", Strings{"", "999", "1000", "60"}, {"", "999", "11", "60", "sound"}},
+        FileCase{"a negative time", Strings{"", "5", "5", "-5"}, {"", "5", "5", "120", "sound"}},
+        FileCase{"one second", Strings{"", "5", "5", "1"}, {"", "5", "5", "1", "sound"}}));
 
 }  // namespace
+
+// Start-up takes the file's values and mute switch; closing silences the sound and writes the same values back.
+TEST_F(GameFlowTest, StartUpAppliesTheFileAndCloseWritesItBack)
+{
+    const Strings file{"/t/a.tlm", "4", "5", "60", "MUTE", "Ann", "90"};
+    Start(FileOf(file));
+    EXPECT_FALSE(sound.BlnSound);
+    EXPECT_TRUE(flow.state().MnuMuteChecked);
+    EXPECT_EQ(flow.GameTime(), 60);
+    flow.Form_Unload();
+    EXPECT_EQ(Played(), "NOSOUND");
+    Strings lines{"/t/a.tlm", "4", "5", "60", "mute", "Ann", "90"};
+    for (int i = 0; i < 9; ++i) lines.insert(lines.end(), {"", "0"});
+    EXPECT_EQ(settings.writes, Strings{FileOf(lines)});
+}
 
 // Start-up reads the file before showing the window, loads the theme before the size, and builds the board last.
 TEST_F(GameFlowTest, LoadRunsItsStepsInOrder)
@@ -62,7 +77,7 @@ TEST_F(GameFlowTest, LoadRunsItsStepsInOrder)
     flow.Form_Load();
     EXPECT_EQ(view.steps(), (Strings{"ShowWindow", "LoadBricks(/t/a.tlm)", "SizeToBoard(load)", "ProcessEvents",
                                      "DrawBricks"}));
-    EXPECT_TRUE(flow.labels.lblMinmumBlock.caption.ends_with("level is\r\n2"));
+    EXPECT_TRUE(flow.labels().lblMinmumBlock.caption.ends_with("level is\r\n2"));
     EXPECT_EQ(Status(), "0:02:00 Pause fill");
 }
 
@@ -76,12 +91,12 @@ TEST_F(GameFlowTest, NewGameRunsItsStepsInOrder)
     flow.board.GameWidth = 30;
     view.onCall = [&](const std::string& call) {
         if (call == "SizeToBoard(new)") {
-            EXPECT_FALSE(flow.state.timGameOverEnabled || flow.state.FRAGameOverVisible);
+            EXPECT_FALSE(flow.state().timGameOverEnabled || flow.state().FRAGameOverVisible);
             EXPECT_EQ(Status(), "00:00:01 Pause over");
         } else if (call == "ProcessEvents") {
             EXPECT_EQ(flow.board.bricks().Count(), 17 * 12);
         } else if (call == "DrawBricks") {
-            EXPECT_TRUE(flow.board.bricks().Count() == 31 * 12 && flow.labels.lblScore.caption == "0");
+            EXPECT_TRUE(flow.board.bricks().Count() == 31 * 12 && flow.labels().lblScore.caption == "0");
         }
     };
     flow.NewGame();
@@ -89,26 +104,70 @@ TEST_F(GameFlowTest, NewGameRunsItsStepsInOrder)
     EXPECT_EQ(Status(), "00:00:01 Pause");
 }
 
-// Clicks, the fill button and Start arriving while a new game lets events run must not touch the half-built board.
-TEST_F(GameFlowTest, EventsInsideNewGameLeaveTheBoardAlone)
+namespace {
+
+struct InputCase {
+    const char* input;
+    void (*deliver)(GameFlowTest& test, GameFlow& flow);
+    bool paused = false;  // the game is paused before the rebuild
+    friend void PrintTo(const InputCase& c, std::ostream* os) { *os << c.input; }
+};
+
+class RebuildGate : public GameFlowTest, public ::testing::WithParamInterface<std::tuple<bool, InputCase>> {};
+
+}  // namespace
+
+// Every input arriving while start-up or a new game lets events run is dropped: the game ends as if none had come.
+TEST_P(RebuildGate, InputsWhileTheBoardIsRebuiltAreIgnored)
 {
-    Start();
-    Click(0, 0);
-    view.calls.clear();
-    flow.board.GameWidth = 30;
-    view.onCall = [&](const std::string& call) {
-        if (call != "ProcessEvents") return;
-        Click(25, 5);
-        flow.cmdFillSpace_Click();
-        flow.NewGame();
-        flow.cmdStart_Click({"5", "5", "5"});
+    const auto& [atStartUp, c] = GetParam();
+    const auto theme = std::filesystem::temp_directory_path() / "tolmora_gate_theme.tlm";
+    std::ofstream(theme) << "\r\n";
+    files.answer = theme.string();
+    messages.answers = {MessageAnswer::Yes};
+    input.answers = {"Ann"};
+    if (!atStartUp) {
+        Start();
+        Click(0, 0);
+        view.calls.clear();
+        audio.calls.clear();
+    }
+    if (c.paused) flow.MnuFilePause_Click();
+    view.onCall = [&, deliver = c.deliver](const std::string& call) {
+        if (call == "ProcessEvents") deliver(*this, flow);
     };
-    flow.NewGame();
-    EXPECT_EQ(view.steps(), (Strings{"LoadBricks()", "SizeToBoard(new)", "ProcessEvents", "DrawBricks"}));
-    EXPECT_EQ(flow.board.bricks().Count(), 31 * 12);
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(Status(), "00:02:00 Pause fill");
+    if (atStartUp)
+        flow.Form_Load();
+    else
+        flow.NewGame();
+    std::filesystem::remove(theme);
+    const Strings steps = atStartUp ? Strings{"ShowWindow", "LoadBricks()", "SizeToBoard(load)", "ProcessEvents",
+                                              "DrawBricks"}
+                                    : Strings{"LoadBricks()", "SizeToBoard(new)", "ProcessEvents", "DrawBricks"};
+    EXPECT_EQ(view.steps(), steps);
+    EXPECT_EQ(Status(), (atStartUp ? "0:02:00" : "00:02:00") + std::string(c.paused ? " hidden Resume fill" : " Pause fill"));
+    EXPECT_TRUE(messages.shown.empty() && input.asked.empty() && files.startFolders.empty());
+    EXPECT_TRUE(Played().empty() && settings.writes.empty() && flow.GameTheme().empty());
+    EXPECT_FALSE(flow.state().fraHighscoresVisible || flow.state().MnuMuteChecked);
+    EXPECT_TRUE(flow.board.LngSelected == 0 && flow.board.LngTimeLeft == 120);
+    EXPECT_EQ(flow.board.bricks().Count(), 17 * 12);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryInput, RebuildGate,
+    ::testing::Combine(
+        ::testing::Bool(),
+        ::testing::Values(
+            InputCase{"a board click", [](GameFlowTest& t, GameFlow&) { t.Click(3, 3); }},
+            InputCase{"a frame click on a paused game", [](GameFlowTest&, GameFlow& f) { f.PicMain_Click(); }, true},
+            InputCase{"the fill button", [](GameFlowTest&, GameFlow& f) { f.cmdFillSpace_Click(); }},
+            InputCase{"the dialog's Start", [](GameFlowTest&, GameFlow& f) { f.cmdStart_Click({"5", "5", "5"}); }},
+            InputCase{"a second new game", [](GameFlowTest&, GameFlow& f) { f.NewGame(); }},
+            InputCase{"New Game", [](GameFlowTest&, GameFlow& f) { f.MnuFileNewGame_Click(); }},
+            InputCase{"Theme", [](GameFlowTest&, GameFlow& f) { f.MnuTheme_Click(); }},
+            InputCase{"High Scores", [](GameFlowTest&, GameFlow& f) { f.MnuHeighScores_Click(); }},
+            InputCase{"Pause", [](GameFlowTest&, GameFlow& f) { f.MnuFilePause_Click(); }},
+            InputCase{"Mute", [](GameFlowTest&, GameFlow& f) { f.MnuMute_Click(); }})));
 
 // Only an existing regular file chosen in the dialog becomes the theme; the dialog starts in the program's folder.
 TEST_F(GameFlowTest, ThemeMenuTakesOnlyAnExistingFile)
@@ -122,7 +181,7 @@ TEST_F(GameFlowTest, ThemeMenuTakesOnlyAnExistingFile)
         flow.MnuTheme_Click();
     }
     std::filesystem::remove(theme);
-    EXPECT_EQ(flow.GameTheme, theme.string());
+    EXPECT_EQ(flow.GameTheme(), theme.string());
     EXPECT_EQ(view.steps(), (Strings{"LoadBricks(" + theme.string() + ")", "DrawBricks"}));
     EXPECT_EQ(files.startFolders, std::vector<std::filesystem::path>(4, "/opt/tolmora"));
 }

@@ -25,9 +25,9 @@ TEST_F(HostileThemeTest, EveryHostileThemeLeavesAGameThatAnswersTheNextClick)
     for (const auto& [name, theme] : themes) {
         SCOPED_TRACE(name);
         files.answer = theme.string();
-        window->MnuTheme->trigger();
+        Control<QAction>("MnuTheme")->trigger();
         QCoreApplication::processEvents();
-        EXPECT_EQ(game().GameTheme, theme.string());
+        EXPECT_EQ(game().GameTheme(), theme.string());
         const QPoint cell = UnhighlightedCell(game());
         ASSERT_GE(cell.x(), 0);
         ClickCell(cell);
@@ -42,7 +42,7 @@ TEST_F(HostileThemeTest, AWaveRememberedAsTheThemeStillShowsTheBricksAtStartUp)
     const fs::path wave = fs::path(folder.path().toStdString()) / "main.wav";
     hostile::WriteWave(wave, 2, 4096, 4096);
     Start(Written({wave.string()}));
-    const QImage shot = window->PicMap->grab().toImage();
+    const QImage shot = Control<BoardSurface>("PicMap")->grab().toImage();
     const Brick* brick = game().board.bricks().ItemByXY(0, 0);
     const std::map<std::string, QRgb> bright{{"Red", qRgb(255, 0, 0)}, {"Green", qRgb(0, 255, 0)},
                                              {"Blue", qRgb(0, 0, 255)}, {"Yellow", qRgb(255, 255, 0)}};

@@ -2,6 +2,7 @@
 
 #include "BoardGeometry.h"
 #include "BoardSurface.h"
+#include "FindControl.h"
 #include "RandomSource.h"
 #include "RecordingAudioBackend.h"
 #include "ScriptedFileDialog.h"
@@ -81,9 +82,9 @@ protected:
             const std::string shown = b->isVisible() ? " " : " hidden ";
             return shown + std::to_string(b->maximum()) + "/" + std::to_string(b->value());
         };
-        return std::to_string(window->PicMain->width()) + "x" + std::to_string(window->PicMain->height()) + " at " +
-               std::to_string(window->PicMap->x()) + "," + std::to_string(window->PicMap->y()) + " H" +
-               bar(window->HSWidth) + " V" + bar(window->VSHeight);
+        return std::to_string(Control<QFrame>("PicMain")->width()) + "x" + std::to_string(Control<QFrame>("PicMain")->height()) + " at " +
+               std::to_string(Control<BoardSurface>("PicMap")->x()) + "," + std::to_string(Control<BoardSurface>("PicMap")->y()) + " H" +
+               bar(Control<QScrollBar>("HSWidth")) + " V" + bar(Control<QScrollBar>("VSHeight"));
     }
     QSize Client() const { return window->centralWidget()->size(); }
     // Sizes the client area as a player dragging the border would.
@@ -100,12 +101,12 @@ protected:
     }
     void ClickCell(QPoint cell, Qt::MouseButton button = Qt::LeftButton)
     {
-        Click(window->PicMap, cell * kCellPixels + QPoint(kCellPixels / 2, kCellPixels / 2), button);
+        Click(Control<BoardSurface>("PicMap"), cell * kCellPixels + QPoint(kCellPixels / 2, kCellPixels / 2), button);
     }
     void Tick(int count = 1)
     {
         for (int i = 0; i < count; ++i) {
-            ASSERT_TRUE(window->timSec->isActive()) << "the clock is not running";
+            ASSERT_TRUE(Control<QTimer>("timSec")->isActive()) << "the clock is not running";
             window->timSec_Timer();
         }
     }
@@ -114,7 +115,7 @@ protected:
     frmNewGame* OpenNewGame()
     {
         messages.answers.push_back(MessageAnswer::Yes);
-        window->MnuFileNewGame->trigger();
+        Control<QAction>("MnuFileNewGame")->trigger();
         return window->newGameDialog();
     }
     void StartNewGame(const char* columns, const char* rows, const char* seconds)
@@ -129,6 +130,12 @@ protected:
     }
 
     GameFlow& game() { return window->game(); }
+    // A control of the main window by its name.
+    template <class T>
+    T* Control(const char* name) const
+    {
+        return FindControl<T>(*window, name);
+    }
 
     QTemporaryDir folder;
     RecordingAudioBackend audio;

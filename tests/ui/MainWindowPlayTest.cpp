@@ -10,16 +10,16 @@ TEST_F(BoardClickTest, FirstReleaseSelectsTheGroupSecondRemovesIt)
     Start();
     PaintBoard(game().board, {std::string(2, game().board.bricks().ItemByXY(0, 0)->StrColor.at(0))});
     ClickCell({0, 0}, Qt::RightButton);
-    EXPECT_TRUE(window->timSec->isActive() && game().board.LngSelected >= 2);
-    EXPECT_EQ(window->lblSelected->text(), QString("Bricks Selected\n%1").arg(game().board.LngSelected));
+    EXPECT_TRUE(Control<QTimer>("timSec")->isActive() && game().board.LngSelected >= 2);
+    EXPECT_EQ(Control<QLabel>("lblSelected")->text(), QString("Bricks Selected\n%1").arg(game().board.LngSelected));
     ClickCell({1, 0});
-    EXPECT_TRUE(window->lblSelected->text() == "Bricks Selected\n0" && game().board.LngScore > 0);
+    EXPECT_TRUE(Control<QLabel>("lblSelected")->text() == "Bricks Selected\n0" && game().board.LngScore > 0);
     // Every side-panel label shows its model's caption and colour.
-    const PanelLabels& labels = game().labels;
+    const PanelLabels& labels = game().labels();
     for (const auto& [label, model] : std::initializer_list<std::pair<QLabel*, const LabelState*>>{
-             {window->lblMinmumBlock, &labels.lblMinmumBlock}, {window->lblScore, &labels.lblScore},
-             {window->lblLevel, &labels.lblLevel}, {window->lblTime, &labels.lblTime},
-             {window->lblNextLvl, &labels.lblNextLvl}, {window->lblSelected, &labels.lblSelected}}) {
+             {Control<QLabel>("lblMinmumBlock"), &labels.lblMinmumBlock}, {Control<QLabel>("lblScore"), &labels.lblScore},
+             {Control<QLabel>("lblLevel"), &labels.lblLevel}, {Control<QLabel>("lblTime"), &labels.lblTime},
+             {Control<QLabel>("lblNextLvl"), &labels.lblNextLvl}, {Control<QLabel>("lblSelected"), &labels.lblSelected}}) {
         const QColor color = label->palette().color(QPalette::WindowText);
         EXPECT_EQ(label->text(), QString::fromStdString(model->caption).replace("\r\n", "\n"));
         EXPECT_EQ(color.red() | color.green() << 8 | color.blue() << 16, int(model->color)) << model->caption;
@@ -30,14 +30,14 @@ TEST_F(BoardClickTest, AClickNamesTheBoardCellUnderThePointer)
 {
     // A release off the board after a press on it names no cell; scrolling moves the surface, not its coordinates.
     Start();
-    const QPoint board = window->PicMap->mapTo(window.get(), QPoint(5, 5));
+    const QPoint board = Control<BoardSurface>("PicMap")->mapTo(window.get(), QPoint(5, 5));
     QTest::mousePress(window->windowHandle(), Qt::LeftButton, {}, board);
     QTest::mouseRelease(window->windowHandle(), Qt::LeftButton, {}, board + QPoint(600, 300));
-    EXPECT_TRUE(window->timSec->isActive() && window->lblSelected->text() == "Bricks Selected");
+    EXPECT_TRUE(Control<QTimer>("timSec")->isActive() && Control<QLabel>("lblSelected")->text() == "Bricks Selected");
     ResizeClient(500, 300);
-    window->HSWidth->setValue(64);
-    window->VSHeight->setValue(32);
-    Click(window->PicMainInterior, QPoint(10, 10));
+    Control<QScrollBar>("HSWidth")->setValue(64);
+    Control<QScrollBar>("VSHeight")->setValue(32);
+    Click(Control<QWidget>("PicMainInterior"), QPoint(10, 10));
     EXPECT_TRUE(game().board.bricks().ItemByXY(2, 1)->BlnHighLighted);
 }
 
@@ -73,18 +73,18 @@ TEST_F(ClockWindowTest, TwoMinutesWithABonusAtTwentyLeftRunThroughTheMusicToGame
     for (const auto& [bonus, ticks, time, played, fill] : steps) {
         game().board.LngTimeLeft += bonus;
         Tick(ticks);
-        EXPECT_EQ(window->lblTime->text(), time);
+        EXPECT_EQ(Control<QLabel>("lblTime")->text(), time);
         EXPECT_EQ(Played(), played) << time;
-        EXPECT_EQ(window->cmdFillSpace->isEnabled(), fill) << time;
+        EXPECT_EQ(Control<WrapButton>("cmdFillSpace")->isEnabled(), fill) << time;
     }
-    EXPECT_FALSE(window->timSec->isActive() || window->PicMain->isEnabled());
+    EXPECT_FALSE(Control<QTimer>("timSec")->isActive() || Control<QFrame>("PicMain")->isEnabled());
     // Centred on the viewport's interior of 544 x 384: 179.5 and 159.5, halves to even.
-    EXPECT_TRUE(window->FRAGameOver->isVisible() && window->FRAGameOver->pos() == QPoint(180, 160));
-    ASSERT_TRUE(window->timGameOver->isActive());
+    EXPECT_TRUE(Control<QGroupBox>("FRAGameOver")->isVisible() && Control<QGroupBox>("FRAGameOver")->pos() == QPoint(180, 160));
+    ASSERT_TRUE(Control<QTimer>("timGameOver")->isActive());
     window->timGameOver_Timer();
-    EXPECT_EQ(window->lblGameOver->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+    EXPECT_EQ(Control<QLabel>("lblGameOver")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
     window->timGameOver_Timer();
-    EXPECT_EQ(window->lblGameOver->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(Control<QLabel>("lblGameOver")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 }
 
 // Sounds are decoded when a theme loads, the built-in ones once per program: ticks that start tunes, the game
@@ -107,10 +107,10 @@ TEST_F(ClockWindowTest, PauseBeforeTheFirstClickThenAClickOnTheFrameResumes)
 {
     // Pause hides the board without a running clock; a click in the empty frame resumes and starts the clock.
     Start();
-    window->MnuFilePause->trigger();
-    EXPECT_EQ(window->MnuFilePause->text(), "Resume");
-    EXPECT_FALSE(window->PicMap->isVisible() || window->timSec->isActive());
-    Click(window->PicMainInterior, QPoint(100, 100));
-    EXPECT_EQ(window->MnuFilePause->text(), "Pause");
-    EXPECT_TRUE(window->PicMap->isVisible() && window->timSec->isActive());
+    Control<QAction>("MnuFilePause")->trigger();
+    EXPECT_EQ(Control<QAction>("MnuFilePause")->text(), "Resume");
+    EXPECT_FALSE(Control<BoardSurface>("PicMap")->isVisible() || Control<QTimer>("timSec")->isActive());
+    Click(Control<QWidget>("PicMainInterior"), QPoint(100, 100));
+    EXPECT_EQ(Control<QAction>("MnuFilePause")->text(), "Pause");
+    EXPECT_TRUE(Control<BoardSurface>("PicMap")->isVisible() && Control<QTimer>("timSec")->isActive());
 }

@@ -8,14 +8,14 @@ TEST_F(NewGameWindowTest, ConfirmationThenOneDialogThatNeverBlocks)
     Start();
     ClickCell({0, 0});
     messages.answers.push_back(MessageAnswer::No);
-    window->MnuFileNewGame->trigger();
+    Control<QAction>("MnuFileNewGame")->trigger();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, "Are you sure you want to start a new game?");
     EXPECT_TRUE(messages.shown[0].title == "Tolmora" && messages.shown[0].buttons == MessageButtons::YesNo);
-    EXPECT_TRUE(window->timSec->isActive() && window->newGameDialog() == nullptr);
+    EXPECT_TRUE(Control<QTimer>("timSec")->isActive() && window->newGameDialog() == nullptr);
     frmNewGame* dialog = OpenNewGame();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_TRUE(!window->timSec->isActive() && dialog->isVisible() && QApplication::activeModalWidget() == nullptr);
+    EXPECT_TRUE(!Control<QTimer>("timSec")->isActive() && dialog->isVisible() && QApplication::activeModalWidget() == nullptr);
     EXPECT_EQ(OpenNewGame(), dialog);
     const auto texts = [&] {
         return QStringList{dialog->txtGameWidth->text(), dialog->txtGameHeight->text(), dialog->txtGameTime->text()};
@@ -35,9 +35,9 @@ TEST_F(NewGameWindowTest, ConfirmationThenOneDialogThatNeverBlocks)
                                             dialog->txtGameTime, dialog->Command1}));
     dialog->close();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(window->newGameDialog() == nullptr && window->PicMap->width() == 544 && !window->timSec->isActive());
+    EXPECT_TRUE(window->newGameDialog() == nullptr && Control<BoardSurface>("PicMap")->width() == 544 && !Control<QTimer>("timSec")->isActive());
     ClickCell({0, 0});
-    EXPECT_TRUE(window->timSec->isActive());
+    EXPECT_TRUE(Control<QTimer>("timSec")->isActive());
 }
 
 TEST_F(NewGameWindowTest, StartSizesTheNewBoardOrSaysWhyNot)
@@ -58,7 +58,39 @@ TEST_F(NewGameWindowTest, StartSizesTheNewBoardOrSaysWhyNot)
             if (message.title == "Error")
                 shown.push_back(message.text);
         EXPECT_EQ(shown, errors) << columns;
-        EXPECT_TRUE(window->PicMap->size() == board && window->lblTime->text() == time) << columns;
-        EXPECT_TRUE(window->newGameDialog() == nullptr && !window->timSec->isActive());
+        EXPECT_TRUE(Control<BoardSurface>("PicMap")->size() == board && Control<QLabel>("lblTime")->text() == time) << columns;
+        EXPECT_TRUE(window->newGameDialog() == nullptr && !Control<QTimer>("timSec")->isActive());
     }
+}
+
+TEST_F(NewGameWindowTest, EveryMenuItemAndButtonWaitsWhileTheBoardIsRebuilt)
+{
+    // Menu items, the fill button and a second Start arriving while Start's new game lets events run are all dropped.
+    Start();
+    frmNewGame* dialog = OpenNewGame();
+    ASSERT_NE(dialog, nullptr);
+    dialog->txtGameWidth->setText("5");
+    dialog->txtGameHeight->setText("4");
+    bool insideRebuild = false;
+    QTimer::singleShot(0, window.get(), [&] {
+        insideRebuild = !game().acceptsInput();
+        for (const char* item : {"MnuFileNewGame", "MnuTheme", "MnuHeighScores", "MnuFilePause", "MnuMute",
+                                 "mnuFileExit", "MnuRules", "MnuAbout"})
+            Control<QAction>(item)->trigger();
+        Control<WrapButton>("cmdFillSpace")->click();
+        dialog->cmdStart->click();
+    });
+    messages.shown.clear();
+    dialog->cmdStart->click();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(insideRebuild);
+    QWidgetList shown;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible())
+            shown.push_back(top);
+    EXPECT_EQ(shown, QWidgetList{window.get()});
+    EXPECT_TRUE(messages.shown.empty() && files.startFolders.empty());
+    EXPECT_EQ(Control<QAction>("MnuFilePause")->text(), "Pause");
+    EXPECT_FALSE(Control<QAction>("MnuMute")->isChecked() || Control<QGroupBox>("fraHighscores")->isVisible());
+    EXPECT_TRUE(Control<BoardSurface>("PicMap")->size() == QSize(160, 128) && game().board.LngTimeLeft == 120);
 }

@@ -4,6 +4,7 @@
 #include "BoardGeometry.h"
 #include "BoardSurface.h"
 #include "BrickColors.h"
+#include "FindControl.h"
 #include "FrmAbout.h"
 #include "SettingsFile.h"
 #include "SoakThemes.h"
@@ -158,8 +159,8 @@ int SoakBot::Run()
     };
     m_window->Form_Load();
     auto* hold = new TimerHold(m_window.get());
-    m_window->timSec->installEventFilter(hold);
-    m_window->timGameOver->installEventFilter(hold);
+    FindControl<QTimer>(*m_window, "timSec")->installEventFilter(hold);
+    FindControl<QTimer>(*m_window, "timGameOver")->installEventFilter(hold);
     if (const std::string fault = m_settings->Check(m_window->game()); !fault.empty())
         Fail("after start-up: " + fault);
 
@@ -250,7 +251,7 @@ SoakBot::Action SoakBot::Choose()
 {
     const GameFlow& game = m_window->game();
     const bool over = game.gameOver();
-    const bool paused = !game.state.PicMapVisible;
+    const bool paused = !game.state().PicMapVisible;
     // A player mostly clicks bricks, lets the clock run, and starts a new
     // game soon after one ends.
     const std::pair<Action, int> weights[] = {
@@ -289,15 +290,15 @@ StepFacts SoakBot::Perform(Action action)
         return Click(at, at, AnyButton());
     }
     case Action::DragOff: {
-        const QRect shown = window.PicMainInterior->rect();
-        const QPoint press = window.PicMainInterior->mapTo(
+        const QRect shown = FindControl<QWidget>(window, "PicMainInterior")->rect();
+        const QPoint press = FindControl<QWidget>(window, "PicMainInterior")->mapTo(
             &window, QPoint(Between(0, shown.width() - 1), Between(0, shown.height() - 1)));
         return Click(press, anywhere(), AnyButton());
     }
     case Action::Fill: {
         // A window as low as a three-row board cuts the side panel off
         // above the button: then there is nothing to press.
-        const QPoint at = window.cmdFillSpace->mapTo(&window, window.cmdFillSpace->rect().center());
+        const QPoint at = FindControl<WrapButton>(window, "cmdFillSpace")->mapTo(&window, FindControl<WrapButton>(window, "cmdFillSpace")->rect().center());
         return window.rect().contains(at) ? Click(at, at, Qt::LeftButton) : facts;
     }
     case Action::Ticks:
@@ -307,28 +308,28 @@ StepFacts SoakBot::Perform(Action action)
         Ticks(20000, facts);
         return facts;
     case Action::Pause:
-        window.MnuFilePause->trigger();
+        FindControl<QAction>(window, "MnuFilePause")->trigger();
         return facts;
     case Action::Mute:
-        window.MnuMute->trigger();
+        FindControl<QAction>(window, "MnuMute")->trigger();
         return facts;
     case Action::HighScores:
-        window.MnuHeighScores->trigger();
+        FindControl<QAction>(window, "MnuHeighScores")->trigger();
         return facts;
     case Action::NewGame:
         return NewGame(false);
     case Action::LargestGame:
         // Every window opens alike: the game running, with sound, no Rules.
-        if (window.game().state.MnuFilePauseCaption != "Pause")
-            window.MnuFilePause->trigger();
-        if (window.game().state.MnuMuteChecked)
-            window.MnuMute->trigger();
+        if (window.game().state().MnuFilePauseCaption != "Pause")
+            FindControl<QAction>(window, "MnuFilePause")->trigger();
+        if (window.game().state().MnuMuteChecked)
+            FindControl<QAction>(window, "MnuMute")->trigger();
         if (m_rules)
             m_rules->close();
         return NewGame(true);
     case Action::Theme:
         m_files.answer = m_themes[Between(0, static_cast<int>(m_themes.size()) - 1)];
-        window.MnuTheme->trigger();
+        FindControl<QAction>(window, "MnuTheme")->trigger();
         return facts;
     case Action::About:
         OpenAbout();
@@ -355,8 +356,9 @@ StepFacts SoakBot::Click(QPoint press, QPoint release, Qt::MouseButton button)
     frmMain& window = *m_window;
     const GameBoard& board = window.game().board;
     StepFacts facts;
-    if (window.childAt(press) == window.PicMap && window.PicMap->isEnabled() && window.PicMap->isVisible()) {
-        const QPoint local = window.PicMap->mapFrom(&window, release);
+    const BoardSurface* surface = FindControl<BoardSurface>(window, "PicMap");
+    if (window.childAt(press) == surface && surface->isEnabled() && surface->isVisible()) {
+        const QPoint local = surface->mapFrom(&window, release);
         if (const auto cell = CellAtPixel(local.x(), local.y(), board.GameWidth, board.GameHeight))
             facts.clickedBrick = !BrickColors::IsEmpty(board.bricks().ItemByXY(cell->x, cell->y)->StrColor);
     }
@@ -386,7 +388,7 @@ StepFacts SoakBot::ClickBrick()
 QPoint SoakBot::ScrolledInto(QPoint boardPoint)
 {
     frmMain& window = *m_window;
-    const QSize view = window.PicMainInterior->size();
+    const QSize view = FindControl<QWidget>(window, "PicMainInterior")->size();
     // A new game puts the board back at 0,0 while the bars keep their
     // values: a bar already at the wanted value is moved off it and back.
     const auto scroll = [](QScrollBar* bar, int value) {
@@ -397,19 +399,19 @@ QPoint SoakBot::ScrolledInto(QPoint boardPoint)
             bar->setValue(value == bar->minimum() ? value + 1 : value - 1);
         bar->setValue(value);
     };
-    scroll(window.HSWidth, boardPoint.x() - view.width() / 2);
-    scroll(window.VSHeight, boardPoint.y() - view.height() / 2);
-    return window.PicMap->mapTo(&window, boardPoint);
+    scroll(FindControl<QScrollBar>(window, "HSWidth"), boardPoint.x() - view.width() / 2);
+    scroll(FindControl<QScrollBar>(window, "VSHeight"), boardPoint.y() - view.height() / 2);
+    return FindControl<BoardSurface>(window, "PicMap")->mapTo(&window, boardPoint);
 }
 
 void SoakBot::Ticks(int count, StepFacts& facts)
 {
     frmMain& window = *m_window;
-    for (int i = 0; i < count && window.timSec->isActive(); ++i) {
+    for (int i = 0; i < count && FindControl<QTimer>(window, "timSec")->isActive(); ++i) {
         window.timSec_Timer();
         facts.ticked = true;
     }
-    for (int i = Between(0, 3); i > 0 && window.timGameOver->isActive(); --i)
+    for (int i = Between(0, 3); i > 0 && FindControl<QTimer>(window, "timGameOver")->isActive(); --i)
         window.timGameOver_Timer();
 }
 
@@ -421,7 +423,7 @@ StepFacts SoakBot::NewGame(bool largest)
     StepFacts facts;
     const bool confirm = largest || Chance(0.9);
     m_messages.answers = {confirm ? MessageAnswer::Yes : MessageAnswer::No};
-    window.MnuFileNewGame->trigger();
+    FindControl<QAction>(window, "MnuFileNewGame")->trigger();
     frmNewGame* dialog = window.newGameDialog();
     if (!confirm)
         return facts;
@@ -460,7 +462,7 @@ void SoakBot::OpenAbout()
     m_expectingAbout = true;
     m_aboutSeen = false;
     QTimer::singleShot(0, this, [this] { CloseAbout(0); });
-    m_window->MnuAbout->trigger();
+    FindControl<QAction>(*m_window, "MnuAbout")->trigger();
     m_expectingAbout = false;
     if (!m_aboutSeen)
         Fail("About did not open as a modal box");
@@ -492,7 +494,7 @@ void SoakBot::ToggleRules()
         m_rules->close();
         return;
     }
-    m_window->MnuRules->trigger();
+    FindControl<QAction>(*m_window, "MnuRules")->trigger();
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* rules = qobject_cast<frmRules*>(widget); rules && rules->isVisible())
             m_rules = rules;

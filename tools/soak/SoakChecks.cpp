@@ -1,6 +1,7 @@
 #include "SoakChecks.h"
 
 #include "CTime.h"
+#include "FindControl.h"
 #include "SettingsFile.h"
 #include "frmMain.h"
 
@@ -34,15 +35,15 @@ std::string CheckHighScoreList(const frmMain& window, const GameFlow& game)
     QStringList names;
     QStringList scores;
     for (int i = 0; i < kHighScoreSlots; ++i) {
-        if (game.StrHighNames[i].empty())
+        if (game.highScores().StrHighNames[i].empty())
             continue;
-        names << QString::fromStdString(game.StrHighNames[i]);
-        scores << QString::number(game.LngHighScores[i]);
+        names << QString::fromStdString(game.highScores().StrHighNames[i]);
+        scores << QString::number(game.highScores().LngHighScores[i]);
     }
-    if (window.lblName->text().split('\n', Qt::SkipEmptyParts) != names ||
-        window.lblScores->text().split('\n', Qt::SkipEmptyParts) != scores)
-        return "the high-score list shows \"" + Printable(Text(window.lblName)) + "\" / \"" +
-               Printable(Text(window.lblScores)) + "\", not the table's named rows";
+    if (FindControl<QLabel>(window, "lblName")->text().split('\n', Qt::SkipEmptyParts) != names ||
+        FindControl<QLabel>(window, "lblScores")->text().split('\n', Qt::SkipEmptyParts) != scores)
+        return "the high-score list shows \"" + Printable(Text(FindControl<QLabel>(window, "lblName"))) + "\" / \"" +
+               Printable(Text(FindControl<QLabel>(window, "lblScores"))) + "\", not the table's named rows";
     return {};
 }
 
@@ -87,7 +88,7 @@ std::string Printable(const std::string& text)
 PanelSnapshot TakeSnapshot(frmMain& window)
 {
     const GameBoard& board = window.game().board;
-    return {window.lblScore->text(), window.lblTime->text(), window.lblNextLvl->text(), window.lblSelected->text(),
+    return {FindControl<QLabel>(window, "lblScore")->text(), FindControl<QLabel>(window, "lblTime")->text(), FindControl<QLabel>(window, "lblNextLvl")->text(), FindControl<QLabel>(window, "lblSelected")->text(),
             board.LngTimeLeft, board.LngBricksRemoved};
 }
 
@@ -110,24 +111,24 @@ std::string CheckGame(frmMain& window, const PanelSnapshot& before, const StepFa
                std::to_string(board.LngSelected);
 
     for (int i = 1; i < kHighScoreSlots; ++i)
-        if (game.LngHighScores[i] > game.LngHighScores[i - 1])
+        if (game.highScores().LngHighScores[i] > game.highScores().LngHighScores[i - 1])
             return "the high-score table is out of order at slot " + std::to_string(i);
-    if (window.fraHighscores->isVisible())
+    if (FindControl<QGroupBox>(window, "fraHighscores")->isVisible())
         if (std::string fault = CheckHighScoreList(window, game); !fault.empty())
             return fault;
 
     // Once the game is over LngScore carries entries down the high-score
     // table, and the label keeps the final score until the board is drawn.
     const QString score = QString::number(board.LngScore);
-    if (window.lblScore->text() != score && !(game.gameOver() && window.lblScore->text() == before.lblScore))
-        return "lblScore shows \"" + Text(window.lblScore) + "\" with LngScore " + std::to_string(board.LngScore);
-    if (window.lblLevel->text() != QStringLiteral("Level: %1").arg(board.LngLevel))
-        return "lblLevel shows \"" + Text(window.lblLevel) + "\" with LngLevel " + std::to_string(board.LngLevel);
+    if (FindControl<QLabel>(window, "lblScore")->text() != score && !(game.gameOver() && FindControl<QLabel>(window, "lblScore")->text() == before.lblScore))
+        return "lblScore shows \"" + Text(FindControl<QLabel>(window, "lblScore")) + "\" with LngScore " + std::to_string(board.LngScore);
+    if (FindControl<QLabel>(window, "lblLevel")->text() != QStringLiteral("Level: %1").arg(board.LngLevel))
+        return "lblLevel shows \"" + Text(FindControl<QLabel>(window, "lblLevel")) + "\" with LngLevel " + std::to_string(board.LngLevel);
 
     // The clock label follows every tick, a new game and time won by a
     // removal; the fill button's penalty waits for the next tick.
     const bool timeRewritten = facts.ticked || facts.newGame || board.LngTimeLeft > before.LngTimeLeft;
-    std::string fault = CheckLabel("lblTime", window.lblTime, timeRewritten,
+    std::string fault = CheckLabel("lblTime", FindControl<QLabel>(window, "lblTime"), timeRewritten,
                                    QString::fromStdString(CTime(board.LngTimeLeft)), before.lblTime);
     if (!fault.empty())
         return fault;
@@ -138,12 +139,12 @@ std::string CheckGame(frmMain& window, const PanelSnapshot& before, const StepFa
     const double left = std::nearbyint(area / 4 * board.LngLevel + board.LngLevelBase - board.LngBricksRemoved);
     const bool fits = left >= std::numeric_limits<int16_t>::min() && left <= std::numeric_limits<int16_t>::max();
     const bool removed = board.LngBricksRemoved != before.LngBricksRemoved;
-    fault = CheckLabel("lblNextLvl", window.lblNextLvl, (facts.newGame || removed) && fits,
+    fault = CheckLabel("lblNextLvl", FindControl<QLabel>(window, "lblNextLvl"), (facts.newGame || removed) && fits,
                        QStringLiteral("Bricks For Level\n%1").arg(fits ? static_cast<int>(left) : 0), before.lblNextLvl);
     if (!fault.empty())
         return fault;
 
-    return CheckLabel("lblSelected", window.lblSelected, facts.clickedBrick,
+    return CheckLabel("lblSelected", FindControl<QLabel>(window, "lblSelected"), facts.clickedBrick,
                       QStringLiteral("Bricks Selected\n%1").arg(board.LngSelected), before.lblSelected);
 }
 
@@ -158,19 +159,19 @@ std::string SettingsWatch::Check(const GameFlow& game)
     ++m_writes;
 
     const SettingsRead read = ReadSettingsText(bytes);
-    const std::string theme = game.GameTheme.find_first_of("\r\n") == std::string::npos ? game.GameTheme : "";
+    const std::string theme = game.GameTheme().find_first_of("\r\n") == std::string::npos ? game.GameTheme() : "";
     std::string fault = Differ("the theme path", read.GameTheme, theme);
     if (fault.empty()) fault = Differ("GameWidth", read.GameWidth, game.board.GameWidth);
     if (fault.empty()) fault = Differ("GameHeight", read.GameHeight, game.board.GameHeight);
-    if (fault.empty()) fault = Differ("GameTime", read.GameTime, game.GameTime);
-    if (fault.empty() && read.mute != game.state.MnuMuteChecked)
+    if (fault.empty()) fault = Differ("GameTime", read.GameTime, game.GameTime());
+    if (fault.empty() && read.mute != game.state().MnuMuteChecked)
         fault = "\"Settings.log\" reads back the sound line as " + std::string(read.mute ? "mute" : "sound") +
-                " while the game is " + (game.state.MnuMuteChecked ? "muted" : "not muted");
+                " while the game is " + (game.state().MnuMuteChecked ? "muted" : "not muted");
     for (int i = 0; i < kHighScoreSlots && fault.empty(); ++i) {
         const std::string slot = " of slot " + std::to_string(i);
-        fault = Differ("the name" + slot, read.StrHighNames[i], OnOneLine(game.StrHighNames[i]));
+        fault = Differ("the name" + slot, read.StrHighNames[i], OnOneLine(game.highScores().StrHighNames[i]));
         if (fault.empty())
-            fault = Differ("the score" + slot, read.LngHighScores[i], game.LngHighScores[i]);
+            fault = Differ("the score" + slot, read.LngHighScores[i], game.highScores().LngHighScores[i]);
     }
     return fault;
 }
