@@ -1,7 +1,13 @@
+#include "BoardSurface.h"
 #include "MainWindowFixture.h"
+#include "WrapButton.h"
 
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollBar>
 
 using WindowLayoutTest = MainWindowTest;
 

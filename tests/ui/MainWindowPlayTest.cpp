@@ -1,4 +1,13 @@
+#include "BoardSurface.h"
 #include "MainWindowFixture.h"
+#include "WrapButton.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
 
 using BoardClickTest = MainWindowTest;
 
