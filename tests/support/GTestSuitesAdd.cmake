@@ -16,6 +16,7 @@ foreach(_line IN LISTS _lines)
   if(_line MATCHES "^([^ #][^ ]*)\\.( .*)?$")
     set(_suite "${CMAKE_MATCH_1}")
     add_test("${TOLMORA_GTEST_PREFIX}${_suite}" "${TOLMORA_GTEST_BINARY}" "--gtest_filter=${_suite}.*")
-    set_tests_properties("${TOLMORA_GTEST_PREFIX}${_suite}" PROPERTIES TIMEOUT ${TOLMORA_GTEST_TIMEOUT})
+    set_tests_properties("${TOLMORA_GTEST_PREFIX}${_suite}" PROPERTIES TIMEOUT ${TOLMORA_GTEST_TIMEOUT}
+                         WORKING_DIRECTORY "${TOLMORA_GTEST_FOLDER}")
   endif()
 endforeach()
