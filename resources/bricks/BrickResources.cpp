@@ -1,2 +1,2 @@
-// The brick bitmaps are compiled in by qt_add_resources; this library only
+// The brick bitmaps are linked in as a big resource; this library only
 // carries them into whatever links it.

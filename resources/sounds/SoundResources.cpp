@@ -1,2 +1,2 @@
-// The built-in waves are compiled in by qt_add_resources; this library only
+// The built-in waves are linked in as a big resource; this library only
 // carries them into whatever links it.

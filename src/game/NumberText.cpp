@@ -1,5 +1,7 @@
 #include "NumberText.h"
 
+#include "DecimalText.h"
+
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -7,7 +9,6 @@
 namespace {
 
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
@@ -16,36 +17,17 @@ std::optional<double> ParseNumber(std::string_view text)
     std::size_t begin = 0, end = text.size();
     while (begin < end && isBlank(text[begin])) ++begin;
     while (end > begin && isBlank(text[end - 1])) --end;
-    std::string_view number = text.substr(begin, end - begin);
-
-    bool negative = false;
-    if (!number.empty() && (number.front() == '+' || number.front() == '-')) {
-        negative = number.front() == '-';
-        number.remove_prefix(1);
-    }
-    // Check the grammar ourselves: from_chars alone would also take "inf",
+    // The grammar is checked first: from_chars alone would also take "inf",
     // "nan" and hexadecimal floats.
-    std::size_t i = 0, digits = 0;
-    while (i < number.size() && isDigit(number[i])) ++i, ++digits;
-    if (i < number.size() && number[i] == '.') {
-        ++i;
-        while (i < number.size() && isDigit(number[i])) ++i, ++digits;
-    }
-    if (digits == 0) return std::nullopt;
-    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
-        ++i;
-        if (i < number.size() && (number[i] == '+' || number[i] == '-')) ++i;
-        std::size_t exponentDigits = 0;
-        while (i < number.size() && isDigit(number[i])) ++i, ++exponentDigits;
-        if (exponentDigits == 0) return std::nullopt;
-    }
-    if (i != number.size()) return std::nullopt;
+    const auto number = ScanDecimal(text.substr(begin, end - begin), Exponent::Allowed);
+    if (!number) return std::nullopt;
 
+    const std::string_view digits = number->magnitude;
     double value = 0;
-    const auto [ptr, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (ec != std::errc() || ptr != number.data() + number.size() || !std::isfinite(value))
+    const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (ec != std::errc() || ptr != digits.data() + digits.size() || !std::isfinite(value))
         return std::nullopt;
-    return negative ? -value : value;
+    return number->negative ? -value : value;
 }
 
 std::optional<int32_t> RoundToInt32(double value)

@@ -1,6 +1,7 @@
 #include "SettingsFile.h"
 
 #include "NumberText.h"
+#include "TextLines.h"
 #include "Utf8Text.h"
 
 
@@ -22,34 +23,6 @@
 // rounded half to even, and a value beyond 32 bits does not convert.
 
 namespace {
-
-// Hands out the text's lines one at a time: CR LF, LF and a lone CR each end
-// a line; text after the last line break is a line of its own, an ending
-// line break does not start one. Lines are cut only as they are asked for, so
-// a file of nothing but line breaks costs no more than the 25 lines we use.
-class LineReader {
-public:
-    explicit LineReader(std::string_view text) : m_rest(text) {}
-
-    bool atEnd() const { return m_rest.empty(); }
-
-    std::optional<std::string_view> next()
-    {
-        if (m_rest.empty()) return std::nullopt;
-        const std::size_t end = m_rest.find_first_of("\r\n");
-        const std::string_view line = m_rest.substr(0, end);
-        if (end == std::string_view::npos) {
-            m_rest = {};
-        } else {
-            const bool crlf = m_rest[end] == '\r' && end + 1 < m_rest.size() && m_rest[end + 1] == '\n';
-            m_rest.remove_prefix(end + (crlf ? 2 : 1));
-        }
-        return line;
-    }
-
-private:
-    std::string_view m_rest;
-};
 
 std::string asciiLower(std::string_view text)
 {
@@ -83,7 +56,7 @@ std::string decodeLine(std::string_view line)
 
 SettingsRead ReadSettingsText(std::string_view bytes)
 {
-    LineReader lines(bytes);
+    LineSplitter lines(bytes, LineSplitter::LoneCr::EndsLine);
     const auto readNumber = [&]() -> std::optional<int32_t> {
         const auto line = lines.next();
         return line ? ParseWholeNumber(*line) : std::nullopt;

@@ -2,6 +2,7 @@
 
 #include "RegularFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -40,19 +41,6 @@ bool writeAll(int fd, const std::string& bytes)
         }
         done += static_cast<std::size_t>(n);
     }
-    return true;
-}
-
-// Whether a new file can be created in the folder: permission bits alone do
-// not say so (read-only mounts, access lists, a missing folder).
-bool folderAcceptsFiles(const fs::path& folder)
-{
-    if (folder.empty()) return false;
-    const fs::path probe = uniqueSibling(folder / DiskSettingsStore::kFileName, "probe");
-    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    ::close(fd);
-    ::unlink(probe.c_str());
     return true;
 }
 
@@ -143,10 +131,29 @@ DiskSettingsStore::DiskSettingsStore(const fs::path& programFolder, const char* 
 {
 }
 
+bool DiskSettingsStore::ProgramFolderTakesFiles(const fs::path& folder, bool asRoot)
+{
+    struct stat info {};
+    if (folder.empty() || ::stat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return false;
+    // Asked of the system rather than read from the mode bits, so access lists
+    // and read-only mounts count.
+    if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) return false;
+    if (!asRoot) return true;
+    if (!(info.st_mode & S_IWUSR)) return false;
+    std::error_code error;
+    const fs::path real = fs::canonical(folder, error);
+    if (error) return false;
+    for (const fs::path system : {"/usr", "/opt"}) {
+        if (std::mismatch(system.begin(), system.end(), real.begin(), real.end()).first == system.end())
+            return false;
+    }
+    return true;
+}
+
 fs::path DiskSettingsStore::ChooseFolder(const fs::path& programFolder, const char* xdgConfigHome,
                                          const char* home)
 {
-    if (folderAcceptsFiles(programFolder)) return programFolder;
+    if (ProgramFolderTakesFiles(programFolder, ::geteuid() == 0)) return programFolder;
     // A relative XDG_CONFIG_HOME is invalid and ignored, as the base
     // directory rules ask.
     if (xdgConfigHome && fs::path(xdgConfigHome).is_absolute()) return fs::path(xdgConfigHome) / "Tolmora";
@@ -181,11 +188,14 @@ SettingsWriteResult DiskSettingsStore::Write(const Compose& compose)
     const std::unique_ptr<RegularFileHandle> locked = openLocked(target);
     std::optional<std::string> onDisk;
     struct stat old {};
-    bool keepMode = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+    bool keepMode = false;
     if (locked) {
         std::string bytes;
         if (locked->readUpTo(kMaxReadBytes, bytes)) onDisk = std::move(bytes);
         keepMode = ::fstat(locked->fd(), &old) == 0;
+    } else {
+        // A file we may not read still hands its mode on to the new one.
+        keepMode = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     }
     const std::string bytes = compose(onDisk);
 

@@ -32,10 +32,11 @@ public:
     virtual SettingsWriteResult Write(const Compose& compose) = 0;
 };
 
-// The disk adapter. The file lives in the program's folder when a file can be
-// created there, otherwise in $XDG_CONFIG_HOME/Tolmora (~/.config/Tolmora
-// without the variable); the folder is chosen once, so reading and writing
-// always meet in the same place. Only a regular file is read, and only up to
+// The disk adapter. The file lives in the program's folder when the player
+// may create files there, otherwise in $XDG_CONFIG_HOME/Tolmora
+// (~/.config/Tolmora without the variable); the folder is chosen once,
+// without writing anything, so reading and writing always meet in the same
+// place. Only a regular file is read, and only up to
 // kMaxReadBytes: a folder, a FIFO or a device reads as no file.
 //
 // A write goes to a new file beside the old one, which is synced and then
@@ -60,6 +61,11 @@ public:
 
     std::filesystem::path filePath() const { return m_folder / kFileName; }
 
+    // Whether the program's folder may hold the file. Root may write nearly
+    // anywhere, so for root the folder's mode must also let its owner write,
+    // and the system's tree (/usr, /opt) never holds it: an installed copy
+    // keeps its settings per user, even when root plays.
+    static bool ProgramFolderTakesFiles(const std::filesystem::path& folder, bool asRoot);
     // The folder the settings belong in, by the rule above.
     static std::filesystem::path ChooseFolder(const std::filesystem::path& programFolder,
                                               const char* xdgConfigHome, const char* home);

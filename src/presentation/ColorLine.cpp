@@ -1,48 +1,42 @@
 #include "ColorLine.h"
 
+#include "DecimalText.h"
+#include "RoundHalfEven.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
 
 namespace {
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // One field as a 16-bit whole number: an optional sign, digits, and an
-// optional fraction after a point. The rounding is done on the decimal
-// digits themselves, so "2.5" gives 2 and "2.50000000000000001" gives 3
-// without any floating-point doubt.
+// optional fraction after a point. The fraction's digits alone say whether it
+// lies below, at or above a half, so "2.5" gives 2 and "2.50000000000000001"
+// gives 3 without any floating-point doubt.
 std::optional<int32_t> ParseField(std::string_view field)
 {
-    bool negative = false;
-    if (!field.empty() && (field.front() == '+' || field.front() == '-')) {
-        negative = field.front() == '-';
-        field.remove_prefix(1);
-    }
-    const size_t point = field.find('.');
-    const std::string_view whole = field.substr(0, point);
-    const std::string_view fraction = point == std::string_view::npos ? std::string_view{} : field.substr(point + 1);
-    if (whole.empty() && fraction.empty())
-        return std::nullopt;
-    if (!std::all_of(whole.begin(), whole.end(), IsDigit) || !std::all_of(fraction.begin(), fraction.end(), IsDigit))
+    const auto number = ScanDecimal(field, Exponent::NotAllowed);
+    if (!number)
         return std::nullopt;
 
     int64_t magnitude = 0;
-    for (char c : whole) {
+    for (char c : number->whole) {
         magnitude = magnitude * 10 + (c - '0');
         if (magnitude > 100000)  // far outside 16 bits; stop before it can overflow
             return std::nullopt;
     }
+    // Only where the fraction lies matters: below a half, at it, or above it.
+    const std::string_view fraction = number->fraction;
+    double part = 0.0;
     if (!fraction.empty()) {
         const bool beyondHalf = std::any_of(fraction.begin() + 1, fraction.end(), [](char c) { return c != '0'; });
-        const char first = fraction.front();
-        if (first > '5' || (first == '5' && (beyondHalf || magnitude % 2 == 1)))
-            ++magnitude;
+        if (fraction.front() > '5' || (fraction.front() == '5' && beyondHalf))
+            part = 0.75;
+        else if (fraction.front() == '5')
+            part = 0.5;
     }
-    const int64_t value = negative ? -magnitude : magnitude;
+    magnitude = static_cast<int64_t>(RoundHalfEven(static_cast<double>(magnitude) + part));
+    const int64_t value = number->negative ? -magnitude : magnitude;
     if (value < INT16_MIN || value > INT16_MAX)
         return std::nullopt;
     return static_cast<int32_t>(value);

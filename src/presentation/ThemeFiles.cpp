@@ -69,13 +69,15 @@ bool IsRegularFile(const std::filesystem::path& path)
 
 std::optional<std::string> ReadTextPrefix(const std::filesystem::path& path, size_t limit)
 {
-    if (!IsRegularFile(path))
-        return std::nullopt;
     RegularFileHandle file(path);
     std::string text;
-    if (!file.isOpen() || !file.readUpTo(limit, text))
-        return std::string();
-    return text;
+    if (file.isOpen())
+        return file.readUpTo(limit, text) ? text : std::string();
+    // Only what could not be opened is looked at again, to tell a regular
+    // file we may not read from no file at all.
+    if (!IsRegularFile(path))
+        return std::nullopt;
+    return std::string();
 }
 
 std::optional<std::vector<uint8_t>> ReadWaveFile(const std::filesystem::path& path, uint64_t limit)

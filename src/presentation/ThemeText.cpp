@@ -1,21 +1,20 @@
 #include "ThemeText.h"
 
 #include "ColorLine.h"
+#include "TextLines.h"
 
 #include <algorithm>
 
 std::array<std::string, kThemeLineCount> SplitThemeLines(std::string_view text)
 {
     std::array<std::string, kThemeLineCount> lines;
+    // A lone CR may be part of a path, so only LF ends a theme line.
+    LineSplitter splitter(text, LineSplitter::LoneCr::StaysInLine);
     for (std::string& line : lines) {
-        if (text.empty())
+        const auto next = splitter.next();
+        if (!next)
             break;
-        const size_t end = text.find('\n');
-        std::string_view current = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (end != std::string_view::npos && !current.empty() && current.back() == '\r')
-            current.remove_suffix(1);
-        line.assign(current);
+        line.assign(*next);
     }
     return lines;
 }

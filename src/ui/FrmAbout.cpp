@@ -9,14 +9,9 @@
 #include <QMouseEvent>
 #include <QTimer>
 
-#include <cmath>
-
 namespace {
 
 constexpr float TwipsPerPixel = kTwipsPerPixel;
-
-// Halves go to the even neighbour (the default rounding mode).
-int PixelsFromTwips(float twips) { return static_cast<int>(std::lrint(twips / TwipsPerPixel)); }
 
 bool IsLeftClick(QEvent* event, const QWidget* target)
 {

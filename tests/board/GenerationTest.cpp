@@ -1,6 +1,7 @@
 #include "BoardPicture.h"
 
 #include <cmath>
+#include <limits>
 #include <map>
 #include <random>
 #include <utility>
@@ -30,11 +31,15 @@ TEST_F(Generation, FillsColumnByColumn)
     EXPECT_EQ(picture(), "GB/YR");
 }
 
-// The colour draw rounds r * 4 half to even, modulo 4, and gives each colour a quarter of the cells.
+// The colour draw rounds r * 4 half to even, modulo 4, and gives each colour a quarter of the cells; a scripted draw
+// outside [0, 1), however wild, still gives a colour.
 TEST(ColorDraw, RoundsHalfToEven)
 {
+    const double inf = std::numeric_limits<double>::infinity();
     for (auto [r, color] : {std::pair{0.0, "Red"}, {0.125, "Red"}, {0.1251, "Blue"}, {0.3749, "Blue"}, {0.375, "Green"},
-                            {0.625, "Green"}, {0.6251, "Yellow"}, {0.8749, "Yellow"}, {0.875, "Red"}, {0.99999, "Red"}})
+                            {0.625, "Green"}, {0.6251, "Yellow"}, {0.8749, "Yellow"}, {0.875, "Red"}, {0.99999, "Red"},
+                            {1.0, "Red"}, {1.3, "Blue"}, {-0.125, "Red"}, {-0.3, "Yellow"}, {0x1p51 + 0.5, "Green"},
+                            {1e300, "Red"}, {-1e300, "Red"}, {inf, "Red"}, {-inf, "Red"}, {std::nan(""), "Red"}})
         EXPECT_EQ(ColorForUnit(r), color) << r;
     const std::string_view names[] = {"Red", "Blue", "Green", "Yellow"};
     std::mt19937_64 rng(99);

@@ -45,6 +45,7 @@ TEST(Numbers, WholeNumberGrammar)
         {"2147483647.5", std::nullopt}, {"1e400", std::nullopt}, {"", std::nullopt}, {"abc", std::nullopt},
         {"12abc", std::nullopt}, {"1 2", std::nullopt}, {"1,000", std::nullopt}, {"0x10", std::nullopt},
         {"inf", std::nullopt}, {"nan", std::nullopt}, {"-", std::nullopt}, {"1e", std::nullopt},
-        {"16\r", std::nullopt}};
+        {"16\r", std::nullopt}, {".", std::nullopt}, {"+-1", std::nullopt}, {"1.2.3", std::nullopt},
+        {"1e-1", 0}, {"1e+", std::nullopt}};
     for (const auto& [text, value] : cases) EXPECT_EQ(ParseWholeNumber(text), value) << '"' << text << '"';
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <fstream>
 #include <sstream>
@@ -79,6 +80,34 @@ TEST_F(SettingsStoreTest, ReadOnlyProgramFolderFallsBackToTheUsersFolder)
     EXPECT_EQ(Slurp(program / "Settings.log"), "shipped\r\n");
     for (const char* relative : {(const char*)nullptr, "relative/conf"})
         EXPECT_EQ(DiskSettingsStore::ChooseFolder(root / "missing", relative, root.c_str()), root / ".config/Tolmora");
+}
+
+// Choosing the folder writes nothing there; root keeps out of a folder whose mode forbids writing and out of the
+// system's tree, where an installed copy lies.
+TEST_F(SettingsStoreTest, ProgramFolderIsChosenWithoutWritingInIt)
+{
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24);
+    fs::last_write_time(program, old);
+    EXPECT_EQ(DiskSettingsStore(program, xdg.c_str(), root.c_str()).filePath(), program / "Settings.log");
+    EXPECT_EQ(fs::last_write_time(program), old);
+    EXPECT_EQ(FilesInProgram(), 0u);
+
+    fs::create_directory(root / "locked");
+    fs::permissions(root / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+    std::ofstream(root / "plain") << "not a folder";
+    fs::create_directory_symlink("/usr/lib", root / "installed");
+    const struct {
+        fs::path folder;
+        bool asRoot, takesFiles;
+    } cases[] = {
+        {program, false, true},      {program, true, true},        {root / "locked", true, false},
+        {root / "missing", false, false}, {root / "plain", false, false}, {"/usr/lib", true, false},
+        {root / "installed", true, false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DiskSettingsStore::ProgramFolderTakesFiles(c.folder, c.asRoot), c.takesFiles)
+            << c.folder << (c.asRoot ? " as root" : "");
+    fs::permissions(root / "locked", fs::perms::owner_all);
 }
 
 // Only a regular file is read, never waited on; a write that cannot replace the file says why and leaves nothing behind.

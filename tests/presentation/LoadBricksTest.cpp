@@ -44,6 +44,8 @@ TEST(ColorLines, ParseAsTheThemeFormatSays)
         {"overflows after rounding", "32767.5 0 0", std::nullopt},
         {"huge number", "99999999999999999999999 0 0", std::nullopt},
         {"halves to even", "2.5 3.5 0.5", 0x000402},
+        {"a digit far down lifts a half", "2.50000000000000001 0.5000 .5", 0x000003},
+        {"no exponent in a colour", "1e2 0 0", std::nullopt},
         {"above half rounds up", "2.51 1.49 254.5", 0xFE0103},
         {"tab separated", "1\t2\t3", std::nullopt},
         {"carriage return in the last field", "1 2 3\r", std::nullopt},

@@ -1,5 +1,9 @@
+#include "BoardSurface.h"
 #include "HostileFiles.h"
 #include "MainWindowFixture.h"
+
+#include <QAction>
+#include <QCoreApplication>
 
 namespace {
 

@@ -1,8 +1,14 @@
 #include "BoardPaint.h"
+#include "BoardSurface.h"
 #include "MainWindowFixture.h"
+#include "WrapButton.h"
 
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
 #include <QMenu>
 #include <QScreen>
+#include <QScrollBar>
 
 using WindowLayoutTest = MainWindowTest;
 

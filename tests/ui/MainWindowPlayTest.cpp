@@ -1,6 +1,15 @@
 #include "BoardPaint.h"
+#include "BoardSurface.h"
 #include "MainWindowFixture.h"
 #include "WaveDecoder.h"
+#include "WrapButton.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
 
 using BoardClickTest = MainWindowTest;
 

@@ -1,4 +1,11 @@
+#include "BoardSurface.h"
 #include "MainWindowFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 
 using NewGameWindowTest = MainWindowTest;
 

@@ -1,4 +1,9 @@
+#include "BoardSurface.h"
 #include "MainWindowFixture.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
 
 using SettingsWindowTest = MainWindowTest;
 

@@ -5,4 +5,4 @@ add_executable(tolmora_help_tests
   ${CMAKE_CURRENT_LIST_DIR}/RulesWindowTest.cpp
 )
 target_link_libraries(tolmora_help_tests PRIVATE tolmora_ui tolmora_qt_test_main Qt6::Test)
-gtest_discover_tests(tolmora_help_tests DISCOVERY_MODE PRE_TEST)
+tolmora_gtest_suites(tolmora_help_tests PREFIX "help.")

@@ -2,6 +2,7 @@
 find_package(Qt6 REQUIRED COMPONENTS Test)
 add_executable(tolmora_window_tests
   ${CMAKE_CURRENT_LIST_DIR}/HostileThemeWindowTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainWindowFixture.h
   ${PROJECT_SOURCE_DIR}/tests/support/FindControl.h
   ${PROJECT_SOURCE_DIR}/tests/support/HostileFiles.h
@@ -13,4 +14,4 @@ add_executable(tolmora_window_tests
 )
 target_include_directories(tolmora_window_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/fakes ${PROJECT_SOURCE_DIR}/tests/support)
 target_link_libraries(tolmora_window_tests PRIVATE tolmora_ui tolmora_qt_test_main Qt6::Test)
-gtest_discover_tests(tolmora_window_tests DISCOVERY_MODE PRE_TEST PROPERTIES TIMEOUT 60)
+tolmora_gtest_suites(tolmora_window_tests PREFIX "window." TIMEOUT 300)
