@@ -23,8 +23,8 @@ void DeferredAudioBackend::Open()
     });
 }
 
-void DeferredAudioBackend::Play(const SoundBytes& wave, bool loop, bool noStop)
+void DeferredAudioBackend::Play(const SoundClip& clip, bool loop, bool noStop)
 {
     if (IsOpened() && m_device)
-        m_device->Play(wave, loop, noStop);
+        m_device->Play(clip, loop, noStop);
 }

@@ -27,7 +27,7 @@ public:
     bool IsOpened() const { return m_opened.load(std::memory_order_acquire); }
 
     // Called from the thread that created the back end only.
-    void Play(const SoundBytes& wave, bool loop, bool noStop) override;
+    void Play(const SoundClip& clip, bool loop, bool noStop) override;
 
 private:
     Opener m_opener;

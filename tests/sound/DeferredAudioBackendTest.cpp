@@ -15,9 +15,9 @@ namespace {
 
 using namespace std::chrono_literals;
 
-SoundBytes Wave(uint8_t tag)
+SoundClip Wave(uint8_t tag)
 {
-    return std::make_shared<const std::vector<uint8_t>>(std::vector<uint8_t>{'W', tag});
+    return std::make_shared<const PcmClip>(PcmClip{'W', tag});
 }
 
 // The open runs on a worker: wait for it, with a bound that only guards a hang.
@@ -65,7 +65,7 @@ TEST_P(DeferredAudioScenario, PassesOnOnlyWhatComesAfterTheOpen)
     // Each call as its wave's number and flags, which the back end must pass on unchanged.
     std::vector<std::tuple<int, bool, bool>> heard, expected;
     for (const auto& call : device ? device->calls : std::vector<RecordingAudioBackend::Call>{})
-        heard.emplace_back((*call.wave)[1], call.loop, call.noStop);
+        heard.emplace_back((*call.clip)[1], call.loop, call.noStop);
     for (const uint8_t number : scenario.heard)
         expected.emplace_back(number, number % 2 == 1, number % 3 == 0);
     EXPECT_EQ(heard, expected);
@@ -102,7 +102,7 @@ TEST(DeferredAudio, OpensOnAWorkerWithoutBlockingPlays)
     EXPECT_NE(opener, std::this_thread::get_id());
     ASSERT_NE(device, nullptr);
     ASSERT_EQ(device->calls.size(), 1u);
-    EXPECT_EQ((*device->calls[0].wave)[1], 2);
+    EXPECT_EQ((*device->calls[0].clip)[1], 2);
 }
 
 // A back end closed while its device is still opening waits for the open, then closes the device.
@@ -111,7 +111,7 @@ TEST(DeferredAudio, ClosingDuringTheOpenClosesTheDevice)
     struct Device final : AudioBackend {
         explicit Device(int& closed) : closed(closed) {}
         ~Device() override { ++closed; }
-        void Play(const SoundBytes&, bool, bool) override {}
+        void Play(const SoundClip&, bool, bool) override {}
         int& closed;
     };
     int closed = 0;
