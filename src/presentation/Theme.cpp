@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QResource>
 #include <QString>
 
 #include <algorithm>
@@ -98,12 +99,21 @@ SoundClip BuiltInSound(const std::string& name)
         return nullptr;
     SoundClip& clip = decoded[path];
     if (!clip) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        // The waves are stored uncompressed in the program's image, where they
+        // stay while it runs, so a wave already in the mixer's format plays
+        // from there: the tunes are megabytes, and copying them would show in
+        // the memory start-up takes.
+        const QResource resource(path);
+        if (!resource.isValid())
             return nullptr;
-        const QByteArray bytes = file.readAll();
-        clip = ToClip(decodeWave(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                                 static_cast<std::size_t>(bytes.size())));
+        std::optional<PcmClip> pcm;
+        if (resource.compressionAlgorithm() == QResource::NoCompression)
+            pcm = viewWave(resource.data(), static_cast<std::size_t>(resource.size()));
+        if (!pcm) {
+            const QByteArray bytes = resource.uncompressedData();
+            pcm = decodeWave(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
+        }
+        clip = ToClip(std::move(pcm));
     }
     return clip;
 }
