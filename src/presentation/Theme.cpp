@@ -106,14 +106,12 @@ SoundClip BuiltInSound(const std::string& name)
         const QResource resource(path);
         if (!resource.isValid())
             return nullptr;
-        std::optional<PcmClip> pcm;
-        if (resource.compressionAlgorithm() == QResource::NoCompression)
-            pcm = viewWave(resource.data(), static_cast<std::size_t>(resource.size()));
-        if (!pcm) {
-            const QByteArray bytes = resource.uncompressedData();
-            pcm = decodeWave(reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
-        }
-        clip = ToClip(std::move(pcm));
+        const bool inPlace = resource.compressionAlgorithm() == QResource::NoCompression;
+        const QByteArray unpacked = inPlace ? QByteArray() : resource.uncompressedData();
+        const auto* bytes = inPlace ? resource.data() : reinterpret_cast<const uint8_t*>(unpacked.constData());
+        const auto size = static_cast<std::size_t>(inPlace ? resource.size() : unpacked.size());
+        std::optional<PcmClip> pcm = inPlace ? viewWave(bytes, size) : std::nullopt;
+        clip = ToClip(pcm ? std::move(pcm) : decodeWave(bytes, size));
     }
     return clip;
 }
