@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QResource>
 #include <QString>
 
 #include <algorithm>
@@ -99,12 +100,19 @@ SoundClip BuiltInSound(const std::string& name)
         return nullptr;
     SoundClip& clip = decoded[path];
     if (!clip) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        // The waves are stored uncompressed in the program's image, where they
+        // stay while it runs, so a wave already in the mixer's format plays
+        // from there: the tunes are megabytes, and copying them would show in
+        // the memory start-up takes.
+        const QResource resource(path);
+        if (!resource.isValid())
             return nullptr;
-        const QByteArray bytes = file.readAll();
-        clip = ToClip(decodeWave(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                                 static_cast<std::size_t>(bytes.size())));
+        const bool inPlace = resource.compressionAlgorithm() == QResource::NoCompression;
+        const QByteArray unpacked = inPlace ? QByteArray() : resource.uncompressedData();
+        const auto* bytes = inPlace ? resource.data() : reinterpret_cast<const uint8_t*>(unpacked.constData());
+        const auto size = static_cast<std::size_t>(inPlace ? resource.size() : unpacked.size());
+        std::optional<PcmClip> pcm = inPlace ? viewWave(bytes, size) : std::nullopt;
+        clip = ToClip(pcm ? std::move(pcm) : decodeWave(bytes, size));
     }
     return clip;
 }

@@ -147,7 +147,7 @@ std::optional<PcmClip> convert(LoadedWave& wave)
     };
     auto frame = [&](uint64_t index) { return reinterpret_cast<const int16_t*>(chunk.data()) + (index - first) * kMixChannels; };
 
-    PcmClip pcm;
+    std::vector<int16_t> pcm;
     pcm.reserve(wave.clipFrames * kMixChannels);
     if (wave.rate == kMixRate) {
         for (uint64_t from = 0; from < wave.frames; from += kChunkFrames) {
@@ -155,7 +155,7 @@ std::optional<PcmClip> convert(LoadedWave& wave)
                 return std::nullopt;
             pcm.insert(pcm.end(), frame(from), frame(from + count));
         }
-        return pcm;
+        return PcmClip(std::move(pcm));
     }
     for (uint64_t out = 0; out < wave.clipFrames; ++out) {
         // Output frame `out` lies at source frame out * rate / kMixRate.
@@ -170,7 +170,7 @@ std::optional<PcmClip> convert(LoadedWave& wave)
             pcm.push_back(static_cast<int16_t>(from + (to - from) * weight / kMixRate));
         }
     }
-    return pcm;
+    return PcmClip(std::move(pcm));
 }
 
 // The samples of a wave already in the mixer's format, written the plain way:
@@ -196,6 +196,19 @@ std::optional<std::pair<const uint8_t*, std::size_t>> plainSamples(const uint8_t
 
 }  // namespace
 
+std::optional<PcmClip> viewWave(const uint8_t* data, std::size_t size)
+{
+    if constexpr (std::endian::native != std::endian::little)
+        return std::nullopt;
+    if (size > kMaxWaveBytes)
+        return std::nullopt;
+    const auto plain = plainSamples(data, size);
+    if (!plain || plain->second > kMaxPcmBytes ||
+        reinterpret_cast<std::uintptr_t>(plain->first) % alignof(int16_t) != 0)
+        return std::nullopt;
+    return PcmClip::View(reinterpret_cast<const int16_t*>(plain->first), plain->second / sizeof(int16_t));
+}
+
 uint64_t wavesDecoded()
 {
     return g_decodes.load(std::memory_order_relaxed);
@@ -208,13 +221,13 @@ std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size, std::si
         if (const auto plain = plainSamples(data, size)) {
             if (plain->second > maxPcmBytes)
                 return std::nullopt;
-            PcmClip pcm(plain->second / sizeof(int16_t));
+            std::vector<int16_t> pcm(plain->second / sizeof(int16_t));
             if constexpr (std::endian::native == std::endian::little)
                 std::memcpy(pcm.data(), plain->first, plain->second);
             else
                 for (std::size_t i = 0; i < pcm.size(); ++i)
                     pcm[i] = static_cast<int16_t>(read16(plain->first + 2 * i));
-            return pcm;
+            return PcmClip(std::move(pcm));
         }
     }
     std::optional<LoadedWave> wave = loadWave(data, size, maxPcmBytes);

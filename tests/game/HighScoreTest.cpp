@@ -37,7 +37,9 @@ TEST_P(EnterHighScoreTest, FinalScoreEntersTheTable)
     const ScoreEntry entry = EnterHighScore(table, c.finalScore, [&](int slot) {
         slots.push_back(slot);
         // The player's slot holds the final score by the time the player is asked.
-        if (slots.size() == 1) EXPECT_EQ(table.LngHighScores[slot], c.finalScore);
+        if (slots.size() == 1) {
+            EXPECT_EQ(table.LngHighScores[slot], c.finalScore);
+        }
         return answers == c.answers.end() ? std::string("?") : (answers++)->value_or(std::string());
     });
     Entries after;

@@ -1,6 +1,7 @@
 #include "WaveDecoder.h"
 
 #include <QFile>
+#include <QResource>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,7 +20,7 @@ std::optional<PcmClip> decodeOf(const std::string& name, std::size_t* fileBytes 
 
 PcmClip clipOf(const std::string& name) { return decodeOf(name).value_or(PcmClip{}); }
 
-int peakOf(const std::vector<int16_t>& samples)
+int peakOf(const PcmClip& samples)
 {
     int peak = 0;
     for (int16_t s : samples) peak = std::max(peak, std::abs(int(s)));
@@ -90,6 +91,20 @@ TEST(BuiltInSounds, GameOverIsMonoShortAndClean)
     EXPECT_EQ(samples.front(), 0);
     EXPECT_LT(peakOf(std::vector<int16_t>(samples.end() - 200, samples.end())), 64);
     EXPECT_LT(peakOf(samples), 32767);
+}
+
+// The tunes are stored uncompressed and already in the mixer's format, so the game plays them where they lie in the
+// program instead of holding megabytes of copies; the samples are those decoding gives.
+TEST(BuiltInSounds, PlayWhereTheyLieInTheProgram)
+{
+    for (const std::string name : {"MAIN", "LASTMIN", "LAST30"}) {
+        const QResource resource(QString::fromStdString(":/sounds/" + name + ".wav"));
+        ASSERT_EQ(resource.compressionAlgorithm(), QResource::NoCompression) << name;
+        const std::optional<PcmClip> view = viewWave(resource.data(), std::size_t(resource.size()));
+        ASSERT_TRUE(view) << name;
+        EXPECT_EQ(static_cast<const void*>(view->data()), static_cast<const void*>(resource.data() + 44)) << name;
+        EXPECT_EQ(*view, clipOf(name)) << name;
+    }
 }
 
 // NOSOUND: a 58-byte wave that decodes to a clip without samples, which ends the sound playing.

@@ -24,7 +24,7 @@ void quietLog(void*, int, SDL_LogPriority, const char*) {}
 // so every output frame tells which sound and where.
 SoundClip countingClip(int base, int frames)
 {
-    PcmClip samples;
+    std::vector<int16_t> samples;
     for (int i = 1; i <= frames; ++i) samples.insert(samples.end(), {int16_t(base + i), int16_t(-(base + i))});
     return std::make_shared<const PcmClip>(std::move(samples));
 }

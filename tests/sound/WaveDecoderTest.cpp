@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <ostream>
 
 namespace {
 
@@ -34,7 +35,7 @@ TEST(WaveDecoder, ConvertsRateChannelsAndDepth)
 // samples written another way; its clip limit holds as for any wave.
 TEST(WaveDecoder, PlainWaveIsItsOwnClip)
 {
-    const PcmClip samples{1, -1, 32767, -32768, 300, 7};
+    const std::vector<int16_t> samples{1, -1, 32767, -32768, 300, 7};
     const Bytes plain = stereo16(samples);
     Bytes listed = plain;  // a LIST chunk between fmt and data
     const Bytes list{'L', 'I', 'S', 'T', 4, 0, 0, 0, 'I', 'N', 'F', 'O'};
@@ -48,6 +49,45 @@ TEST(WaveDecoder, PlainWaveIsItsOwnClip)
     EXPECT_FALSE(decode(plain, 11));
     EXPECT_EQ(decode(plain, 12), samples);
 }
+
+struct ViewCase {
+    const char* name;
+    Bytes image;
+    std::size_t offset;  // where the image starts in its buffer
+    bool viewed;
+};
+
+void PrintTo(const ViewCase& viewCase, std::ostream* out) { *out << viewCase.name; }
+
+class WaveView : public ::testing::TestWithParam<ViewCase> {};
+
+// Only a plain wave in the mixer's format whose samples lie on a 16-bit boundary is viewed, in place and with the
+// samples decoding gives; every other wave is left to the decoder, and viewing never counts as a decode.
+TEST_P(WaveView, ViewsInPlaceOnlyWhatItCanPlayAsItLies)
+{
+    const ViewCase& viewCase = GetParam();
+    Bytes buffer(viewCase.offset, 0);
+    buffer.insert(buffer.end(), viewCase.image.begin(), viewCase.image.end());
+    const uint8_t* image = buffer.data() + viewCase.offset;
+    const uint64_t decodesBefore = wavesDecoded();
+    const std::optional<PcmClip> view = viewWave(image, viewCase.image.size());
+    EXPECT_EQ(wavesDecoded(), decodesBefore);
+    ASSERT_EQ(view.has_value(), viewCase.viewed);
+    if (view) {
+        EXPECT_EQ(static_cast<const void*>(view->data()), static_cast<const void*>(image + 44));
+        EXPECT_EQ(view, decode(viewCase.image));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Images, WaveView,
+    ::testing::Values(ViewCase{"Plain", stereo16({1, -1, 32767, -32768}), 0, true},
+                      ViewCase{"PlainWithoutSamples", stereo16({}), 2, true},
+                      ViewCase{"Misaligned", stereo16({1, -1, 32767, -32768}), 1, false},
+                      ViewCase{"Mono", pcmWave(1, kMixRate, 16, {1, 0, 2, 0}), 0, false},
+                      ViewCase{"OtherRate", pcmWave(2, 22050, 16, {1, 0, 2, 0}), 0, false},
+                      ViewCase{"NotAWave", Bytes(64, 'x'), 0, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Whatever a theme line names is refused unless it is a wave: text, nothing, a null image, a cut fmt chunk.
 TEST(WaveDecoderHostile, RefusesWhatIsNotAWave)

@@ -1,8 +1,10 @@
 #include "BoardSurface.h"
 #include "MainWindowFixture.h"
+#include "WrapButton.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
