@@ -173,25 +173,37 @@ std::optional<PcmClip> convert(LoadedWave& wave)
     return PcmClip(std::move(pcm));
 }
 
-// The samples of a wave already in the mixer's format, written the plain way:
-// a RIFF whose size matches the image, a 16-byte PCM fmt chunk of 16-bit
-// stereo at 44100 Hz, then a whole data chunk of whole frames ending the
-// image. Such a wave is its own clip, so it is copied without going through
-// SDL (the built-in tunes are written so). Anything else goes through SDL.
-std::optional<std::pair<const uint8_t*, std::size_t>> plainSamples(const uint8_t* data, std::size_t size)
+// The samples of a wave in the mixer's own sample format, written the plain
+// way: a RIFF whose size matches the image, a PCM fmt chunk (16 bytes, or 18
+// with no extra bytes) of 16-bit mono or stereo at 44100 Hz, then a whole data
+// chunk of whole frames ending the image. Such a wave needs no conversion, so
+// it never goes through SDL (the built-in waves are written so, and SDL is
+// loaded only once the window shows). Anything else goes through SDL.
+struct PlainSamples {
+    const uint8_t* data;
+    std::size_t bytes;
+    uint32_t channels;
+};
+
+std::optional<PlainSamples> plainSamples(const uint8_t* data, std::size_t size)
 {
-    constexpr std::size_t kHeader = 44;
-    if (data == nullptr || size < kHeader || std::memcmp(data, "RIFF", 4) != 0 || read32(data + 4) != size - 8 ||
-        std::memcmp(data + 8, "WAVEfmt ", 8) != 0 || read32(data + 16) != 16 || std::memcmp(data + 36, "data", 4) != 0)
+    if (data == nullptr || size < 44 || std::memcmp(data, "RIFF", 4) != 0 || read32(data + 4) != size - 8 ||
+        std::memcmp(data + 8, "WAVEfmt ", 8) != 0)
+        return std::nullopt;
+    const uint32_t formatSize = read32(data + 16);
+    const std::size_t header = 28 + std::size_t{formatSize};
+    if ((formatSize != 16 && formatSize != 18) || size < header || (formatSize == 18 && read16(data + 36) != 0) ||
+        std::memcmp(data + header - 8, "data", 4) != 0)
         return std::nullopt;
     const uint8_t* format = data + 20;
-    const bool mixerFormat = read16(format) == 1 && read16(format + 2) == kMixChannels &&
-                             read32(format + 4) == kMixRate && read32(format + 8) == kMixRate * 4 &&
-                             read16(format + 12) == 4 && read16(format + 14) == 16;
-    const uint32_t length = read32(data + 40);
-    if (!mixerFormat || length != size - kHeader || length % 4 != 0)
+    const uint32_t channels = read16(format + 2);
+    const bool mixerFormat = read16(format) == 1 && (channels == 1 || channels == uint32_t{kMixChannels}) &&
+                             read32(format + 4) == kMixRate && read32(format + 8) == kMixRate * 2 * channels &&
+                             read16(format + 12) == 2 * channels && read16(format + 14) == 16;
+    const uint32_t length = read32(data + header - 4);
+    if (!mixerFormat || length != size - header || length % (2 * channels) != 0)
         return std::nullopt;
-    return std::make_pair(data + kHeader, std::size_t{length});
+    return PlainSamples{data + header, std::size_t{length}, channels};
 }
 
 }  // namespace
@@ -203,10 +215,10 @@ std::optional<PcmClip> viewWave(const uint8_t* data, std::size_t size)
     if (size > kMaxWaveBytes)
         return std::nullopt;
     const auto plain = plainSamples(data, size);
-    if (!plain || plain->second > kMaxPcmBytes ||
-        reinterpret_cast<std::uintptr_t>(plain->first) % alignof(int16_t) != 0)
+    if (!plain || plain->channels != uint32_t{kMixChannels} || plain->bytes > kMaxPcmBytes ||
+        reinterpret_cast<std::uintptr_t>(plain->data) % alignof(int16_t) != 0)
         return std::nullopt;
-    return PcmClip::View(reinterpret_cast<const int16_t*>(plain->first), plain->second / sizeof(int16_t));
+    return PcmClip::View(reinterpret_cast<const int16_t*>(plain->data), plain->bytes / sizeof(int16_t));
 }
 
 uint64_t wavesDecoded()
@@ -219,14 +231,16 @@ std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size, std::si
     g_decodes.fetch_add(1, std::memory_order_relaxed);
     if (size <= kMaxWaveBytes) {
         if (const auto plain = plainSamples(data, size)) {
-            if (plain->second > maxPcmBytes)
+            // A mono wave plays the same sample on both channels.
+            const std::size_t repeat = uint32_t{kMixChannels} / plain->channels;
+            if (plain->bytes * repeat > maxPcmBytes)
                 return std::nullopt;
-            std::vector<int16_t> pcm(plain->second / sizeof(int16_t));
-            if constexpr (std::endian::native == std::endian::little)
-                std::memcpy(pcm.data(), plain->first, plain->second);
+            std::vector<int16_t> pcm(plain->bytes / sizeof(int16_t) * repeat);
+            if (repeat == 1 && std::endian::native == std::endian::little)
+                std::memcpy(pcm.data(), plain->data, plain->bytes);
             else
                 for (std::size_t i = 0; i < pcm.size(); ++i)
-                    pcm[i] = static_cast<int16_t>(read16(plain->first + 2 * i));
+                    pcm[i] = static_cast<int16_t>(read16(plain->data + 2 * (i / repeat)));
             return PcmClip(std::move(pcm));
         }
     }

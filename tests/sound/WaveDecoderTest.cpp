@@ -50,6 +50,18 @@ TEST(WaveDecoder, PlainWaveIsItsOwnClip)
     EXPECT_EQ(decode(plain, 12), samples);
 }
 
+// A mono wave in the mixer's sample format plays each sample on both channels, and an fmt chunk with an empty
+// extension reads as the plain one: the built-in game-over and silent waves are written so.
+TEST(WaveDecoder, PlainMonoAndExtendedFormatsNeedNoConversion)
+{
+    EXPECT_EQ(decode(pcmWave(1, kMixRate, 16, {1, 0, 0xFF, 0xFF, 0, 0x80})),
+              (std::vector<int16_t>{1, 1, -1, -1, -32768, -32768}));
+    Bytes extended = stereo16({5, -5});
+    extended.insert(extended.begin() + 36, {0, 0});
+    extended[16] = 18, extended[4] += 2;
+    EXPECT_EQ(decode(extended), (std::vector<int16_t>{5, -5}));
+}
+
 struct ViewCase {
     const char* name;
     Bytes image;
