@@ -5,7 +5,6 @@
 
 #include <chrono>
 #include <future>
-#include <ostream>
 #include <string>
 #include <thread>
 #include <tuple>
@@ -28,21 +27,9 @@ void WaitUntilOpened(const DeferredAudioBackend& backend)
     ASSERT_TRUE(backend.IsOpened()) << "the open never finished";
 }
 
-struct Scenario {
-    const char* name;
-    const char* steps;  // 'p' plays the next wave, 'o' opens and waits for the device
-    int opens;          // times the device was opened
-    std::vector<uint8_t> heard;  // the waves that reached the device, by number
-};
-
-void PrintTo(const Scenario& scenario, std::ostream* out) { *out << scenario.name; }
-
-class DeferredAudioScenario : public ::testing::TestWithParam<Scenario> {};
-
-// The device opens only when asked and once; sounds before that are dropped, later ones pass on unchanged.
-TEST_P(DeferredAudioScenario, PassesOnOnlyWhatComesAfterTheOpen)
+// The device opens only when asked and only once; sounds before the open are dropped, later ones pass on unchanged.
+TEST(DeferredAudio, PassesOnOnlyWhatComesAfterTheOpen)
 {
-    const Scenario& scenario = GetParam();
     int opens = 0;
     RecordingAudioBackend* device = nullptr;
     DeferredAudioBackend backend([&]() -> std::unique_ptr<AudioBackend> {
@@ -51,32 +38,20 @@ TEST_P(DeferredAudioScenario, PassesOnOnlyWhatComesAfterTheOpen)
         device = recording.get();
         return recording;
     });
-    uint8_t played = 0;
-    for (const char* step = scenario.steps; *step; ++step) {
-        if (*step == 'o') {
-            backend.Open();
-            WaitUntilOpened(backend);
-            continue;
-        }
-        backend.Play(Wave(played), played % 2 == 1, played % 3 == 0);
-        ++played;
-    }
-    EXPECT_EQ(opens, scenario.opens);
-    // Each call as its wave's number and flags, which the back end must pass on unchanged.
-    std::vector<std::tuple<int, bool, bool>> heard, expected;
-    for (const auto& call : device ? device->calls : std::vector<RecordingAudioBackend::Call>{})
+    backend.Play(Wave(1), true, true);
+    EXPECT_EQ(opens, 0);
+    backend.Open();
+    WaitUntilOpened(backend);
+    backend.Open();
+    backend.Play(Wave(2), true, false);
+    backend.Play(Wave(3), false, true);
+    EXPECT_EQ(opens, 1);
+    ASSERT_NE(device, nullptr);
+    std::vector<std::tuple<int, bool, bool>> heard;
+    for (const auto& call : device->calls)
         heard.emplace_back((*call.clip)[1], call.loop, call.noStop);
-    for (const uint8_t number : scenario.heard)
-        expected.emplace_back(number, number % 2 == 1, number % 3 == 0);
-    EXPECT_EQ(heard, expected);
+    EXPECT_EQ(heard, (std::vector<std::tuple<int, bool, bool>>{{2, true, false}, {3, false, true}}));
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Deferred, DeferredAudioScenario,
-    ::testing::Values(Scenario{"NeverOpenedUnasked", "ppp", 0, {}},
-                      Scenario{"DropsUntilOpen", "ppopp", 1, {2, 3}},
-                      Scenario{"OpensOnce", "opopp", 1, {0, 1, 2}}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 // Opening never holds up the caller: it runs on another thread, and sounds asked for meanwhile are dropped.
 TEST(DeferredAudio, OpensOnAWorkerWithoutBlockingPlays)
