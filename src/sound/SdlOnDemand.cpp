@@ -87,11 +87,11 @@ SDL_RWops* SDL_RWFromConstMem(const void* mem, int size)
     return real ? real(mem, size) : nullptr;
 }
 
-SDL_AudioSpec* SDL_LoadWAV_RW(SDL_RWops* src, int freesrc, SDL_AudioSpec* spec, Uint8** audio_buf,
+SDL_AudioSpec* SDL_LoadWAV_RW(SDL_RWops* src, int freesrc, SDL_AudioSpec* format, Uint8** audio_buf,
                               Uint32* audio_len)
 {
     static const auto real = Real<decltype(SDL_LoadWAV_RW)>("SDL_LoadWAV_RW");
-    return real ? real(src, freesrc, spec, audio_buf, audio_len) : nullptr;
+    return real ? real(src, freesrc, format, audio_buf, audio_len) : nullptr;
 }
 
 void SDL_FreeWAV(Uint8* audio_buf)
