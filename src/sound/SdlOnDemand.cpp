@@ -33,6 +33,13 @@ SDL_bool SDL_SetHint(const char* name, const char* value)
     return real ? real(name, value) : SDL_FALSE;
 }
 
+void SDL_TLSCleanup(void)
+{
+    static const auto real = Real<decltype(SDL_TLSCleanup)>("SDL_TLSCleanup");
+    if (real)
+        real();
+}
+
 int SDL_Init(Uint32 flags)
 {
     static const auto real = Real<decltype(SDL_Init)>("SDL_Init");

@@ -236,8 +236,10 @@ std::optional<PcmClip> decodeWave(const uint8_t* data, std::size_t size, std::si
             if (plain->bytes * repeat > maxPcmBytes)
                 return std::nullopt;
             std::vector<int16_t> pcm(plain->bytes / sizeof(int16_t) * repeat);
-            if (repeat == 1 && std::endian::native == std::endian::little)
-                std::memcpy(pcm.data(), plain->data, plain->bytes);
+            if (repeat == 1 && std::endian::native == std::endian::little) {
+                if (!pcm.empty())
+                    std::memcpy(pcm.data(), plain->data, plain->bytes);
+            }
             else
                 for (std::size_t i = 0; i < pcm.size(); ++i)
                     pcm[i] = static_cast<int16_t>(read16(plain->data + 2 * (i / repeat)));
