@@ -7,10 +7,12 @@
 # the desktop portal it wakes mounts a FUSE file system in the runtime folder.
 export DBUS_SESSION_BUS_ADDRESS=disabled:
 
-# A display of our own: Xvfb picks a free number and reports it.
+# A display of our own: Xvfb picks a free number and reports it. Without
+# -noreset the server resets when its last client leaves, and a program
+# started in that moment cannot connect.
 start_xvfb() {
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   exec 3>&-
   for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
