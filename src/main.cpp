@@ -6,6 +6,7 @@
 #include "QtMessageBox.h"
 #include "RandomSource.h"
 #include "SettingsStore.h"
+#include "StartUpWarmUp.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -85,7 +86,10 @@ int main(int argc, char** argv)
     // The window class and the desktop entry are both "tolmora".
     QApplication::setApplicationName(QStringLiteral("tolmora"));
     QApplication::setDesktopFileName(QStringLiteral("tolmora"));
+    StartUpWarmUp warmUp;
+    warmUp.startFonts();
     QApplication app(argc, argv);
+    warmUp.startSessionBus();
 
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
     const std::unique_ptr<DeferredAudioBackend> audio = createDeferredAudioBackend();

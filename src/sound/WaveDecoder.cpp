@@ -191,9 +191,16 @@ std::optional<PlainSamples> plainSamples(const uint8_t* data, std::size_t size)
         std::memcmp(data + 8, "WAVEfmt ", 8) != 0)
         return std::nullopt;
     const uint32_t formatSize = read32(data + 16);
-    const std::size_t header = 28 + std::size_t{formatSize};
-    if ((formatSize != 16 && formatSize != 18) || size < header || (formatSize == 18 && read16(data + 36) != 0) ||
-        std::memcmp(data + header - 8, "data", 4) != 0)
+    if ((formatSize != 16 && formatSize != 18) || (formatSize == 18 && read16(data + 36) != 0))
+        return std::nullopt;
+    // Chunks a writer puts between the format and the samples ("fact",
+    // "LIST") are stepped over, each padded to an even length.
+    std::size_t header = 28 + std::size_t{formatSize};
+    while (size >= header && std::memcmp(data + header - 8, "data", 4) != 0) {
+        const uint64_t skip = uint64_t{read32(data + header - 4)};
+        header += static_cast<std::size_t>(std::min<uint64_t>(skip + (skip & 1) + 8, size));
+    }
+    if (size < header)
         return std::nullopt;
     const uint8_t* format = data + 20;
     const uint32_t channels = read16(format + 2);

@@ -107,12 +107,15 @@ TEST(BuiltInSounds, PlayWhereTheyLieInTheProgram)
     }
 }
 
-// NOSOUND: a 58-byte wave that decodes to a clip without samples, which ends the sound playing.
+// NOSOUND: a 58-byte wave that decodes to a clip without samples, which ends the sound playing. It is read in
+// place like the tunes, so starting the game never loads the audio library's decoder.
 TEST(BuiltInSounds, NoSoundIsFiftyEightBytesOfSilence)
 {
     std::size_t bytes = 0;
     EXPECT_EQ(decodeOf("NOSOUND", &bytes), PcmClip{});
     EXPECT_EQ(bytes, 58u);
+    const QResource resource(QStringLiteral(":/sounds/NOSOUND.wav"));
+    EXPECT_EQ(viewWave(resource.data(), std::size_t(resource.size())), PcmClip{});
 }
 
 }  // namespace

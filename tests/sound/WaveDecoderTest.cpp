@@ -62,6 +62,25 @@ TEST(WaveDecoder, PlainMonoAndExtendedFormatsNeedNoConversion)
     EXPECT_EQ(decode(extended), (std::vector<int16_t>{5, -5}));
 }
 
+// A "fact" chunk and an odd-sized, padded "LIST" chunk between the format and the samples, as some writers put
+// them (our silent wave carries a fact chunk).
+Bytes chunked(Bytes image)
+{
+    const Bytes chunks{'f', 'a', 'c', 't', 4, 0, 0, 0, 0, 0, 0, 0, 'L', 'I', 'S', 'T', 3, 0, 0, 0, 'a', 'b', 'c', 0};
+    image.insert(image.begin() + 36, chunks.begin(), chunks.end());
+    image[4] = uint8_t(image.size() - 8);
+    return image;
+}
+
+// A chunk before the samples whose length runs past the end of the image.
+Bytes overrun(Bytes image)
+{
+    const Bytes chunk{'f', 'a', 'c', 't', 0xF0, 0xFF, 0xFF, 0xFF};
+    image.insert(image.begin() + 36, chunk.begin(), chunk.end());
+    image[4] = uint8_t(image.size() - 8);
+    return image;
+}
+
 struct ViewCase {
     const char* name;
     Bytes image;
@@ -86,7 +105,9 @@ TEST_P(WaveView, ViewsInPlaceOnlyWhatItCanPlayAsItLies)
     EXPECT_EQ(wavesDecoded(), decodesBefore);
     ASSERT_EQ(view.has_value(), viewCase.viewed);
     if (view) {
-        EXPECT_EQ(static_cast<const void*>(view->data()), static_cast<const void*>(image + 44));
+        // The samples are the image's last bytes, wherever its chunks put them.
+        EXPECT_EQ(static_cast<const void*>(view->data()),
+                  static_cast<const void*>(image + viewCase.image.size() - view->size() * sizeof(int16_t)));
         EXPECT_EQ(view, decode(viewCase.image));
     }
 }
@@ -95,6 +116,8 @@ INSTANTIATE_TEST_SUITE_P(
     Images, WaveView,
     ::testing::Values(ViewCase{"Plain", stereo16({1, -1, 32767, -32768}), 0, true},
                       ViewCase{"PlainWithoutSamples", stereo16({}), 2, true},
+                      ViewCase{"ChunksBeforeSamples", chunked(stereo16({1, -1, 7, 8})), 0, true},
+                      ViewCase{"ChunkRunsPastTheEnd", overrun(stereo16({1, -1})), 0, false},
                       ViewCase{"Misaligned", stereo16({1, -1, 32767, -32768}), 1, false},
                       ViewCase{"Mono", pcmWave(1, kMixRate, 16, {1, 0, 2, 0}), 0, false},
                       ViewCase{"OtherRate", pcmWave(2, 22050, 16, {1, 0, 2, 0}), 0, false},
