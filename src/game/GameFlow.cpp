@@ -1,5 +1,6 @@
 #include "GameFlow.h"
 
+#include "BoardNumber.h"
 #include "CTime.h"
 #include "GameSettings.h"
 #include "ModSound.h"
@@ -24,6 +25,7 @@ GameFlow::GameFlow(GameView& view, ModSound& sound, RandomSource& random, Messag
     : board(random),
       m_view(view),
       m_sound(sound),
+      m_random(random),
       m_messages(messages),
       m_input(input),
       m_files(files),
@@ -56,6 +58,7 @@ void GameFlow::Form_Load()
         m_view.ShowState();
         m_view.SizeToBoard(true);
         m_view.ProcessEvents();
+        startBoard();
         board.GenTiles();
         drawBricks();
     }
@@ -164,12 +167,14 @@ void GameFlow::NewGame()
         m_view.LoadBricks(std::string());
         m_run.StopClock();
         board.ResetCounters(m_gameTime);
+        m_fillsUsed = 0;
         ShowNewGame(m_labels, board.LngTimeLeft, board.BricksForLevel());
         m_gameOverShown = false;
         m_view.ShowState();
         m_view.SizeToBoard(false);
         m_view.ProcessEvents();
         board.EmptyBoard();
+        startBoard();
         board.GenTiles();
         drawBricks();
         m_run.Rebuilt();
@@ -201,7 +206,9 @@ void GameFlow::timSec_Timer()
         // The game-over sound has ended the tune, so no clock music is playing:
         // a next game as short as the last phase must still start its tune.
         m_currentPlay = MusicPhase::None;
-        AddHighScore();
+        FinishedGame finished = finishedGame();
+        finished.player = AddHighScore();
+        if (m_recorder) m_recorder->Record(finished);
     }
     m_fillEnabled = board.LngTimeLeft > 30;
     m_view.ShowState();
@@ -258,7 +265,10 @@ void GameFlow::PicMap_MouseUp(std::optional<CellCoord> cell)
 void GameFlow::cmdFillSpace_Click()
 {
     if (!acceptsInput()) return;
-    if (board.FillForPenalty()) drawBricks();
+    if (board.FillForPenalty()) {
+        ++m_fillsUsed;
+        drawBricks();
+    }
     m_view.ShowState();
 }
 
@@ -301,14 +311,62 @@ void GameFlow::MnuHeighScores_Click()
 
 // The player names their own entry when the walk gives it a slot; the table
 // is written at once, so a program killed afterwards keeps the score.
-void GameFlow::AddHighScore()
+std::string GameFlow::AddHighScore()
 {
-    const ScoreEntry entry = EnterHighScore(m_table, board.LngScore, [this](int) {
+    std::string player;
+    const ScoreEntry entry = EnterHighScore(m_table, board.LngScore, [this, &player](int) {
         m_view.ShowState();
-        return m_input.Ask("Please enter your name.", "New High Score", "").value_or(std::string());
+        player = m_input.Ask("Please enter your name.", "New High Score", "").value_or(std::string());
+        return player;
     });
     board.LngScore = entry.carried;
     if (entry.entered) saveSettings();
+    return player;
+}
+
+void GameFlow::startBoard()
+{
+    m_boardNumber = m_nextBoardNumber.value_or(m_random.NextBoardNumber());
+    m_nextBoardNumber.reset();
+    m_random.StartBoard(m_boardNumber);
+}
+
+FinishedGame GameFlow::finishedGame() const
+{
+    FinishedGame game;
+    game.finishedAt = UtcNowIso8601();
+    game.width = board.GameWidth + 1;
+    game.height = board.GameHeight + 1;
+    game.gameTime = m_gameTime;
+    game.boardNumber = m_boardNumber;
+    game.score = board.LngScore;
+    game.level = board.LngLevel;
+    game.bricksRemoved = board.LngBricksRemoved;
+    game.bestGroup = board.LngBestGroup;
+    game.fillsUsed = m_fillsUsed;
+    return game;
+}
+
+void GameFlow::MnuPlayBoardNumber_Click()
+{
+    if (!acceptsInput()) return;
+    m_view.ShowState();
+    const std::optional<std::string> text =
+        m_input.Ask("Board number (0 to 4294967295):", "Play Board Number", std::to_string(m_boardNumber));
+    if (!text) return;
+    if (const std::optional<uint32_t> number = ParseBoardNumber(*text))
+        return PlayBoardNumber(*number);
+    m_view.ShowState();
+    m_messages.Show(NotABoardNumberMessage(*text), "Play Board Number", MessageButtons::Ok);
+    m_view.ShowState();
+}
+
+void GameFlow::PlayBoardNumber(uint32_t number)
+{
+    if (!acceptsInput()) return;
+    m_highScoresShown = false;
+    m_nextBoardNumber = number;
+    NewGame();
 }
 
 void GameFlow::ShowHighScores()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FinishedGame.h"
 #include "GameBoard.h"
 #include "GameView.h"
 #include "HighScoreTable.h"
@@ -67,6 +68,13 @@ public:
     // The side panel's captions and colours.
     const PanelLabels& labels() const { return m_labels; }
     NewGameValues newGameValues() const;
+    // The number the current board was drawn from.
+    uint32_t boardNumber() const { return m_boardNumber; }
+
+    // Finished games go to the recorder, when there is one.
+    void setRecorder(GameRecorder* recorder) { m_recorder = recorder; }
+    // The board number of the first game, from the command line.
+    void setFirstBoardNumber(uint32_t number) { m_nextBoardNumber = number; }
 
     // Start-up and shut-down.
     void Form_Load();
@@ -94,6 +102,10 @@ public:
     void MnuMute_Click();
     void MnuTheme_Click();
     void MnuHeighScores_Click();
+    // Asks for a board number and starts a new game on it.
+    void MnuPlayBoardNumber_Click();
+    // A new game on a board played before.
+    void PlayBoardNumber(uint32_t number);
 
 private:
     // Holds the gate shut while the board is rebuilt.
@@ -102,7 +114,11 @@ private:
     void PauseGame();
     void togglePause();
     void toggleMute();
-    void AddHighScore();
+    // The name the player entered for the table, empty when none was asked.
+    std::string AddHighScore();
+    // Draws the number of the board about to be generated and seeds it.
+    void startBoard();
+    FinishedGame finishedGame() const;
     void ShowHighScores();
     void drawBricks();
     // Writes "Settings.log" now, its high scores merged with those the file
@@ -112,6 +128,11 @@ private:
 
     GameView& m_view;
     ModSound& m_sound;
+    RandomSource& m_random;
+    GameRecorder* m_recorder = nullptr;
+    uint32_t m_boardNumber = 0;
+    std::optional<uint32_t> m_nextBoardNumber;
+    int32_t m_fillsUsed = 0;
     MessageBoxService& m_messages;
     InputBoxService& m_input;
     FileDialogService& m_files;

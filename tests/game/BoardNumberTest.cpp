@@ -1,0 +1,103 @@
+#include "BoardNumber.h"
+#include "GameFlowFixture.h"
+
+#include <vector>
+
+namespace {
+
+struct NumberCase {
+    const char* text;
+    std::optional<uint32_t> number;
+};
+
+// A board number is decimal digits for 0 to 4294967295, spaces around allowed; nothing else reads as one.
+TEST(BoardNumberText, OnlyDigitsInRange)
+{
+    const NumberCase cases[] = {{"0", 0u},      {"4294967295", 4294967295u}, {" 42  ", 42u}, {"007", 7u},
+                                {"4294967296", {}}, {"99999999999999999999", {}}, {"-1", {}}, {"+5", {}},
+                                {"1e3", {}},    {"12a", {}},  {"4 2", {}}, {"", {}},   {"   ", {}}, {"0x10", {}}};
+    for (const NumberCase& c : cases)
+        EXPECT_EQ(ParseBoardNumber(c.text), c.number) << '"' << c.text << '"';
+}
+
+class RecordingRecorder final : public GameRecorder {
+public:
+    void Record(const FinishedGame& game) override { games.push_back(game); }
+    std::vector<FinishedGame> games;
+};
+
+class BoardNumberFlow : public GameFlowTest {
+public:
+    // The board's colours, column by column.
+    std::string Colors() const
+    {
+        std::string colors;
+        for (const Brick& brick : flow.board.bricks()) colors += brick.StrColor.front();
+        return colors;
+    }
+};
+
+// The first game's board comes from the number given at start-up, and playing that number again from the menu
+// gives the same board; the menu offers the current number and a new game on another number changes the board.
+TEST_F(BoardNumberFlow, TheMenuReplaysTheBoardTheCommandLineChose)
+{
+    flow.setFirstBoardNumber(31337);
+    Start();
+    EXPECT_EQ(flow.boardNumber(), 31337u);
+    const std::string first = Colors();
+
+    input.answers = {" 31337 ", "31338"};
+    flow.MnuPlayBoardNumber_Click();
+    ASSERT_EQ(input.asked.size(), 1u);
+    EXPECT_EQ(input.asked[0].defaultText, "31337");
+    EXPECT_EQ(Colors(), first);
+    flow.MnuPlayBoardNumber_Click();
+    EXPECT_EQ(flow.boardNumber(), 31338u);
+    EXPECT_NE(Colors(), first);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+// Text that is not a board number is explained and changes nothing; a cancelled prompt changes nothing either.
+TEST_F(BoardNumberFlow, WrongTextOrCancelChangesNothing)
+{
+    Start();
+    const uint32_t number = flow.boardNumber();
+    const std::string board = Colors();
+    input.answers = {"twelve", std::nullopt};
+    flow.MnuPlayBoardNumber_Click();
+    flow.MnuPlayBoardNumber_Click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, NotABoardNumberMessage("twelve"));
+    EXPECT_EQ(flow.boardNumber(), number);
+    EXPECT_EQ(Colors(), board);
+}
+
+// A finished game is recorded once, at game over, with the score it ended on (before the table's carry), the
+// fills used in this game only, the board's number and size, and the name entered for the table.
+TEST_F(BoardNumberFlow, GameOverRecordsTheGame)
+{
+    RecordingRecorder recorder;
+    flow.setRecorder(&recorder);
+    Start();
+    flow.board.LngTimeLeft = 100;
+    flow.cmdFillSpace_Click();
+    NewGameOf(90);
+    flow.board.LngTimeLeft = 100;
+    flow.cmdFillSpace_Click();
+    flow.cmdFillSpace_Click();
+    flow.board.LngLevel = 3;
+    flow.board.LngBricksRemoved = 41;
+    flow.board.LngBestGroup = 9;
+    input.answers = {"Ann"};
+    EXPECT_TRUE(recorder.games.empty());
+    FinishWith(1234);
+    Tick(3);
+    ASSERT_EQ(recorder.games.size(), 1u);
+    FinishedGame game = recorder.games[0];
+    EXPECT_EQ(game.finishedAt.size(), 20u);
+    game.finishedAt.clear();
+    const FinishedGame expected{"", 17, 12, 90, flow.boardNumber(), 1234, 3, 41, 9, 2, "Ann"};
+    EXPECT_EQ(game, expected);
+}
+
+}  // namespace
