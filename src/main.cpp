@@ -1,5 +1,6 @@
 // Tolmora: builds the real platform services and runs the main window.
 #include "AudioBackendFactory.h"
+#include "CommandLine.h"
 #include "ModSound.h"
 #include "QtFileDialog.h"
 #include "QtInputBox.h"
@@ -17,6 +18,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -79,10 +81,29 @@ void CloseOnQuitSignals(frmMain& window)
     for (int signal : {SIGTERM, SIGINT, SIGHUP})
         ::sigaction(signal, &action, nullptr);
 }
+// Prints what reading the command line had to say; true when the program
+// ends here with `status`.
+bool EndsHere(const CommandLine& line, int& status)
+{
+    std::fputs(line.out.toLocal8Bit().constData(), stdout);
+    std::fputs(line.err.toLocal8Bit().constData(), stderr);
+    status = line.exitStatus.value_or(0);
+    return line.exitStatus.has_value();
+}
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    // The help, the version and a wrong board number need no display; an
+    // option we do not know may be the toolkit's, and waits for it.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    CommandLine line = ReadCommandLine(arguments);
+    int status = 0;
+    if (!line.unknownOptions && EndsHere(line, status))
+        return status;
+
     // The window class and the desktop entry are both "tolmora".
     QApplication::setApplicationName(QStringLiteral("tolmora"));
     QApplication::setDesktopFileName(QStringLiteral("tolmora"));
@@ -90,6 +111,11 @@ int main(int argc, char** argv)
     warmUp.startFonts();
     QApplication app(argc, argv);
     warmUp.startSessionBus();
+    if (line.unknownOptions) {
+        line = ReadCommandLine(QCoreApplication::arguments());
+        if (EndsHere(line, status))
+            return status;
+    }
 
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
     const std::unique_ptr<DeferredAudioBackend> audio = createDeferredAudioBackend();
@@ -108,6 +134,8 @@ int main(int argc, char** argv)
     // The game ends with its main window, even while the rules stay open.
     QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
+    if (line.boardNumber)
+        window.game().setFirstBoardNumber(*line.boardNumber);
     window.Form_Load();
     // What the first frame does not need waits until it is up: the icon
     // theme's lookup, and the audio device, which opens on its own thread.

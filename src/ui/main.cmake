@@ -1,5 +1,7 @@
 # The main window, the new-game dialog and the Qt sides of the platform services.
 target_sources(tolmora_ui PRIVATE
+  ${CMAKE_CURRENT_LIST_DIR}/CommandLine.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CommandLine.h
   ${CMAKE_CURRENT_LIST_DIR}/frmMain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmMain.h
   ${CMAKE_CURRENT_LIST_DIR}/frmNewGame.cpp

@@ -1,7 +1,8 @@
-# The About and rules windows, on Qt's offscreen platform.
+# The About and rules windows, on Qt's offscreen platform, and the command line.
 find_package(Qt6 REQUIRED COMPONENTS Test)
 add_executable(tolmora_help_tests
   ${CMAKE_CURRENT_LIST_DIR}/AboutWindowTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/CommandLineTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/RulesWindowTest.cpp
 )
 target_link_libraries(tolmora_help_tests PRIVATE tolmora_ui tolmora_qt_test_main Qt6::Test)
