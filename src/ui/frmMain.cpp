@@ -102,6 +102,7 @@ QPoint Centred(const QWidget* viewport, const QSize& overlay)
     return QPoint(centre(viewport->width() - 2 * kBorder, overlay.width()),
                   centre(viewport->height() - 2 * kBorder, overlay.height()));
 }
+
 std::optional<CursorKey> CursorKeyOf(int key)
 {
     switch (key) {
@@ -377,7 +378,7 @@ void frmMain::keyPressEvent(QKeyEvent* event)
 // keyboard, so the window gets every key its menus leave.
 bool frmMain::PicMap_KeyDown(const QKeyEvent& event)
 {
-    // Keys with Ctrl, Alt or Shift are the menus' business.
+    // A key held with Ctrl, Alt, Shift or Meta is left to the menus.
     if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
         return false;
     const std::optional<CursorKey> move = CursorKeyOf(event.key());
@@ -403,7 +404,7 @@ bool frmMain::PicMap_KeyDown(const QKeyEvent& event)
 void frmMain::showCursor(bool visible)
 {
     m_cursor.visible = visible;
-    PicMap->showCursor(visible ? std::optional(CellRect(m_cursor.cell)) : std::nullopt);
+    PicMap->showCursor(m_cursor.visible ? std::optional(CellRect(m_cursor.cell)) : std::nullopt);
 }
 
 void frmMain::scrollCursorIntoView()
