@@ -1,12 +1,14 @@
 // The main window on Qt's offscreen platform (or whatever QT_QPA_PLATFORM
 // names): start-up to the first painted board, one click through the board
-// surface, and the peak memory of the real program running a default game.
+// surface, a cursor key, and the peak memory of the real program running a
+// default game.
 #include "BoardGeometry.h"
 #include "OffscreenGame.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
@@ -107,6 +109,41 @@ void BM_ClickCycle(benchmark::State& state)
     state.counters["painted_bricks"] = game.surface()->lastPaintedBricks();
 }
 BENCHMARK(BM_ClickCycle)->Args({17, 12})->Args({1000, 1000})->Unit(benchmark::kMillisecond);
+
+// One cursor key through the window on a large board, with the repaint it
+// causes. Range 1 walks as a held arrow does, row by row in a snake, so the
+// view scrolls whenever the cursor reaches its edge; range 0 steps back and
+// forth between two cells in view.
+void BM_CursorMove(benchmark::State& state)
+{
+    const bool walk = state.range(0) != 0;
+    Game game(SettingsFor(1000, 1000));
+    game.window->Form_Load();
+    game.WaitForPaint();
+    PaintCounter counter;
+    game.surface()->installEventFilter(&counter);
+    int64_t moves = 0;
+    int column = 0;
+    bool rightwards = true;
+    for (auto _ : state) {
+        Qt::Key key = moves % 2 == 0 ? Qt::Key_Right : Qt::Key_Left;
+        if (walk) {
+            const bool turn = rightwards ? column == 999 : column == 0;
+            key = turn ? Qt::Key_Down : rightwards ? Qt::Key_Right : Qt::Key_Left;
+            if (turn)
+                rightwards = !rightwards;
+            else
+                column += rightwards ? 1 : -1;
+        }
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(game.window.get(), &press);
+        QCoreApplication::processEvents();
+        ++moves;
+    }
+    state.counters["paints_per_move"] = moves ? static_cast<double>(counter.paints) / moves : 0.0;
+    state.counters["painted_bricks"] = game.surface()->lastPaintedBricks();
+}
+BENCHMARK(BM_CursorMove)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // The peak resident memory (VmHWM) of the real program through start-up and
 // a few seconds of an idle default game, closed by SIGTERM as a desktop

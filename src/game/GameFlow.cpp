@@ -249,7 +249,7 @@ void GameFlow::PicMap_MouseUp(std::optional<CellCoord> cell)
 {
     // The board surface takes no clicks while hidden or disabled, nor while
     // start-up or a new game is building it.
-    if (!acceptsInput() || m_run.over() || !m_run.boardShown()) return;
+    if (!boardAcceptsInput()) return;
     m_run.Start();
 
     if (cell) {
@@ -259,6 +259,17 @@ void GameFlow::PicMap_MouseUp(std::optional<CellCoord> cell)
         ShowClick(m_labels, outcome);
         if (outcome.redraw) drawBricks();
     }
+    m_view.ShowState();
+}
+
+void GameFlow::DropSelection()
+{
+    if (!boardAcceptsInput()) return;
+    board.UnHighlightAll();
+    ShowClick(m_labels, ClickOutcome{.redraw = true});
+    // Drawn even when nothing was flagged: a click on an empty cell drops
+    // the flags but leaves the old highlight on the screen.
+    drawBricks();
     m_view.ShowState();
 }
 

@@ -61,6 +61,9 @@ public:
     bool gameOver() const { return m_run.over(); }
     // False while a rebuild is under way; the window drops its own inputs too.
     bool acceptsInput() const { return !m_rebuilding; }
+    // Whether the board takes the player's input, by mouse or keyboard: not
+    // during a rebuild, while paused or once the game is over.
+    bool boardAcceptsInput() const { return acceptsInput() && !m_run.over() && m_run.boardShown(); }
     int32_t GameTime() const { return m_gameTime; }
     const std::string& GameTheme() const { return m_gameTheme; }
     MusicPhase LngCurrentPlay() const { return m_currentPlay; }
@@ -94,6 +97,9 @@ public:
     // (none when it lies off the board), any mouse button. A click on the
     // frame resumes a pause.
     void PicMap_MouseUp(std::optional<CellCoord> cell);
+    // The player lets the selection go without removing it: no brick stays
+    // highlighted and the panel shows none selected, as after a removal.
+    void DropSelection();
     void PicMain_Click();
     void cmdFillSpace_Click();
 

@@ -11,3 +11,8 @@ std::optional<CellCoord> CellAtPixel(double X, double Y, int32_t GameWidth, int3
         return std::nullopt;
     return CellCoord{static_cast<int32_t>(column), static_cast<int32_t>(row)};
 }
+
+QRect CellRect(CellCoord cell)
+{
+    return QRect(cell.x * kCellPixels, cell.y * kCellPixels, kCellPixels, kCellPixels);
+}

@@ -2,6 +2,8 @@
 
 #include "CellKey.h"
 
+#include <QRect>
+
 #include <cstdint>
 #include <optional>
 
@@ -13,3 +15,7 @@ inline constexpr int kCellPixels = 32;
 // whose largest column and row are GameWidth and GameHeight, or nothing when
 // the pixel lies off the board.
 std::optional<CellCoord> CellAtPixel(double X, double Y, int32_t GameWidth, int32_t GameHeight);
+
+// The pixels of cell (x, y) on the board surface. Every cell rectangle the
+// window needs (repainting a cell, scrolling one into view) comes from here.
+QRect CellRect(CellCoord cell);

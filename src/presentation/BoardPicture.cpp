@@ -110,3 +110,18 @@ BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, QSize boardSiz
     }
     return picture;
 }
+
+void PaintCursor(QPainter& painter, const QRect& cell)
+{
+    const auto ring = [&painter](const QRect& outer, int width, const QColor& color) {
+        painter.fillRect(outer.left(), outer.top(), outer.width(), width, color);
+        painter.fillRect(outer.left(), outer.bottom() - width + 1, outer.width(), width, color);
+        painter.fillRect(outer.left(), outer.top(), width, outer.height(), color);
+        painter.fillRect(outer.right() - width + 1, outer.top(), width, outer.height(), color);
+    };
+    // Two pixels each at a 32-pixel cell, growing with the cell.
+    const int width = std::max(1, cell.width() / 16);
+    const QRect dark = cell.adjusted(width, width, -width, -width);
+    ring(dark, width, Qt::black);
+    ring(dark.adjusted(width, width, -width, -width), width, Qt::white);
+}

@@ -56,3 +56,9 @@ private:
 // LngTransColor left out. boardSize is the board surface's size in pixels;
 // bricks outside it are not drawn.
 BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, QSize boardSize);
+
+// The keyboard cursor over the cell `cell` (board pixels): a dark ring with a
+// light ring inside it, so that one of the two stands out on any brick
+// picture and any back colour. It keeps off the cell's edge and its middle,
+// where the highlight and the brick's face show.
+void PaintCursor(QPainter& painter, const QRect& cell);

@@ -17,6 +17,17 @@ void BoardSurface::showPicture(BoardPicture picture)
     update();
 }
 
+void BoardSurface::showCursor(std::optional<QRect> cell)
+{
+    if (cell == m_cursor)
+        return;
+    if (m_cursor)
+        update(*m_cursor);
+    m_cursor = cell;
+    if (m_cursor)
+        update(*m_cursor);
+}
+
 QSize BoardSurface::sizeHint() const
 {
     return m_picture.size().isEmpty() ? QWidget::sizeHint() : m_picture.size();
@@ -28,6 +39,8 @@ void BoardSurface::paintEvent(QPaintEvent* event)
     int painted = 0;
     for (const QRect& rect : event->region())
         painted += m_picture.paint(painter, rect);
+    if (m_cursor && event->region().intersects(*m_cursor))
+        PaintCursor(painter, *m_cursor);
     m_lastPaintedBricks = painted;
 }
 

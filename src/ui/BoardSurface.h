@@ -5,6 +5,8 @@
 #include <QPointF>
 #include <QWidget>
 
+#include <optional>
+
 // The board surface (the main window's PicMap). It shows the picture of the
 // last DrawBricks until the next one, however often the window system asks
 // for a repaint, and paints only the exposed part of it. Mouse releases are
@@ -17,6 +19,10 @@ public:
     // Takes the picture as the persistent image and has it shown.
     void showPicture(BoardPicture picture);
     const BoardPicture& picture() const { return m_picture; }
+
+    // Shows the keyboard cursor on this cell (board pixels), or none. Only
+    // the cells it leaves and enters are painted again.
+    void showCursor(std::optional<QRect> cell);
 
     // Bricks drawn by the most recent paint event, for checking that a
     // repaint costs the exposed cells only.
@@ -33,5 +39,6 @@ protected:
 
 private:
     BoardPicture m_picture;
+    std::optional<QRect> m_cursor;
     int m_lastPaintedBricks = 0;
 };

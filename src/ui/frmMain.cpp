@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -100,6 +101,21 @@ QPoint Centred(const QWidget* viewport, const QSize& overlay)
     const auto centre = [](int outer, int inner) { return static_cast<int>(RoundHalfEven((outer - inner) / 2.0)); };
     return QPoint(centre(viewport->width() - 2 * kBorder, overlay.width()),
                   centre(viewport->height() - 2 * kBorder, overlay.height()));
+}
+
+std::optional<CursorKey> CursorKeyOf(int key)
+{
+    switch (key) {
+    case Qt::Key_Left: return CursorKey::Left;
+    case Qt::Key_Right: return CursorKey::Right;
+    case Qt::Key_Up: return CursorKey::Up;
+    case Qt::Key_Down: return CursorKey::Down;
+    case Qt::Key_Home: return CursorKey::Home;
+    case Qt::Key_End: return CursorKey::End;
+    case Qt::Key_PageUp: return CursorKey::PageUp;
+    case Qt::Key_PageDown: return CursorKey::PageDown;
+    default: return std::nullopt;
+    }
 }
 }  // namespace
 
@@ -317,6 +333,7 @@ void frmMain::timGameOver_Timer()
 // pixels whatever the scroll offset.
 void frmMain::PicMap_MouseUp(QPointF position)
 {
+    showCursor(false);
     m_game.PicMap_MouseUp(CellAtPixel(position.x(), position.y(), m_game.board.GameWidth, m_game.board.GameHeight));
 }
 
@@ -349,6 +366,63 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
+void frmMain::keyPressEvent(QKeyEvent* event)
+{
+    if (PicMap_KeyDown(*event))
+        event->accept();
+    else
+        QMainWindow::keyPressEvent(event);
+}
+
+// The board needs no focus of its own: no control of the window takes the
+// keyboard, so the window gets every key its menus leave.
+bool frmMain::PicMap_KeyDown(const QKeyEvent& event)
+{
+    // A key held with Ctrl, Alt, Shift or Meta is left to the menus.
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    const std::optional<CursorKey> move = CursorKeyOf(event.key());
+    const bool release = event.key() == Qt::Key_Space || event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+    const bool drop = event.key() == Qt::Key_Escape;
+    if (!move && !release && !drop)
+        return false;
+    // The board takes keys when it would take the mouse, and not while a
+    // dialog waits for the player.
+    if (QApplication::activeModalWidget() || m_newGame || !m_game.boardAcceptsInput())
+        return true;
+    if (move)
+        m_cursor.cell = MoveCursor(m_cursor.cell, *move, m_game.board.GameWidth, m_game.board.GameHeight);
+    showCursor(true);
+    scrollCursorIntoView();
+    if (release)
+        m_game.PicMap_MouseUp(m_cursor.cell);
+    else if (drop)
+        m_game.DropSelection();
+    return true;
+}
+
+void frmMain::showCursor(bool visible)
+{
+    m_cursor.visible = visible;
+    PicMap->showCursor(m_cursor.visible ? std::optional(CellRect(m_cursor.cell)) : std::nullopt);
+}
+
+void frmMain::scrollCursorIntoView()
+{
+    const QRect cell = CellRect(m_cursor.cell);
+    // A hidden bar means the board fits that way.
+    const auto reveal = [](QScrollBar* bar, int start, int length, int visible) {
+        if (bar->isHidden())
+            return;
+        if (start < bar->value())
+            bar->setValue(start);
+        else if (start + length > bar->value() + visible)
+            bar->setValue(start + length - visible);
+    };
+    reveal(HSWidth, cell.x(), cell.width(), PicMainInterior->width());
+    reveal(VSHeight, cell.y(), cell.height(), PicMainInterior->height());
+}
+
 void frmMain::closeEvent(QCloseEvent* event)
 {
     if (!m_unloaded) {
@@ -368,6 +442,9 @@ void frmMain::ShowWindow()
 
 void frmMain::SizeToBoard(bool atLoad)
 {
+    // Every new board starts the keyboard cursor afresh.
+    m_cursor = BoardCursor{};
+    showCursor(false);
     const int64_t boardWidth = (int64_t{m_game.board.GameWidth} + 1) * kCellPixels;
     const int64_t boardHeight = (int64_t{m_game.board.GameHeight} + 1) * kCellPixels;
     // A board beyond what a widget can be keeps the surface's previous size.

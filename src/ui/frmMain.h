@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Theme.h"
+#include "BoardCursor.h"
 #include "GameFlow.h"
 #include "GameView.h"
 #include "frmNewGame.h"
@@ -14,6 +15,7 @@ class BoardSurface;
 class QAction;
 class QFrame;
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QScrollBar;
@@ -76,12 +78,18 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();
     void buildMenus();
     void connectEvents();
     void PicMap_MouseUp(QPointF position);
+    // Keyboard play: the cursor keys, Space and Return, Escape. False for a
+    // key the board does not take, so that it goes on to the window.
+    bool PicMap_KeyDown(const QKeyEvent& event);
+    void showCursor(bool visible);
+    void scrollCursorIntoView();
     void mnuFileExit_Click();
     void MnuRules_Click();
     void MnuAbout_Click();
@@ -131,4 +139,5 @@ private:
     GameFlow m_game;
     QPointer<frmNewGame> m_newGame;
     bool m_unloaded = false;
+    BoardCursor m_cursor;
 };

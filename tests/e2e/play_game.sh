@@ -6,8 +6,10 @@
 # With a signal name (TERM, INT, HUP) the name is typed but not confirmed:
 # the signal must take it as the answer, write the file and end the program
 # promptly. With KILL the name is confirmed and the program killed
-# right after: the score must already be in the file.
-# Usage: play_game.sh path/to/tolmora [folder for screenshots, - for none] [signal]
+# right after: the score must already be in the file. With KEYS the whole
+# game is played from the keyboard: the cursor keys walk to the group and
+# Return presses it, twice.
+# Usage: play_game.sh path/to/tolmora [folder for screenshots, - for none] [signal or KEYS]
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
 source "$(dirname "$0")/../support/program.sh"
@@ -16,6 +18,11 @@ program=$1
 shots=${2:-}
 [ "$shots" = - ] && shots=""
 quit_signal=${3:-}
+keyboard=""
+if [ "$quit_signal" = KEYS ]; then
+  keyboard=1
+  quit_signal=""
+fi
 for tool in Xvfb xdotool import convert xprop; do
   command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
@@ -158,7 +165,31 @@ edge() { pixel $((board_x + 32 * $1 + 16)) $((board_y + 32 * $2)); }
 declare -A frame
 for cell in $best; do frame[$cell]=$(edge "${cell%,*}" "${cell#*,}"); done
 
-xdotool mousemove "$click_x" "$click_y" click 1
+# One press on the group's first brick: a mouse click there, or the cursor
+# walked there from the top-left corner and Return.
+press() {
+  if [ -n "$keyboard" ]; then
+    xdotool key Return
+  else
+    xdotool mousemove "$click_x" "$click_y" click 1
+  fi
+}
+if [ -n "$keyboard" ]; then
+  xdotool windowfocus --sync "$main"
+  keys=(Home Prior)
+  for ((i = 0; i < ${first%,*}; i++)); do keys+=(Right); done
+  for ((i = 0; i < ${first#*,}; i++)); do keys+=(Down); done
+  xdotool key --delay 30 "${keys[@]}"
+  sleep 0.4
+  shoot
+  # The cursor's dark ring, then its light one, just inside the cell's edge.
+  dark=$(pixel $((click_x - 14)) "$click_y")
+  light=$(pixel $((click_x - 12)) "$click_y")
+  ring="${dark:0:6} ${light:0:6}"
+  [ "$ring" = "000000 FFFFFF" ] || fail "no cursor on cell $first (left side reads $ring)"
+fi
+
+press
 sleep 0.4
 shoot
 [ -n "$shots" ] && cp "$work/shot.png" "$shots/highlighted.png"
@@ -167,7 +198,7 @@ for cell in $best; do
   [ "$now" != "${frame[$cell]}" ] || fail "cell $cell is not highlighted (edge still $now)"
 done
 
-xdotool mousemove "$click_x" "$click_y" click 1
+press
 sleep 0.4
 read_board
 [ -n "$shots" ] && cp "$work/shot.png" "$shots/removed.png"

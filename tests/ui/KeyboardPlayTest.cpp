@@ -1,0 +1,190 @@
+#include "BoardGeometry.h"
+#include "BoardPaint.h"
+#include "BoardSurface.h"
+#include "MainWindowFixture.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTest>
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Checks of the board as a player sees it, through the real window with keys sent to it as a keyboard would.
+class KeyboardPlayTest : public MainWindowTest {
+protected:
+    // Sent to the window, not to a widget: the window finds who takes it, with no click first.
+    void Keys(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        for (Qt::Key key : keys)
+            QTest::keyClick(window->windowHandle(), key, modifiers);
+        QCoreApplication::processEvents();
+    }
+
+    // The cell showing the cursor's two rings (dark outside, light inside), if any.
+    std::optional<QPoint> CursorSeen() const
+    {
+        const QImage board = Control<BoardSurface>("PicMap")->grab().toImage();
+        std::optional<QPoint> seen;
+        for (int32_t x = 0; x <= window->game().board.GameWidth; ++x)
+            for (int32_t y = 0; y <= window->game().board.GameHeight; ++y) {
+                const QPoint corner = CellRect({x, y}).topLeft();
+                const auto at = [&](int dx, int dy) { return board.pixel(corner + QPoint(dx, dy)) & 0xFFFFFF; };
+                if (at(2, 2) == 0 && at(29, 16) == 0 && at(4, 4) == 0xFFFFFF && at(27, 16) == 0xFFFFFF) {
+                    EXPECT_FALSE(seen) << "a second cursor at " << x << "," << y;
+                    seen = QPoint(x, y);
+                }
+            }
+        return seen;
+    }
+
+    bool AnyHighlighted()
+    {
+        for (const Brick& brick : game().board.bricks())
+            if (brick.BlnHighLighted)
+                return true;
+        return false;
+    }
+
+    QString Selected() const { return Control<QLabel>("lblSelected")->text(); }
+};
+
+struct KeyWalk {
+    std::vector<Qt::Key> keys;
+    Qt::KeyboardModifiers modifiers;
+    std::optional<QPoint> cell;  // none: no cursor shown
+};
+
+class CursorKeysTest : public KeyboardPlayTest, public ::testing::WithParamInterface<KeyWalk> {};
+
+// Hidden until the first key, which moves it too; every key lands where the board's edges let it.
+TEST_P(CursorKeysTest, TheCursorGoesWhereTheKeysSay)
+{
+    Start();
+    for (Qt::Key key : GetParam().keys)
+        Keys({key}, GetParam().modifiers);
+    EXPECT_EQ(CursorSeen(), GetParam().cell);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Walks, CursorKeysTest,
+    ::testing::Values(KeyWalk{{}, Qt::NoModifier, std::nullopt}, KeyWalk{{Qt::Key_Right}, Qt::NoModifier, QPoint(1, 0)},
+                      KeyWalk{{Qt::Key_Down}, Qt::NoModifier, QPoint(0, 1)},
+                      KeyWalk{{Qt::Key_Left, Qt::Key_Up}, Qt::NoModifier, QPoint(0, 0)},
+                      KeyWalk{{Qt::Key_End}, Qt::NoModifier, QPoint(16, 0)},
+                      KeyWalk{{Qt::Key_PageDown}, Qt::NoModifier, QPoint(0, 11)},
+                      KeyWalk{{Qt::Key_End, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_PageUp}, Qt::NoModifier, QPoint(0, 0)},
+                      // The keypad's arrows are arrows; with Ctrl a key is left to the menus.
+                      KeyWalk{{Qt::Key_Down}, Qt::KeypadModifier, QPoint(0, 1)},
+                      KeyWalk{{Qt::Key_Right}, Qt::ControlModifier, std::nullopt}));
+
+class ReleaseKeyTest : public KeyboardPlayTest, public ::testing::WithParamInterface<Qt::Key> {};
+
+// Space and Return are a release on the cursor's cell: the first starts the clock and selects, the second removes.
+TEST_P(ReleaseKeyTest, TwoPressesSelectThenRemove)
+{
+    Start();
+    PaintBoard(game().board, {"RBBR", "BRRB"});
+    Keys({Qt::Key_Right});
+    ASSERT_FALSE(Control<QTimer>("timSec")->isActive());
+    Keys({GetParam()});
+    EXPECT_TRUE(Control<QTimer>("timSec")->isActive());
+    EXPECT_EQ(Selected(), "Bricks Selected\n2");
+    EXPECT_TRUE(game().board.bricks().ItemByXY(2, 0)->BlnHighLighted);
+    Keys({GetParam()});
+    EXPECT_EQ(Selected(), "Bricks Selected\n0");
+    EXPECT_EQ(game().board.LngScore, 2);
+    // The mouse hides the cursor; the next key brings it back where it was.
+    ClickCell({3, 3});
+    EXPECT_EQ(CursorSeen(), std::nullopt);
+    Keys({Qt::Key_Down});
+    EXPECT_EQ(CursorSeen(), QPoint(1, 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, ReleaseKeyTest, ::testing::Values(Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter));
+
+// Escape lets a selection go: no brick flagged, the panel as after a removal, the board drawn as before it.
+TEST_F(KeyboardPlayTest, EscapeDropsTheHighlight)
+{
+    Start();
+    PaintBoard(game().board, {"RRBB", "BBRR"});
+    Keys({Qt::Key_Right});
+    window->DrawBricks();
+    const QImage before = Control<BoardSurface>("PicMap")->grab().toImage();
+    Keys({Qt::Key_Space});
+    ASSERT_EQ(Selected(), "Bricks Selected\n2");
+    Keys({Qt::Key_Escape});
+    EXPECT_FALSE(AnyHighlighted());
+    EXPECT_EQ(game().board.LngSelected, 0);
+    EXPECT_EQ(Selected(), "Bricks Selected\n0");
+    EXPECT_EQ(Control<BoardSurface>("PicMap")->grab().toImage(), before);
+    // The next press selects anew instead of removing.
+    Keys({Qt::Key_Space});
+    EXPECT_EQ(Selected(), "Bricks Selected\n2");
+}
+
+// On a board larger than the window the view follows the cursor, and a move repaints only its two cells.
+TEST_F(KeyboardPlayTest, TheViewFollowsTheCursorOnALargeBoard)
+{
+    Start();
+    StartNewGame("100", "100", "120");
+    ASSERT_EQ(game().board.GameWidth, 99);
+    const QWidget* interior = Control<QWidget>("PicMainInterior");
+    const BoardSurface* surface = Control<BoardSurface>("PicMap");
+    const auto inView = [&](QPoint cell) {
+        const QRect shown(surface->mapTo(interior, CellRect({cell.x(), cell.y()}).topLeft()), QSize(32, 32));
+        return interior->rect().contains(shown);
+    };
+    // The first key only shows the cursor; the second moves it from one cell to the next.
+    Keys({Qt::Key_Down});
+    EXPECT_EQ(surface->lastPaintedBricks(), 1);
+    Keys({Qt::Key_Down});
+    EXPECT_EQ(surface->lastPaintedBricks(), 2);
+    for (const auto& [keys, cell] : std::initializer_list<std::pair<std::vector<Qt::Key>, QPoint>>{
+             {{Qt::Key_End}, {99, 2}},
+             {{Qt::Key_PageDown}, {99, 99}},
+             {{Qt::Key_Home, Qt::Key_PageUp}, {0, 0}},
+             {{Qt::Key_PageDown, Qt::Key_Up}, {0, 98}}}) {
+        for (Qt::Key key : keys)
+            Keys({key});
+        EXPECT_EQ(CursorSeen(), cell);
+        EXPECT_TRUE(inView(cell)) << cell.x() << "," << cell.y() << " " << Layout();
+    }
+    // A bar moves only as far as it must: one row up from the bottom is still in view.
+    EXPECT_EQ(Control<QScrollBar>("VSHeight")->value(), Control<QScrollBar>("VSHeight")->maximum());
+}
+
+enum class Stopped { Paused, Over };
+
+class StoppedBoardTest : public KeyboardPlayTest, public ::testing::WithParamInterface<Stopped> {};
+
+// While paused or once the game is over the board takes no key, as it takes no click; the menus' keys still work.
+TEST_P(StoppedBoardTest, KeysAreIgnored)
+{
+    Start();
+    PaintBoard(game().board, {"RRBB", "BBRR"});
+    if (GetParam() == Stopped::Paused) {
+        Keys({Qt::Key_F3});
+        ASSERT_EQ(Control<QAction>("MnuFilePause")->text(), "Resume");
+    } else {
+        ClickCell({0, 0});
+        Tick(120);
+        ASSERT_TRUE(game().gameOver());
+    }
+    const QString selected = Selected();
+    const int32_t flagged = game().board.LngSelected;
+    Keys({Qt::Key_Right, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Space});
+    EXPECT_EQ(Selected(), selected);
+    EXPECT_EQ(game().board.LngSelected, flagged);
+    EXPECT_FALSE(Control<QTimer>("timSec")->isActive());
+    EXPECT_EQ(CursorSeen(), std::nullopt);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, StoppedBoardTest, ::testing::Values(Stopped::Paused, Stopped::Over),
+                         [](const auto& info) { return std::string(info.param == Stopped::Paused ? "Paused" : "Over"); });
+
+}  // namespace
