@@ -137,7 +137,7 @@ const std::vector<Tune> kMidnightTunes = {
         "D2:3 D2:1 D3:2 D2:2 r:2 D2:2 C3:2 A2:2 | Bb1:3 Bb1:1 Bb2:2 Bb1:2 r:2 Bb1:2 A2:2 F2:2 | "
         "C2:3 C2:1 C3:2 C2:2 r:2 C2:2 Bb2:2 G2:2 | A1:3 A1:1 A2:2 A1:2 r:2 A1:2 G2:2 E2:2",
         "",
-        "X..X....X..X....|X..X....X..X....|X..X....X..X....|X..X....X..X..x.",
+        "X.x.....X.x.....|X.x.....X.x.....|X.x.....X.x.....|X.x.....X.x...x.",
         "....X.......X...|....X.......X...|....X.......X...|....X.......Xx.x",
         "x.xox.xox.xox.xo|x.xox.xox.xox.xo|x.xox.xox.xox.xo|x.xox.xox.xox.xo",
         0.5, LeadVoice::Bell,
