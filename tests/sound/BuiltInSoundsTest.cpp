@@ -4,14 +4,17 @@
 #include <QResource>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 
 namespace {
 
-// A built-in wave as the game plays it: decoded to 16-bit stereo at 44100 Hz; nothing when it cannot be.
+// A built-in wave (by its resource name) or an example theme's (by its file under the themes folder) as the game
+// plays it: decoded to 16-bit stereo at 44100 Hz; nothing when it cannot be.
 std::optional<PcmClip> decodeOf(const std::string& name, std::size_t* fileBytes = nullptr)
 {
-    QFile file(QString::fromStdString(":/sounds/" + name + ".wav"));
+    const bool builtIn = name.find('/') == std::string::npos;
+    QFile file(QString::fromStdString(builtIn ? ":/sounds/" + name + ".wav" : TOLMORA_THEMES_DIR "/" + name));
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (fileBytes != nullptr)
         *fileBytes = std::size_t(bytes.size());
@@ -38,7 +41,7 @@ protected:
     long n = long(samples.size());
 };
 
-// Exactly 16 beats of stereo (9.6, 7.68 and 6.4 s), mixed loud but without clipping or offset.
+// Exactly 16 beats of stereo (built in: 9.6, 7.68 and 6.4 s), mixed loud but without clipping or offset.
 TEST_P(BuiltInTunes, LengthAndLevel)
 {
     ASSERT_EQ(n, 16 * 2 * GetParam().framesPerBeat);
@@ -77,21 +80,37 @@ TEST_P(BuiltInTunes, BeatsFallOnTheGrid)
         EXPECT_GT(energy(at), 1.5 * energy(at - window)) << "beat " << beat;
 }
 
+std::string TestName(std::string name)
+{
+    std::erase_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); });
+    return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(ClockMusic, BuiltInTunes,
-                         ::testing::Values(Tune{"MAIN", 26460}, Tune{"LASTMIN", 21168}, Tune{"LAST30", 17640}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         ::testing::Values(Tune{"MAIN", 26460}, Tune{"LASTMIN", 21168}, Tune{"LAST30", 17640},
+                                           Tune{"meadow/main.wav", 25200}, Tune{"meadow/lastmin.wav", 21000},
+                                           Tune{"meadow/last30.wav", 18000}, Tune{"midnight/main.wav", 29400},
+                                           Tune{"midnight/lastmin.wav", 24500}, Tune{"midnight/last30.wav", 19600}),
+                         [](const auto& info) { return TestName(info.param.name); });
+
+class GameOverSounds : public ::testing::TestWithParam<const char*> {};
 
 // The game-over sound: 0.9 s of mono played on both channels, unclipped, and silent at both ends so it neither
 // starts nor stops on a click.
-TEST(BuiltInSounds, GameOverIsMonoShortAndClean)
+TEST_P(GameOverSounds, MonoShortAndClean)
 {
-    const PcmClip samples = clipOf("GAMEOVER");
+    const PcmClip samples = clipOf(GetParam());
     ASSERT_EQ(samples.size(), 2u * 39690);
     for (std::size_t i = 0; i < samples.size(); i += 2) ASSERT_EQ(samples[i], samples[i + 1]) << "frame " << i / 2;
     EXPECT_EQ(samples.front(), 0);
     EXPECT_LT(peakOf(std::vector<int16_t>(samples.end() - 200, samples.end())), 64);
     EXPECT_LT(peakOf(samples), 32767);
+    EXPECT_GT(peakOf(samples), 16384) << "a phrase mixed far too quietly";
 }
+
+INSTANTIATE_TEST_SUITE_P(EndOfTheGame, GameOverSounds,
+                         ::testing::Values("GAMEOVER", "meadow/gameover.wav", "midnight/gameover.wav"),
+                         [](const auto& info) { return TestName(info.param); });
 
 // The tunes are stored uncompressed and already in the mixer's format, so the game plays them where they lie in the
 // program instead of holding megabytes of copies; the samples are those decoding gives.

@@ -5,11 +5,14 @@
 #include "WrapButton.h"
 
 #include <QAction>
+#include <QFile>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
+
+#include <filesystem>
 
 using BoardClickTest = MainWindowTest;
 
@@ -91,6 +94,38 @@ TEST_F(ClockWindowTest, TunesPlayClipsDecodedBeforeTheClockRuns)
                                                    clips.gameOver.get(), clips.main.get()}));
     EXPECT_EQ(wavesDecoded(), decoded);
 }
+
+class ExampleThemeMusicTest : public MainWindowTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ExampleThemeMusicTest, EveryTuneOfAGameComesFromTheTheme)
+{
+    // A theme remembered from the last run plays its own four tunes through a whole game, never silence nor ours.
+    namespace fs = std::filesystem;
+    const fs::path program = folder.path().toStdString();
+    fs::create_directory_symlink(TOLMORA_THEMES_DIR, program / "themes");
+    const fs::path themeFolder = program / "themes" / GetParam();
+    Start(FileOf({(themeFolder / (std::string(GetParam()) + ".tlm")).string()}));
+    ClickCell({0, 0});
+    Tick(game().board.LngTimeLeft);
+    // The click's effects come first; the music starts with the first tune, which loops.
+    auto call = audio.calls.begin();
+    while (call != audio.calls.end() && !call->loop)
+        ++call;
+    std::vector<PcmClip> played;
+    for (; call != audio.calls.end(); ++call)
+        played.push_back(call->clip ? *call->clip : PcmClip{});
+    std::vector<PcmClip> expected;
+    for (const char* wave : {"main", "lastmin", "last30", "gameover"}) {
+        QFile file(QString::fromStdString((themeFolder / wave).string() + ".wav"));
+        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        const auto clip = decodeWave(reinterpret_cast<const uint8_t*>(bytes.constData()), std::size_t(bytes.size()));
+        ASSERT_TRUE(clip && !clip->empty()) << wave;
+        expected.push_back(*clip);
+    }
+    EXPECT_TRUE(played == expected) << played.size() << " sounds played";
+}
+
+INSTANTIATE_TEST_SUITE_P(Shipped, ExampleThemeMusicTest, ::testing::Values("meadow", "midnight"));
 
 TEST_F(ClockWindowTest, PauseBeforeTheFirstClickThenAClickOnTheFrameResumes)
 {

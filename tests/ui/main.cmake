@@ -15,4 +15,7 @@ add_executable(tolmora_window_tests
 )
 target_include_directories(tolmora_window_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/fakes ${PROJECT_SOURCE_DIR}/tests/support)
 target_link_libraries(tolmora_window_tests PRIVATE tolmora_ui tolmora_qt_test_main Qt6::Test)
+# The example themes as built, for the suites that start the game with one.
+target_compile_definitions(tolmora_window_tests PRIVATE TOLMORA_THEMES_DIR="${TOLMORA_THEMES_DIR}")
+add_dependencies(tolmora_window_tests tolmora_themes)
 tolmora_gtest_suites(tolmora_window_tests PREFIX "window." TIMEOUT 300)

@@ -93,6 +93,31 @@ double midiToHz(int pitch)
     return 440.0 * std::pow(2.0, (pitch - 69) / 12.0);
 }
 
+Tone marimbaTone()
+{
+    Tone tone;
+    tone.harmonics = {1.0, 0.0, 0.0, 0.35, 0.0, 0.0, 0.0, 0.0, 0.0, 0.12};
+    tone.brightnessDecay = 18.0;
+    tone.attack = 0.002;
+    tone.decay = 0.18;
+    tone.sustain = 0.0;
+    tone.release = 0.05;
+    return tone;
+}
+
+Tone chimeTone()
+{
+    Tone tone;
+    tone.harmonics = {1.0, 0.45, 0.0, 0.3, 0.0, 0.18, 0.0, 0.08};
+    tone.brightnessDecay = 5.0;
+    tone.attack = 0.003;
+    tone.decay = 0.35;
+    tone.sustain = 0.15;
+    tone.release = 0.2;
+    tone.detuneCents = 4.0;
+    return tone;
+}
+
 void playTone(Mix& mix, const Tone& tone, const Placement& at, double hz)
 {
     const std::size_t releaseFrames = frames(tone.release);

@@ -31,6 +31,11 @@ struct Placement {
 
 double midiToHz(int pitch);
 
+// Two voices shared by the example themes' effects and their tunes: a
+// struck wooden bar that dies at once, and a bell that rings on a little.
+Tone marimbaTone();
+Tone chimeTone();
+
 void playTone(Mix& mix, const Tone& tone, const Placement& at, double hz);
 
 void playKick(Mix& mix, const Placement& at);

@@ -1,5 +1,6 @@
 // Writes one of the example themes into a folder: the eight brick pictures,
-// a background picture, the two effect sounds and the theme file naming them.
+// a background picture, the theme's four tunes, the two effect sounds and the
+// theme file naming them.
 //
 //   tolmora_theme_maker meadow   <folder> themes/meadow
 //   tolmora_theme_maker midnight <folder> themes/midnight
@@ -9,6 +10,7 @@
 // (<program folder>/themes/<name>/) is written into the file.
 #include "Instruments.h"
 #include "Mix.h"
+#include "Tunes.h"
 #include "WaveFile.h"
 
 #include <QColor>
@@ -16,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -216,31 +219,6 @@ std::vector<int16_t> Render(const Tone& tone, double seconds, const std::vector<
     return mix.master(0.7, true);
 }
 
-Tone Marimba()
-{
-    Tone tone;
-    tone.harmonics = {1.0, 0.0, 0.0, 0.35, 0.0, 0.0, 0.0, 0.0, 0.0, 0.12};
-    tone.brightnessDecay = 18.0;
-    tone.attack = 0.002;
-    tone.decay = 0.18;
-    tone.sustain = 0.0;
-    tone.release = 0.05;
-    return tone;
-}
-
-Tone Chime()
-{
-    Tone tone;
-    tone.harmonics = {1.0, 0.45, 0.0, 0.3, 0.0, 0.18, 0.0, 0.08};
-    tone.brightnessDecay = 5.0;
-    tone.attack = 0.003;
-    tone.decay = 0.35;
-    tone.sustain = 0.15;
-    tone.release = 0.2;
-    tone.detuneCents = 4.0;
-    return tone;
-}
-
 struct Theme {
     std::string name;
     std::array<Rgb, 4> colours;  // green, blue, yellow, red
@@ -264,7 +242,7 @@ std::vector<Theme> Themes()
          MeadowField,
          Rgb{255, 255, 255},
          Rgb{150, 200, 235},
-         Marimba,
+         marimbaTone,
          0.25,
          {{0.0, 0.08, 79, 0.6}},
          0.5,
@@ -275,7 +253,7 @@ std::vector<Theme> Themes()
          MidnightSky,
          Rgb{255, 0, 255},
          Rgb{12, 14, 40},
-         Chime,
+         chimeTone,
          0.4,
          {{0.0, 0.1, 93, 0.5}},
          0.8,
@@ -309,8 +287,17 @@ void Write(const Theme& theme, const std::string& folder, const std::string& spe
     Save(theme.background(), folder + "/background.bmp");
     lines.push_back(spelled + "/background.bmp");
     lines.push_back(ColourLine(theme.back));
-    // The clock's tunes stay the built-in ones: lines 12 to 15 are empty.
-    lines.insert(lines.end(), 4, std::string());
+    // Lines 12 to 15: the main, last-minute and last-30-seconds tunes, in the
+    // order the synthesizer gives them, then the game-over phrase. A theme
+    // that left them empty would keep whatever tunes played before it.
+    for (const Tune& tune : clockTunes(theme.name)) {
+        std::string file = tune.name + ".wav";
+        std::transform(file.begin(), file.end(), file.begin(), [](unsigned char c) { return std::tolower(c); });
+        writeWave(folder + "/" + file, renderTune(tune), 2, kRate);
+        lines.push_back(spelled + "/" + file);
+    }
+    writeWave(folder + "/gameover.wav", renderGameOver(gameOverPhrase(theme.name)), 1, kRate);
+    lines.push_back(spelled + "/gameover.wav");
     writeWave(folder + "/highlight.wav", Render(theme.voice(), theme.highlightSeconds, theme.highlight), 1, kRate);
     lines.push_back(spelled + "/highlight.wav");
     writeWave(folder + "/clear.wav", Render(theme.voice(), theme.clearSeconds, theme.clear), 1, kRate);
