@@ -161,7 +161,7 @@ void GameFlow::NewGame()
     if (!acceptsInput()) return;
     {
         Rebuild rebuild(*this);
-        m_view.LoadBricks(std::string());
+        if (!m_keepThemeForNewGames) m_view.LoadBricks(std::string());
         m_run.StopClock();
         board.ResetCounters(m_gameTime);
         ShowNewGame(m_labels, board.LngTimeLeft, board.BricksForLevel());

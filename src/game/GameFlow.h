@@ -68,6 +68,10 @@ public:
     const PanelLabels& labels() const { return m_labels; }
     NewGameValues newGameValues() const;
 
+    // With this on, a new game keeps the pictures and sounds that are
+    // showing; otherwise it goes back to the built-in set, as it always has.
+    void setKeepThemeForNewGames(bool keep) { m_keepThemeForNewGames = keep; }
+
     // Start-up and shut-down.
     void Form_Load();
     void Form_Unload();
@@ -129,6 +133,7 @@ private:
     std::string m_highScoreScores;
     int32_t m_gameTime = 0;
     std::string m_gameTheme;
+    bool m_keepThemeForNewGames = false;
     MusicPhase m_currentPlay = MusicPhase::None;
     HighScoreTable m_table;
     PanelLabels m_labels;
