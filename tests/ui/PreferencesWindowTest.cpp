@@ -1,14 +1,11 @@
+#include "HostileFiles.h"
 #include "MainWindowFixture.h"
 #include "PanelText.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QDir>
-#include <QPushButton>
 #include <QLabel>
 
 #include <cmath>
-#include <functional>
 #include <sys/stat.h>
 
 using PreferencesWindowTest = MainWindowTest;
@@ -29,30 +26,12 @@ double Contrast(const QColor& a, const QColor& b)
     return std::max(la, lb) / std::min(la, lb);
 }
 
-QColor TextColor(const QLabel* label)
-{
-    return label->palette().color(QPalette::WindowText);
-}
-
 struct FileCase {
     const char* what;
-    std::function<void(const QString& path)> make;
+    std::string text;
     PlayerPreferences expected;
-    bool replaceable;  // a write may put a good file in its place
     friend void PrintTo(const FileCase& c, std::ostream* os) { *os << c.what; }
 };
-
-void Put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
-std::function<void(const QString&)> Text(const char* text)
-{
-    return [text](const QString& path) { Put(path, text); };
-}
 
 class HostilePreferences : public PreferencesWindowTest, public ::testing::WithParamInterface<FileCase> {};
 
@@ -65,16 +44,12 @@ TEST_F(PreferencesWindowTest, ChoicesSurviveARestart)
     for (const PlayerPreferences& row : rows) {
         QFile::remove(preferences.filePath());
         Start();
-        PlayerPreferences wanted = window->preferences();
-        wanted.brickSymbols = row.brickSymbols;
-        wanted.zoomPercent = row.zoomPercent;
-        window->setPreferences(wanted);
+        window->setPreferences({row.brickSymbols, row.zoomPercent, false, false});
         if (row.keepThemeForNewGames)
             Control<QAction>("MnuKeepTheme")->trigger();
         if (row.highContrastPanel)
             Control<QAction>("MnuHighContrast")->trigger();
         window->close();
-        window.reset();
         EXPECT_EQ(IniPreferencesStore(folder.path().toStdString()).Read(), row);
         Start();
         EXPECT_EQ(window->preferences(), row);
@@ -85,50 +60,50 @@ TEST_F(PreferencesWindowTest, ChoicesSurviveARestart)
     }
 }
 
-// A damaged or hostile file gives the defaults for what cannot be read, never a crash or a hang.
+// A damaged or hostile file gives the defaults for what cannot be read, and the next change replaces it whole.
 TEST_P(HostilePreferences, ReadsWhatItCanAndDefaultsTheRest)
 {
-    const FileCase& c = GetParam();
-    c.make(preferences.filePath());
-    EXPECT_EQ(preferences.Read(), c.expected);
-    Start();
-    EXPECT_EQ(window->preferences(), c.expected);
-    Control<QAction>("MnuHighContrast")->trigger();
-    PlayerPreferences changed = c.expected;
-    changed.highContrastPanel = !changed.highContrastPanel;
-    EXPECT_EQ(preferences.Read(), c.replaceable ? changed : PlayerPreferences{});
+    hostile::WriteFile(preferences.filePath().toStdString(), GetParam().text);
+    EXPECT_EQ(preferences.Read(), GetParam().expected);
+    const PlayerPreferences changed{true, 300, true, true};
+    EXPECT_TRUE(preferences.Write(changed));
+    EXPECT_EQ(preferences.Read(), changed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, HostilePreferences,
     ::testing::Values(
-        FileCase{"garbage", Text("\x01\xff[[=]\n=\n\x7f"), {}, true},
-        FileCase{"wrong kinds", Text("[Options]\nBrickSymbols=maybe\nZoom=big\nKeepThemeForNewGames=2\n"
-                                     "HighContrastPanel=yes\n"), {false, 100, false, true}, true},
-        FileCase{"zoom off the steps", Text("[Options]\nZoom=123\nBrickSymbols=On\n"), {true, 100, false, false}, true},
-        FileCase{"negative zoom", Text("[Options]\nZoom=-5\nKeepThemeForNewGames=1\n"), {false, 100, true, false}, true},
-        FileCase{"huge zoom", Text("[Options]\nZoom=99999999999999999999\n"), {}, true},
-        FileCase{"a list for a flag", Text("[Options]\nBrickSymbols=true, false\nZoom=200\n"), {false, 200, false, false}, true},
-        FileCase{"cut short", Text("[Options]\nBrickSymbols=true\nZoom=250\nKeepThe"), {true, 250, false, false}, true},
-        FileCase{"too large",
-                 [](const QString& path) {
-                     Put(path, "[Options]\nBrickSymbols=true\n" + QByteArray(IniPreferencesStore::kMaxFileBytes, '#'));
-                 },
-                 {}, true},
-        FileCase{"a folder", [](const QString& path) { QDir().mkpath(path); }, {}, false},
-        FileCase{"a FIFO", [](const QString& path) { ::mkfifo(path.toLocal8Bit().constData(), 0600); }, {}, false}));
+        FileCase{"garbage", "\x01\xff[[=]\n=\n\x7f", {}},
+        FileCase{"wrong kinds", "[Options]\nBrickSymbols=maybe\nZoom=big\nKeepThemeForNewGames=2\n"
+                                "HighContrastPanel=yes\n",
+                 {false, 100, false, true}},
+        FileCase{"zoom off the steps", "[Options]\nZoom=123\nBrickSymbols=On\n", {true, 100, false, false}},
+        FileCase{"negative zoom", "[Options]\nZoom=-5\nKeepThemeForNewGames=1\n", {false, 100, true, false}},
+        FileCase{"huge zoom", "[Options]\nZoom=99999999999999999999\n", {}},
+        FileCase{"a list for a flag", "[Options]\nBrickSymbols=true, false\nZoom=200\n", {false, 200, false, false}},
+        FileCase{"cut short", "[Options]\nBrickSymbols=true\nZoom=250\nKeepThe", {true, 250, false, false}},
+        FileCase{"too large", "[Options]\nBrickSymbols=true\n" + std::string(IniPreferencesStore::kMaxFileBytes, '#'),
+                 {}}));
 
-// A folder that takes no files: the game starts with the defaults and the choice lasts for this run.
-TEST_F(PreferencesWindowTest, AnUnwritableFolderKeepsTheChoiceForThisRunOnly)
+// A folder or a FIFO where the file belongs is neither read (a FIFO would block) nor replaced; a folder that takes
+// no files gives the defaults, and the game keeps a choice for this run only.
+TEST_F(PreferencesWindowTest, OnlyARegularFileInAWritableFolderIsReadOrReplaced)
 {
-    Put(folder.filePath("blocker"), "a file, so nothing can be made under it");
-    IniPreferencesStore blocked(folder.filePath("blocker/sub").toStdString());
-    EXPECT_FALSE(blocked.Write({true, 200, true, true}));
-    preferenceStore = &blocked;
-    Start();
-    Control<QAction>("MnuKeepTheme")->trigger();
-    EXPECT_TRUE(window->preferences().keepThemeForNewGames && Control<QAction>("MnuKeepTheme")->isChecked());
-    EXPECT_EQ(blocked.Read(), PlayerPreferences{});
+    const std::filesystem::path root = folder.path().toStdString();
+    std::filesystem::create_directories(root / "folder" / IniPreferencesStore::kFileName);
+    std::filesystem::create_directory(root / "fifo");
+    ::mkfifo((root / "fifo" / IniPreferencesStore::kFileName).c_str(), 0600);
+    hostile::WriteFile(root / "blocker", "a file, so nothing can be made under it");
+    for (const char* place : {"folder", "fifo", "blocker/sub"}) {
+        IniPreferencesStore store(root / place);
+        EXPECT_FALSE(store.Write({true, 200, true, true})) << place;
+        EXPECT_EQ(store.Read(), PlayerPreferences{}) << place;
+        preferenceStore = &store;
+        Start();
+        Control<QAction>("MnuKeepTheme")->trigger();
+        EXPECT_TRUE(window->preferences().keepThemeForNewGames && store.Read() == PlayerPreferences{}) << place;
+        window.reset();
+    }
 }
 
 // High contrast gives the panel's red and green at least 4.5:1 on the real panel background; off leaves every colour.
@@ -142,29 +117,9 @@ TEST_F(PreferencesWindowTest, HighContrastShadesAreReadableOnThePanel)
     }
     // The grouping hint is red at start-up; the menu item darkens it and gives it back.
     const auto* hint = Control<QLabel>("lblMinmumBlock");
-    EXPECT_EQ(TextColor(hint), QColor(255, 0, 0));
+    EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(255, 0, 0));
     Control<QAction>("MnuHighContrast")->trigger();
-    EXPECT_EQ(TextColor(hint), QColor(176, 0, 0));
+    EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(176, 0, 0));
     Control<QAction>("MnuHighContrast")->trigger();
-    EXPECT_EQ(TextColor(hint), QColor(255, 0, 0));
-}
-
-// The Options items keep to the rebuild gate: chosen while a new game rebuilds the board, they change nothing.
-TEST_F(PreferencesWindowTest, OptionsWaitWhileTheBoardIsRebuilt)
-{
-    Start();
-    frmNewGame* dialog = OpenNewGame();
-    ASSERT_NE(dialog, nullptr);
-    bool insideRebuild = false;
-    QTimer::singleShot(0, window.get(), [&] {
-        insideRebuild = !game().acceptsInput();
-        Control<QAction>("MnuKeepTheme")->trigger();
-        Control<QAction>("MnuHighContrast")->trigger();
-    });
-    dialog->cmdStart->click();
-    QCoreApplication::processEvents();
-    ASSERT_TRUE(insideRebuild);
-    EXPECT_EQ(window->preferences(), PlayerPreferences{});
-    EXPECT_FALSE(Control<QAction>("MnuKeepTheme")->isChecked() || Control<QAction>("MnuHighContrast")->isChecked());
-    EXPECT_FALSE(QFile::exists(preferences.filePath()));
+    EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 }
