@@ -1,6 +1,7 @@
 // Tolmora: builds the real platform services and runs the main window.
 #include "AudioBackendFactory.h"
 #include "CommandLine.h"
+#include "IniPreferencesStore.h"
 #include "ModSound.h"
 #include "QtFileDialog.h"
 #include "QtInputBox.h"
@@ -125,8 +126,9 @@ int main(int argc, char** argv)
     QtInputBox input;
     QtFileDialog files;
     DiskSettingsStore settings(programFolder);
+    IniPreferencesStore preferences(settings.filePath().parent_path());
 
-    frmMain window({sound, random, messages, input, files, settings, programFolder});
+    frmMain window({sound, random, messages, input, files, settings, programFolder, &preferences});
     messages.setOwner(&window);
     input.setOwner(&window);
     files.setOwner(&window);

@@ -164,7 +164,7 @@ void GameFlow::NewGame()
     if (!acceptsInput()) return;
     {
         Rebuild rebuild(*this);
-        m_view.LoadBricks(std::string());
+        if (!m_keepThemeForNewGames) m_view.LoadBricks(std::string());
         m_run.StopClock();
         board.ResetCounters(m_gameTime);
         m_fillsUsed = 0;

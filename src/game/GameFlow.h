@@ -79,6 +79,10 @@ public:
     // The board number of the first game, from the command line.
     void setFirstBoardNumber(uint32_t number) { m_nextBoardNumber = number; }
 
+    // With this on, a new game keeps the pictures and sounds that are
+    // showing; otherwise it goes back to the built-in set, as it always has.
+    void setKeepThemeForNewGames(bool keep) { m_keepThemeForNewGames = keep; }
+
     // Start-up and shut-down.
     void Form_Load();
     void Form_Unload();
@@ -156,6 +160,7 @@ private:
     std::string m_highScoreScores;
     int32_t m_gameTime = 0;
     std::string m_gameTheme;
+    bool m_keepThemeForNewGames = false;
     MusicPhase m_currentPlay = MusicPhase::None;
     HighScoreTable m_table;
     PanelLabels m_labels;

@@ -59,3 +59,14 @@ void ShowClick(PanelLabels& labels, const ClickOutcome& outcome)
     }
     labels.lblSelected.caption = "Bricks Selected" + std::string(kCrLf) + std::to_string(outcome.selected);
 }
+
+ColorRef PanelTextColor(ColorRef color, bool highContrast)
+{
+    if (!highContrast)
+        return color;
+    if (color == kColorGreen)
+        return 0x006400;  // RGB 0, 100, 0
+    if (color == kColorRed)
+        return 0x0000B0;  // RGB 176, 0, 0
+    return color;
+}

@@ -24,6 +24,11 @@ struct PanelLabels {
     LabelState lblSelected{"Bricks Selected", kColorBlack};
 };
 
+// The colour a label is drawn in. With high contrast on, the panel's red and
+// green become darker shades that reach at least 4.5:1 against its light
+// grey (pure green there is about 1.2:1); off, every colour is as given.
+ColorRef PanelTextColor(ColorRef color, bool highContrast);
+
 // The text of lblMinmumBlock for a grouping number.
 std::string MinimumBlockText(int32_t groupingNumber);
 

@@ -78,12 +78,12 @@ void SetTextColor(QLabel* label, ColorRef color)
     label->setPalette(palette);
 }
 
-void ShowLabel(QLabel* label, const LabelState& state)
+void ShowLabel(QLabel* label, const LabelState& state, bool highContrast)
 {
     const QString text = LabelText(state.caption);
     if (label->text() != text)
         label->setText(text);
-    SetTextColor(label, state.color);
+    SetTextColor(label, PanelTextColor(state.color, highContrast));
 }
 
 void FollowTimer(QTimer* timer, bool enabled)
@@ -124,7 +124,8 @@ frmMain::frmMain(const frmMainServices& services, QWidget* parent)
       m_sound(services.sound),
       m_programFolder(services.programFolder),
       m_game(*this, services.sound, services.random, services.messages, services.input, services.files,
-             services.settings, services.programFolder)
+             services.settings, services.programFolder),
+      m_preferencesStore(services.preferences)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tolmora"));
@@ -132,6 +133,9 @@ frmMain::frmMain(const frmMainServices& services, QWidget* parent)
     buildControls();
     buildMenus();
     connectEvents();
+    if (m_preferencesStore)
+        m_preferences = m_preferencesStore->Read();
+    applyPreferences();
     // The design client size; SizeToBoard replaces it at start-up.
     resize(610, 394 + menuBar()->sizeHint().height());
 }
@@ -257,6 +261,8 @@ void frmMain::buildMenus()
     mnuFileExit = mnufile->addAction(QStringLiteral("Exit"));
     mnuFileExit->setShortcut(Qt::CTRL | Qt::Key_X);
 
+    buildOptionsMenu();
+
     MnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     MnuRules = MnuHelp->addAction(QStringLiteral("Rules and other help"));
     MnuRules->setShortcut(Qt::Key_F5);
@@ -278,6 +284,55 @@ void frmMain::buildMenus()
         {MnuAbout, "MnuAbout"}};
     for (const auto& [object, name] : names)
         object->setObjectName(QLatin1String(name));
+}
+
+void frmMain::buildOptionsMenu()
+{
+    mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuOptions->addSeparator();
+    MnuKeepTheme = mnuOptions->addAction(QStringLiteral("Keep Theme for New Games"));
+    MnuKeepTheme->setObjectName(QStringLiteral("MnuKeepTheme"));
+    MnuHighContrast = mnuOptions->addAction(QStringLiteral("High Contrast Panel"));
+    MnuHighContrast->setObjectName(QStringLiteral("MnuHighContrast"));
+    for (QAction* action : {MnuKeepTheme, MnuHighContrast}) {
+        action->setCheckable(true);
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    connect(MnuKeepTheme, &QAction::triggered, this,
+            [this] { togglePreference(&PlayerPreferences::keepThemeForNewGames); });
+    connect(MnuHighContrast, &QAction::triggered, this,
+            [this] { togglePreference(&PlayerPreferences::highContrastPanel); });
+}
+
+// A checkable item has already flipped its mark when this runs; during a
+// rebuild the choice is refused and the mark goes back.
+void frmMain::togglePreference(bool PlayerPreferences::*choice)
+{
+    PlayerPreferences wanted = m_preferences;
+    if (m_game.acceptsInput())
+        wanted.*choice = !(wanted.*choice);
+    setPreferences(wanted);
+}
+
+void frmMain::setPreferences(const PlayerPreferences& wanted)
+{
+    if (wanted != m_preferences) {
+        m_preferences = wanted;
+        // Written at once, so the choice survives a crash; a folder that
+        // takes no files only means the choice lasts for this run.
+        if (m_preferencesStore)
+            m_preferencesStore->Write(m_preferences);
+    }
+    applyPreferences();
+}
+
+void frmMain::applyPreferences()
+{
+    MnuKeepTheme->setChecked(m_preferences.keepThemeForNewGames);
+    MnuHighContrast->setChecked(m_preferences.highContrastPanel);
+    m_game.setKeepThemeForNewGames(m_preferences.keepThemeForNewGames);
+    showPanelLabels();
 }
 
 void frmMain::connectEvents()
@@ -535,7 +590,7 @@ void frmMain::LoadBricks(const std::string& StrTheme)
 void frmMain::DrawBricks()
 {
     PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_theme, PicMap->size()));
-    ShowLabel(lblScore, m_game.labels().lblScore);
+    ShowLabel(lblScore, m_game.labels().lblScore, m_preferences.highContrastPanel);
 }
 
 void frmMain::ShowNewGameDialog()
@@ -576,18 +631,23 @@ void frmMain::ShowState()
     SetTextColor(lblGameOver, state.lblGameOverColor);
     lblName->setText(LabelText(state.lblNameText));
     lblScores->setText(LabelText(state.lblScoresText));
+    showPanelLabels();
+}
 
+void frmMain::showPanelLabels()
+{
     const PanelLabels& labels = m_game.labels();
-    ShowLabel(lblMinmumBlock, labels.lblMinmumBlock);
-    ShowLabel(lblScore, labels.lblScore);
+    const bool highContrast = m_preferences.highContrastPanel;
+    ShowLabel(lblMinmumBlock, labels.lblMinmumBlock, highContrast);
+    ShowLabel(lblScore, labels.lblScore, highContrast);
     if (LabelText(labels.lblLevel.caption) != lblLevel->text()) {
-        ShowLabel(lblLevel, labels.lblLevel);
+        ShowLabel(lblLevel, labels.lblLevel, highContrast);
         FitOneLine(lblLevel, LegacyFont(12, true));
     }
-    SetTextColor(lblLevel, labels.lblLevel.color);
-    ShowLabel(lblTime, labels.lblTime);
-    ShowLabel(lblNextLvl, labels.lblNextLvl);
-    ShowLabel(lblSelected, labels.lblSelected);
+    SetTextColor(lblLevel, PanelTextColor(labels.lblLevel.color, highContrast));
+    ShowLabel(lblTime, labels.lblTime, highContrast);
+    ShowLabel(lblNextLvl, labels.lblNextLvl, highContrast);
+    ShowLabel(lblSelected, labels.lblSelected, highContrast);
 }
 
 void frmMain::mnuFileExit_Click()

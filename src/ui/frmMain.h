@@ -4,6 +4,8 @@
 #include "BoardCursor.h"
 #include "GameFlow.h"
 #include "GameView.h"
+#include "PlayerPreferences.h"
+#include "PreferencesStore.h"
 #include "frmNewGame.h"
 
 #include <QMainWindow>
@@ -32,6 +34,8 @@ struct frmMainServices {
     FileDialogService& files;
     SettingsStore& settings;
     std::filesystem::path programFolder;
+    // Where the Options menu's choices are kept; none keeps the defaults.
+    PreferencesStore* preferences = nullptr;
 };
 
 // The main window: the board viewport with its two scroll bars, the side
@@ -71,6 +75,12 @@ public:
 
     frmNewGame* newGameDialog() const { return m_newGame; }
 
+    // The player's choices from the Options menu, as read at start and
+    // changed since.
+    const PlayerPreferences& preferences() const { return m_preferences; }
+    // Keeps `wanted` (written at once when it differs) and has the window follow it.
+    void setPreferences(const PlayerPreferences& wanted);
+
 signals:
     // The window has closed and the settings are written.
     void unloaded();
@@ -83,6 +93,10 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void buildOptionsMenu();
+    void applyPreferences();
+    void togglePreference(bool PlayerPreferences::*choice);
+    void showPanelLabels();
     void connectEvents();
     void PicMap_MouseUp(QPointF position);
     // Keyboard play: the cursor keys, Space and Return, Escape. False for a
@@ -129,6 +143,9 @@ private:
     QAction* MnuFilePause;
     QAction* MnuMute;
     QAction* mnuFileExit;
+    QMenu* mnuOptions;
+    QAction* MnuKeepTheme;
+    QAction* MnuHighContrast;
     QMenu* MnuHelp;
     QAction* MnuRules;
     QAction* MnuAbout;
@@ -138,6 +155,8 @@ private:
     Theme m_theme;
     GameFlow m_game;
     QPointer<frmNewGame> m_newGame;
+    PreferencesStore* m_preferencesStore;
+    PlayerPreferences m_preferences;
     bool m_unloaded = false;
     BoardCursor m_cursor;
 };

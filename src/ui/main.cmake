@@ -8,6 +8,8 @@ target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/frmNewGame.h
   ${CMAKE_CURRENT_LIST_DIR}/FitFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FitFont.h
+  ${CMAKE_CURRENT_LIST_DIR}/IniPreferencesStore.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/IniPreferencesStore.h
   ${CMAKE_CURRENT_LIST_DIR}/LegacyFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LegacyFont.h
   ${CMAKE_CURRENT_LIST_DIR}/QtFileDialog.cpp

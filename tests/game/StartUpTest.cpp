@@ -104,6 +104,21 @@ TEST_F(GameFlowTest, NewGameRunsItsStepsInOrder)
     EXPECT_EQ(Status(), "00:00:01 Pause");
 }
 
+class KeepTheme : public GameFlowTest, public ::testing::WithParamInterface<bool> {};
+
+// A new game goes back to the built-in set unless the player keeps the theme; either way the chosen theme stays saved.
+TEST_P(KeepTheme, NewGameReloadsTheBuiltInSetOnlyWhenTheThemeIsNotKept)
+{
+    Start(FileOf({"/t/a.tlm", "16", "11", "120", "sound"}));
+    flow.setKeepThemeForNewGames(GetParam());
+    flow.NewGame();
+    Strings steps{"LoadBricks()", "SizeToBoard(new)", "ProcessEvents", "DrawBricks"};
+    EXPECT_EQ(view.steps(), GetParam() ? Strings(steps.begin() + 1, steps.end()) : steps);
+    EXPECT_EQ(flow.GameTheme(), "/t/a.tlm");
+}
+
+INSTANTIATE_TEST_SUITE_P(BothWays, KeepTheme, ::testing::Bool());
+
 namespace {
 
 struct InputCase {

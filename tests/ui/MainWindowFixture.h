@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FindControl.h"
+#include "IniPreferencesStore.h"
 #include "RandomSource.h"
 #include "RecordingAudioBackend.h"
 #include "ScriptedFileDialog.h"
@@ -81,6 +82,9 @@ protected:
     ScriptedInputBox input;
     ScriptedFileDialog files;
     DiskSettingsStore settings{folder.path().toStdString(), nullptr, nullptr};
+    IniPreferencesStore preferences{folder.path().toStdString()};
+    // The store the next Start hands the window.
+    PreferencesStore* preferenceStore = &preferences;
     std::unique_ptr<frmMain> window;
 
 private:

@@ -84,7 +84,7 @@ TEST_F(NewGameWindowTest, EveryMenuItemAndButtonWaitsWhileTheBoardIsRebuilt)
     QTimer::singleShot(0, window.get(), [&] {
         insideRebuild = !game().acceptsInput();
         for (const char* item : {"MnuFileNewGame", "MnuTheme", "MnuHeighScores", "MnuFilePause", "MnuMute",
-                                 "mnuFileExit", "MnuRules", "MnuAbout"})
+                                 "mnuFileExit", "MnuRules", "MnuAbout", "MnuKeepTheme", "MnuHighContrast"})
             Control<QAction>(item)->trigger();
         Control<WrapButton>("cmdFillSpace")->click();
         dialog->cmdStart->click();
@@ -101,5 +101,6 @@ TEST_F(NewGameWindowTest, EveryMenuItemAndButtonWaitsWhileTheBoardIsRebuilt)
     EXPECT_TRUE(messages.shown.empty() && files.startFolders.empty());
     EXPECT_EQ(Control<QAction>("MnuFilePause")->text(), "Pause");
     EXPECT_FALSE(Control<QAction>("MnuMute")->isChecked() || Control<QGroupBox>("fraHighscores")->isVisible());
+    EXPECT_TRUE(window->preferences() == PlayerPreferences{} && !Control<QAction>("MnuHighContrast")->isChecked());
     EXPECT_TRUE(Control<BoardSurface>("PicMap")->size() == QSize(160, 128) && game().board.LngTimeLeft == 120);
 }

@@ -10,6 +10,7 @@ add_executable(tolmora_window_tests
   ${CMAKE_CURRENT_LIST_DIR}/MainWindowLayoutTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/MainWindowPlayTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/NewGameWindowTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/PreferencesWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtAdaptersTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SettingsWindowTest.cpp
 )

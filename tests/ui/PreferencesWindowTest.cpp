@@ -1,0 +1,121 @@
+#include "HostileFiles.h"
+#include "MainWindowFixture.h"
+#include "PanelText.h"
+
+#include <QAction>
+#include <QLabel>
+
+#include <cmath>
+#include <sys/stat.h>
+
+using PreferencesWindowTest = MainWindowTest;
+
+namespace {
+
+// Contrast of two colours by the WCAG 2 relative-luminance formula.
+double Contrast(const QColor& a, const QColor& b)
+{
+    const auto linear = [](double s) { return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4); };
+    const auto luminance = [&](const QColor& c) {
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a) + 0.05, lb = luminance(b) + 0.05;
+    return std::max(la, lb) / std::min(la, lb);
+}
+
+struct FileCase {
+    const char* what;
+    std::string text;
+    PlayerPreferences expected;
+    friend void PrintTo(const FileCase& c, std::ostream* os) { *os << c.what; }
+};
+
+class HostilePreferences : public PreferencesWindowTest, public ::testing::WithParamInterface<FileCase> {};
+
+}  // namespace
+
+// Every choice survives a restart, the menu's marks included, and "Settings.log" keeps its 25 lines.
+TEST_F(PreferencesWindowTest, ChoicesSurviveARestart)
+{
+    const PlayerPreferences rows[] = {{true, 150, true, false}, {false, 300, false, true}, {true, 250, true, true}};
+    for (const PlayerPreferences& row : rows) {
+        QFile::remove(preferences.filePath());
+        Start();
+        window->setPreferences({row.brickSymbols, row.zoomPercent, false, false});
+        if (row.keepThemeForNewGames)
+            Control<QAction>("MnuKeepTheme")->trigger();
+        if (row.highContrastPanel)
+            Control<QAction>("MnuHighContrast")->trigger();
+        window->close();
+        Start();
+        EXPECT_EQ(window->preferences(), row);
+        EXPECT_EQ(Control<QAction>("MnuKeepTheme")->isChecked(), row.keepThemeForNewGames);
+        EXPECT_EQ(Control<QAction>("MnuHighContrast")->isChecked(), row.highContrastPanel);
+        EXPECT_EQ(QString::fromStdString(ReadSettings()).count("\r\n"), 25);
+        window->close();
+    }
+}
+
+// A damaged or hostile file gives the defaults for what cannot be read, and the next change replaces it whole.
+TEST_P(HostilePreferences, ReadsWhatItCanAndDefaultsTheRest)
+{
+    hostile::WriteFile(preferences.filePath().toStdString(), GetParam().text);
+    EXPECT_EQ(preferences.Read(), GetParam().expected);
+    const PlayerPreferences changed{true, 300, true, true};
+    EXPECT_TRUE(preferences.Write(changed));
+    EXPECT_EQ(preferences.Read(), changed);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, HostilePreferences,
+    ::testing::Values(
+        FileCase{"garbage", "\x01\xff[[=]\n=\n\x7f", {}},
+        FileCase{"wrong kinds", "[Options]\nBrickSymbols=maybe\nZoom=big\nKeepThemeForNewGames=2\n"
+                                "HighContrastPanel=yes\n",
+                 {false, 100, false, true}},
+        FileCase{"zoom off the steps", "[Options]\nZoom=123\nBrickSymbols=On\n", {true, 100, false, false}},
+        FileCase{"negative zoom", "[Options]\nZoom=-5\nKeepThemeForNewGames=1\n", {false, 100, true, false}},
+        FileCase{"huge zoom", "[Options]\nZoom=99999999999999999999\n", {}},
+        FileCase{"a list for a flag", "[Options]\nBrickSymbols=true, false\nZoom=200\n", {false, 200, false, false}},
+        FileCase{"cut short", "[Options]\nBrickSymbols=true\nZoom=250\nKeepThe", {true, 250, false, false}},
+        FileCase{"too large", "[Options]\nBrickSymbols=true\n" + std::string(IniPreferencesStore::kMaxFileBytes, '#'),
+                 {}}));
+
+// A folder or a FIFO where the file belongs is neither read (a FIFO would block) nor replaced; a folder that takes
+// no files gives the defaults, and the game keeps a choice for this run only.
+TEST_F(PreferencesWindowTest, OnlyARegularFileInAWritableFolderIsReadOrReplaced)
+{
+    const std::filesystem::path root = folder.path().toStdString();
+    std::filesystem::create_directories(root / "folder" / IniPreferencesStore::kFileName);
+    std::filesystem::create_directory(root / "fifo");
+    ::mkfifo((root / "fifo" / IniPreferencesStore::kFileName).c_str(), 0600);
+    hostile::WriteFile(root / "blocker", "a file, so nothing can be made under it");
+    for (const char* place : {"folder", "fifo", "blocker/sub"}) {
+        IniPreferencesStore store(root / place);
+        EXPECT_FALSE(store.Write({true, 200, true, true})) << place;
+        EXPECT_EQ(store.Read(), PlayerPreferences{}) << place;
+        preferenceStore = &store;
+        Start();
+        Control<QAction>("MnuKeepTheme")->trigger();
+        EXPECT_TRUE(window->preferences().keepThemeForNewGames && store.Read() == PlayerPreferences{}) << place;
+        window.reset();
+    }
+}
+
+// High contrast gives the panel's red and green at least 4.5:1 on the real panel background; off leaves every colour.
+TEST_F(PreferencesWindowTest, HighContrastShadesAreReadableOnThePanel)
+{
+    Start();
+    const QColor panel = Control<QWidget>("PicInfo")->palette().color(QPalette::Window);
+    for (ColorRef color : {kColorRed, kColorGreen, kColorBlack}) {
+        EXPECT_GE(Contrast(QColor::fromRgb(ToQRgb(PanelTextColor(color, true))), panel), 4.5) << std::hex << color;
+        EXPECT_EQ(PanelTextColor(color, false), color);
+    }
+    // The grouping hint is red at start-up; the menu item darkens it and gives it back.
+    const auto* hint = Control<QLabel>("lblMinmumBlock");
+    EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    Control<QAction>("MnuHighContrast")->trigger();
+    EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(176, 0, 0));
+    Control<QAction>("MnuHighContrast")->trigger();
+    EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+}
