@@ -14,16 +14,16 @@
 #include <vector>
 
 inline FinishedGame Game(int32_t score, int32_t width = 17, int32_t height = 12, int32_t gameTime = 120,
-                         uint32_t boardNumber = 7, std::string player = "Ann")
+                         uint32_t boardNumber = 7, int32_t bestGroup = 9, std::string player = "Ann")
 {
-    return {"2026-12-06T23:10:00Z", width, height, gameTime, boardNumber, score, 2, 60, 9, 1, std::move(player)};
+    return {"2026-12-06T23:10:00Z", width, height, gameTime, boardNumber, score, 2, 60, bestGroup, 1, std::move(player)};
 }
 
 // SQL run by hand on the file, the way an older build or another tool would.
 class RawHistory {
 public:
     explicit RawHistory(const QString& path)
-        : m_name(QStringLiteral("raw-%1").arg(Counter()++))
+        : m_name(QStringLiteral("raw-%1").arg(s_count++))
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
         db.setDatabaseName(path);
@@ -38,8 +38,8 @@ public:
     }
     QVariant Value(const QString& statement)
     {
-        QSqlQuery query(QSqlDatabase::database(m_name));
-        return query.exec(statement) && query.next() ? query.value(0) : QVariant();
+        const std::vector<QVariant> row = Row(statement);
+        return row.empty() ? QVariant() : row[0];
     }
     std::vector<QVariant> Row(const QString& statement)
     {
@@ -51,10 +51,6 @@ public:
     }
 
 private:
-    static std::atomic<int>& Counter()
-    {
-        static std::atomic<int> counter{0};
-        return counter;
-    }
+    static inline std::atomic<int> s_count{0};
     QString m_name;
 };
