@@ -4,6 +4,7 @@
 // folder.
 #include "GameHistory.h"
 #include "frmStatistics.h"
+#include "OffscreenMain.h"
 
 #include <QApplication>
 #include <QSqlDatabase>
@@ -13,7 +14,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 
 namespace {
 
@@ -79,12 +79,4 @@ BENCHMARK(BM_OpenStatistics)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }

@@ -3,6 +3,7 @@
 // surface, and the peak memory of the real program running a default game.
 #include "BoardGeometry.h"
 #include "OffscreenGame.h"
+#include "OffscreenMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -162,12 +163,4 @@ BENCHMARK(BM_PeakMemoryOfDefaultGame)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }
