@@ -4,6 +4,7 @@
 // default game.
 #include "BoardGeometry.h"
 #include "OffscreenGame.h"
+#include "OffscreenMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -199,12 +200,4 @@ BENCHMARK(BM_PeakMemoryOfDefaultGame)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunOffscreenBenchmarks(argc, argv); }

@@ -1,0 +1,141 @@
+#include "frmStatistics.h"
+
+#include "ScoreChart.h"
+
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+// "m:ss" under an hour, "h:mm:ss" from an hour on, with as many hours as it takes.
+QString DurationText(int64_t seconds)
+{
+    const int64_t hours = seconds / 3600;
+    const QString minutesSeconds = QStringLiteral("%1:%2")
+                                       .arg(seconds / 60 % 60, hours > 0 ? 2 : 1, 10, QLatin1Char('0'))
+                                       .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return hours > 0 ? QStringLiteral("%1:%2").arg(hours).arg(minutesSeconds) : minutesSeconds;
+}
+
+QString BoardText(int32_t width, int32_t height) { return QStringLiteral("%1 \u00d7 %2").arg(width).arg(height); }
+
+QString AverageText(double average) { return QString::number(average, 'f', 1); }
+
+QString LocalDateText(const QString& utc)
+{
+    const QDateTime when = QDateTime::fromString(utc, Qt::ISODate);
+    return when.isValid() ? when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")) : utc;
+}
+
+QLabel* AddFigure(QFormLayout* form, const QString& caption, const char* name)
+{
+    auto* value = new QLabel;
+    value->setObjectName(QString::fromLatin1(name));
+    value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    form->addRow(caption, value);
+    return value;
+}
+
+QTreeWidget* NewList(const QStringList& headers, const char* name)
+{
+    auto* list = new QTreeWidget;
+    list->setObjectName(QString::fromLatin1(name));
+    list->setHeaderLabels(headers);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    return list;
+}
+
+QTreeWidgetItem* NewRow(QTreeWidget* list, const QStringList& texts)
+{
+    auto* item = new QTreeWidgetItem(list, texts);
+    for (int column = 1; column < texts.size(); ++column)
+        item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+} // namespace
+
+frmStatistics::frmStatistics(const HistoryReader& history, QWidget* parent)
+    : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Statistics"));
+
+    m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("lblHistoryStatus"));
+    m_status->setWordWrap(true);
+
+    auto* form = new QFormLayout;
+    m_gamesPlayed = AddFigure(form, tr("Games played:"), "lblGamesPlayed");
+    m_timePlayed = AddFigure(form, tr("Time played:"), "lblTimePlayed");
+    m_bestScore = AddFigure(form, tr("Best score:"), "lblBestScore");
+    m_averageScore = AddFigure(form, tr("Average score:"), "lblAverageScore");
+    m_bestGroup = AddFigure(form, tr("Best group:"), "lblBestGroup");
+
+    m_bySize = NewList({tr("Board"), tr("Time"), tr("Games"), tr("Best"), tr("Average")}, "lstBySize");
+    m_chart = new ScoreChart;
+    m_chart->setObjectName(QStringLiteral("picScoreChart"));
+    m_recent = NewList({tr("Date"), tr("Board"), tr("Time"), tr("Score"), tr("Board Number")}, "lstRecentGames");
+
+    m_playBoard = new QPushButton(tr("Play This Board"));
+    m_playBoard->setObjectName(QStringLiteral("cmdPlayBoard"));
+    m_playBoard->setEnabled(false);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    buttons->addButton(m_playBoard, QDialogButtonBox::ActionRole);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_status);
+    layout->addLayout(form);
+    layout->addWidget(m_bySize);
+    layout->addWidget(new QLabel(tr("Scores of the last games:")));
+    layout->addWidget(m_chart, 1);
+    layout->addWidget(new QLabel(tr("Recent games:")));
+    layout->addWidget(m_recent, 2);
+    layout->addWidget(buttons);
+
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_recent, &QTreeWidget::itemSelectionChanged, this,
+            [this] { m_playBoard->setEnabled(m_recent->currentItem() != nullptr); });
+    connect(m_playBoard, &QPushButton::clicked, this, [this] { PlayItem(m_recent->currentItem()); });
+    connect(m_recent, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { PlayItem(item); });
+
+    m_status->setText(history.Status());
+    m_status->setVisible(!m_status->text().isEmpty());
+    Fill(history.Statistics(kRecentGames));
+}
+
+void frmStatistics::Fill(const HistoryStatistics& figures)
+{
+    m_gamesPlayed->setText(QString::number(figures.gamesPlayed));
+    m_timePlayed->setText(DurationText(figures.secondsPlayed));
+    m_bestScore->setText(QString::number(figures.bestScore));
+    m_averageScore->setText(AverageText(figures.averageScore));
+    m_bestGroup->setText(QString::number(figures.bestGroup));
+
+    for (const SizeFigures& size : figures.bySize)
+        NewRow(m_bySize, {BoardText(size.width, size.height), DurationText(size.gameTime),
+                          QString::number(size.games), QString::number(size.bestScore),
+                          AverageText(size.averageScore)});
+    m_chart->setScores(figures.lastScores);
+    for (const RecentGame& game : figures.recent) {
+        QTreeWidgetItem* item = NewRow(m_recent, {LocalDateText(game.finishedAt), BoardText(game.width, game.height),
+                                                  DurationText(game.gameTime), QString::number(game.score),
+                                                  QString::number(game.boardNumber)});
+        item->setData(0, Qt::UserRole, QVariant::fromValue(game.boardNumber));
+    }
+}
+
+void frmStatistics::PlayItem(const QTreeWidgetItem* item)
+{
+    if (!item)
+        return;
+    emit playBoard(item->data(0, Qt::UserRole).value<uint32_t>());
+    accept();
+}

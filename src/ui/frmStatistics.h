@@ -1,0 +1,44 @@
+#pragma once
+
+#include "HistoryStatistics.h"
+
+#include <QDialog>
+
+#include <cstdint>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+class QTreeWidgetItem;
+class ScoreChart;
+
+// The Statistics window: the figures of every game in the history, a chart
+// of the last scores and the recent games, any of which can be played again.
+// It reads the history it is given once, when it is built.
+class frmStatistics : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kRecentGames = 100;
+
+    explicit frmStatistics(const HistoryReader& history, QWidget* parent = nullptr);
+
+signals:
+    // The player asked to play this board again.
+    void playBoard(uint32_t boardNumber);
+
+private:
+    void Fill(const HistoryStatistics& figures);
+    void PlayItem(const QTreeWidgetItem* item);
+
+    QLabel* m_status;
+    QLabel* m_gamesPlayed;
+    QLabel* m_timePlayed;
+    QLabel* m_bestScore;
+    QLabel* m_averageScore;
+    QLabel* m_bestGroup;
+    QTreeWidget* m_bySize;
+    ScoreChart* m_chart;
+    QTreeWidget* m_recent;
+    QPushButton* m_playBoard;
+};

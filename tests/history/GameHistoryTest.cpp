@@ -1,0 +1,214 @@
+#include "GameHistory.h"
+#include "HistoryFiles.h"
+#include "HistorySchema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+namespace {
+
+class HistoryFolder : public ::testing::Test {
+protected:
+    QTemporaryDir temp;
+    QString folder = temp.filePath(QStringLiteral("Tolmora"));
+    QString file = folder + QStringLiteral("/history.sqlite");
+};
+
+class RecordedRow : public HistoryFolder, public ::testing::WithParamInterface<FinishedGame> {};
+
+// Every field of a finished game comes back from its row unchanged, including the top board number and odd names.
+TEST_P(RecordedRow, KeepsEveryValue)
+{
+    {
+        GameHistory history(folder);
+        ASSERT_TRUE(history.IsAvailable()) << history.Status().toStdString();
+        EXPECT_TRUE(history.Status().isEmpty());
+        history.Record(GetParam());
+    }
+    RawHistory raw(file);
+    EXPECT_EQ(raw.Value(QStringLiteral("PRAGMA journal_mode")).toString(), "wal");
+    EXPECT_EQ(raw.Value(QStringLiteral("PRAGMA user_version")).toInt(), LatestHistoryVersion());
+    const std::vector<QVariant> read = raw.Row(
+        "SELECT finished_at, width, height, game_time, board_number, score, level, bricks_removed, best_group,"
+        " fills_used, player FROM games");
+    ASSERT_EQ(read.size(), 11u);
+    const FinishedGame back{read[0].toString().toStdString(), read[1].toInt(), read[2].toInt(), read[3].toInt(),
+                            uint32_t(read[4].toLongLong()), read[5].toInt(), read[6].toInt(), read[7].toInt(),
+                            read[8].toInt(), read[9].toInt(), read[10].toString().toStdString()};
+    EXPECT_EQ(back, GetParam());
+    EXPECT_EQ(read[4].toLongLong(), qint64{GetParam().boardNumber}) << "board numbers are kept unsigned";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Games, RecordedRow,
+    ::testing::Values(FinishedGame{"2026-12-06T23:10:00Z", 17, 12, 120, 4021, 1290, 3, 151, 14, 2, "Ann"},
+                      FinishedGame{"2027-01-01T00:00:00Z", 1, 1, 1, 0, 0, 1, 0, 0, 0, ""},
+                      FinishedGame{"2026-06-30T12:00:59Z", 1000, 1000, 3600, 4294967295u, 2147483647, 99,
+                                   1000000, 999999, 40, "Zoë 'O\"Brien'; DROP TABLE games;--"}));
+
+class UnusableFile : public HistoryFolder, public ::testing::WithParamInterface<QByteArray> {};
+
+// A file that is no database is renamed aside with its bytes intact, the player is told, and a new history works.
+TEST_P(UnusableFile, IsKeptAsideAndANewOneStarted)
+{
+    QDir().mkpath(folder);
+    QFile damaged(file);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write(GetParam()) == GetParam().size());
+    damaged.close();
+    GameHistory history(folder);
+    ASSERT_TRUE(history.IsAvailable()) << history.Status().toStdString();
+    const QStringList aside = QDir(folder).entryList({QStringLiteral("history.sqlite.damaged-*")});
+    ASSERT_EQ(aside.size(), 1);
+    QFile kept(QDir(folder).filePath(aside[0]));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), GetParam());
+    EXPECT_EQ(history.Status().toStdString(), "The history file was damaged and was kept as "
+                                                  + QDir::toNativeSeparators(kept.fileName()).toStdString() + ".");
+    history.Record(Game(500));
+    EXPECT_EQ(history.Statistics(10).gamesPlayed, 1);
+}
+
+QByteArray SqliteHeaderThenNoise()
+{
+    QByteArray bytes("SQLite format 3", 16);
+    bytes.append(QByteArray(4080, '\x5a'));
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, UnusableFile,
+                         ::testing::Values(QByteArray(2000, 'x'), SqliteHeaderThenNoise()));
+
+// A folder that cannot be made (its parent is a file, or it is a file) means no history, never a crash; root cannot get past either.
+TEST_F(HistoryFolder, UnwritableFolderRecordsNothing)
+{
+    QFile(temp.filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly);
+    for (const QString& place : {temp.filePath(QStringLiteral("plain/Tolmora")), temp.filePath(QStringLiteral("plain"))}) {
+        SCOPED_TRACE(place.toStdString());
+        GameHistory history(place);
+        EXPECT_FALSE(history.IsAvailable());
+        EXPECT_TRUE(history.Status().startsWith("The history is unavailable: ")) << history.Status().toStdString();
+        history.Record(Game(100));
+        EXPECT_EQ(history.Statistics(10).gamesPlayed, 0);
+    }
+    EXPECT_EQ(QFileInfo(temp.filePath(QStringLiteral("plain"))).size(), 0);
+}
+
+// Two copies of the game finishing games at the same moments on one file both keep every game.
+TEST_F(HistoryFolder, TwoCopiesRecordingAtOnceKeepAllGames)
+{
+    constexpr int kGames = 40;
+    auto play = [this](const std::string& player) {
+        GameHistory history(folder);
+        for (int i = 0; i < kGames; ++i) history.Record(Game(i, 17, 12, 120, 7, 9, player));
+    };
+    std::thread first(play, "first"), second(play, "second");
+    first.join();
+    second.join();
+    RawHistory raw(file);
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM games WHERE player = 'first'").toInt(), kGames);
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM games WHERE player = 'second'").toInt(), kGames);
+}
+
+// A history made by the first version keeps its games, gains what later versions add, and takes new games.
+TEST_F(HistoryFolder, MigratesTheFirstVersion)
+{
+    QDir().mkpath(folder);
+    {
+        RawHistory raw(file);
+        ASSERT_TRUE(raw.Exec("CREATE TABLE games (id INTEGER PRIMARY KEY, finished_at TEXT NOT NULL,"
+                             " width INTEGER NOT NULL, height INTEGER NOT NULL, game_time INTEGER NOT NULL,"
+                             " board_number INTEGER NOT NULL, score INTEGER NOT NULL, level INTEGER NOT NULL,"
+                             " bricks_removed INTEGER NOT NULL, best_group INTEGER NOT NULL,"
+                             " fills_used INTEGER NOT NULL, player TEXT NOT NULL)"));
+        ASSERT_TRUE(raw.Exec("INSERT INTO games VALUES (NULL, '2025-01-02T03:04:05Z', 17, 12, 120, 9, 880, 2, 90,"
+                             " 8, 0, 'Old')"));
+        ASSERT_TRUE(raw.Exec("PRAGMA user_version = 1"));
+    }
+    GameHistory history(folder);
+    ASSERT_TRUE(history.IsAvailable()) << history.Status().toStdString();
+    history.Record(Game(300));
+    RawHistory raw(file);
+    EXPECT_EQ(raw.Value("PRAGMA user_version").toInt(), 2);
+    EXPECT_EQ(raw.Value("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = 'games_by_size'").toInt(), 1);
+    EXPECT_EQ(raw.Value("SELECT group_concat(player || score, ',') FROM games").toString(), "Old880,Ann300");
+}
+
+// A record interrupted inside its transaction leaves no row and no transaction open, so the next game, from either copy, is kept.
+TEST_F(HistoryFolder, FailedRecordLeavesNoRow)
+{
+    GameHistory history(folder);
+    RawHistory(file).Exec("CREATE TRIGGER refuse AFTER INSERT ON games WHEN new.player = 'refused'"
+                          " BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    history.Record(Game(100, 17, 12, 120, 7, 9, "refused"));
+    history.Record(Game(200));
+    GameHistory(folder).Record(Game(300));
+    EXPECT_EQ(RawHistory(file).Value("SELECT group_concat(score, ',') FROM games").toString(), "200,300");
+}
+
+RecentGame Recent(int32_t score, int32_t width, int32_t height, int32_t gameTime, uint32_t board)
+{
+    return {QStringLiteral("2026-12-06T23:10:00Z"), width, height, gameTime, score, board};
+}
+
+struct Known {
+    const char* name;
+    std::vector<FinishedGame> games;
+    int recentLimit;
+    HistoryStatistics expected;
+};
+void PrintTo(const Known& history, std::ostream* out) { *out << history.name; }
+
+Known SixtyGames()
+{
+    Known known{"SixtyGames", {}, 2, {60, 7200, 590, 295.0, 9, {{17, 12, 120, 60, 590, 295.0}}, {}, {}}};
+    for (int i = 0; i < 60; ++i) known.games.push_back(Game(i * 10, 17, 12, 120, uint32_t(i)));
+    for (int i = 10; i < 60; ++i) known.expected.lastScores.push_back(i * 10);
+    known.expected.recent = {Recent(590, 17, 12, 120, 59), Recent(580, 17, 12, 120, 58)};
+    return known;
+}
+
+class HistoryFigures : public ::testing::TestWithParam<Known> {};
+
+// The figures of a known history: totals, groups by board size and length, the chart's last 50 oldest first, recent newest first.
+TEST_P(HistoryFigures, MatchTheGamesRecorded)
+{
+    QTemporaryDir temp;
+    GameHistory history(temp.path());
+    for (const FinishedGame& game : GetParam().games) history.Record(game);
+    const HistoryStatistics figures = history.Statistics(GetParam().recentLimit);
+    const HistoryStatistics& expected = GetParam().expected;
+    EXPECT_EQ(figures.gamesPlayed, expected.gamesPlayed);
+    EXPECT_EQ(figures.secondsPlayed, expected.secondsPlayed);
+    EXPECT_EQ(figures.bestScore, expected.bestScore);
+    EXPECT_DOUBLE_EQ(figures.averageScore, expected.averageScore);
+    EXPECT_EQ(figures.bestGroup, expected.bestGroup);
+    EXPECT_EQ(figures.bySize, expected.bySize);
+    EXPECT_EQ(figures.lastScores, expected.lastScores);
+    EXPECT_EQ(figures.recent, expected.recent);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Histories, HistoryFigures,
+    ::testing::Values(Known{"Empty", {}, 5, {}},
+                      Known{"MixedSizes",
+                            {Game(500, 17, 12, 120, 11, 9), Game(1300, 17, 12, 120, 12, 15),
+                             Game(200, 10, 10, 60, 13, 6), Game(900, 17, 12, 300, 14, 20),
+                             Game(0, 17, 12, 120, 15, 0)},
+                            3,
+                            {5,
+                             720,
+                             1300,
+                             580.0,
+                             20,
+                             {{10, 10, 60, 1, 200, 200.0}, {17, 12, 120, 3, 1300, 600.0}, {17, 12, 300, 1, 900, 900.0}},
+                             {500, 1300, 200, 900, 0},
+                             {Recent(0, 17, 12, 120, 15), Recent(900, 17, 12, 300, 14), Recent(200, 10, 10, 60, 13)}}},
+                      SixtyGames()),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

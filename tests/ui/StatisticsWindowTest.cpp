@@ -1,0 +1,133 @@
+#include "FindControl.h"
+#include "GameHistory.h"
+#include "HistoryFiles.h"
+#include "ScoreChart.h"
+#include "frmStatistics.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+
+namespace {
+
+struct Shown {
+    const char* name;
+    bool writable;
+    std::vector<FinishedGame> games;
+    std::array<const char*, 5> figures;  // games, time, best, average, best group
+    const char* status;                  // the status line's start; empty: hidden
+    std::vector<const char*> recentBoards;
+};
+void PrintTo(const Shown& shown, std::ostream* out) { *out << shown.name; }
+
+class StatisticsWindow : public ::testing::TestWithParam<Shown> {
+protected:
+    QTemporaryDir temp;
+
+    // A plain file where the folder should be leaves no history, whoever runs the test.
+    std::unique_ptr<GameHistory> Open(bool writable)
+    {
+        const QString path = temp.filePath(QStringLiteral("Tolmora"));
+        if (!writable)
+            QFile(path).open(QIODevice::WriteOnly);
+        return std::make_unique<GameHistory>(path);
+    }
+};
+
+// The window shows the history's figures, its recent games newest first, and says when there is no history.
+TEST_P(StatisticsWindow, ShowsTheFiguresAndTheStatus)
+{
+    const Shown& shown = GetParam();
+    std::unique_ptr<GameHistory> history = Open(shown.writable);
+    for (const FinishedGame& game : shown.games) history->Record(game);
+    frmStatistics window(*history);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.windowTitle(), "Statistics");
+    const char* names[] = {"lblGamesPlayed", "lblTimePlayed", "lblBestScore", "lblAverageScore", "lblBestGroup"};
+    for (size_t i = 0; i < std::size(names); ++i)
+        EXPECT_EQ(FindControl<QLabel>(window, names[i])->text().toStdString(), shown.figures[i]) << names[i];
+    auto* status = FindControl<QLabel>(window, "lblHistoryStatus");
+    EXPECT_EQ(status->isVisible(), *shown.status != '\0');
+    EXPECT_EQ(status->text().left(int(strlen(shown.status))).toStdString(), shown.status);
+    auto* recent = FindControl<QTreeWidget>(window, "lstRecentGames");
+    ASSERT_EQ(recent->topLevelItemCount(), int(shown.recentBoards.size()));
+    for (int row = 0; row < recent->topLevelItemCount(); ++row)
+        EXPECT_EQ(recent->topLevelItem(row)->text(4).toStdString(), shown.recentBoards[size_t(row)]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Histories, StatisticsWindow,
+    ::testing::Values(Shown{"Played",
+                            true,
+                            {Game(500, 17, 12, 120, 11), Game(1300, 17, 12, 3600, 4294967295u), Game(200, 10, 10, 60, 13)},
+                            {"3", "1:03:00", "1300", "666.7", "9"},
+                            "",
+                            {"13", "4294967295", "11"}},
+                      Shown{"Unwritable", false, {Game(500)}, {"0", "0:00", "0", "0.0", "0"},
+                            "The history is unavailable: ", {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class StatisticsActions : public StatisticsWindow {};
+
+// A double-click or the button plays the chosen recent game's board and closes the window; Escape closes it and plays nothing.
+TEST_F(StatisticsActions, PlayTheChosenBoardOrClose)
+{
+    std::unique_ptr<GameHistory> history = Open(true);
+    for (uint32_t board : {21u, 22u, 23u}) history->Record(Game(100, 17, 12, 120, board));
+    for (const std::string how : {"double-click", "button", "escape"}) {
+        SCOPED_TRACE(how);
+        frmStatistics window(*history);
+        QSignalSpy played(&window, &frmStatistics::playBoard);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        auto* recent = FindControl<QTreeWidget>(window, "lstRecentGames");
+        auto* button = FindControl<QPushButton>(window, "cmdPlayBoard");
+        EXPECT_FALSE(button->isEnabled()) << "nothing chosen yet";
+        const QPoint second = recent->visualItemRect(recent->topLevelItem(1)).center();
+        // Choosing the row is also the first click of a real double-click.
+        if (how != "escape")
+            QTest::mouseClick(recent->viewport(), Qt::LeftButton, {}, second);
+        if (how == "double-click")
+            QTest::mouseDClick(recent->viewport(), Qt::LeftButton, {}, second);
+        if (how == "button") {
+            ASSERT_TRUE(button->isEnabled());
+            QTest::mouseClick(button, Qt::LeftButton);
+        }
+        if (how == "escape")
+            QTest::keyClick(&window, Qt::Key_Escape);
+        EXPECT_FALSE(window.isVisible());
+        ASSERT_EQ(played.count(), how == "escape" ? 0 : 1);
+        if (how != "escape") {
+            EXPECT_EQ(played.at(0).at(0).value<uint32_t>(), 22u);
+        }
+    }
+}
+
+// Each bar's height follows its score against the best shown, oldest game at the left.
+TEST_F(StatisticsActions, ChartBarsFollowTheScores)
+{
+    ScoreChart chart;
+    chart.setScores({500, 1000, 0, 250});
+    chart.resize(400, 200);
+    const QImage image = chart.grab().toImage();
+    const QRgb bar = chart.palette().color(QPalette::Highlight).rgb();
+    int heights[4] = {};
+    for (int i = 0; i < 4; ++i)
+        for (int y = 0; y < image.height(); ++y) heights[i] += image.pixel(400 * (2 * i + 1) / 8, y) == bar;
+    ASSERT_GT(heights[1], 100);
+    EXPECT_NEAR(heights[0] * 2, heights[1], 2);
+    EXPECT_EQ(heights[2], 0);
+    EXPECT_NEAR(heights[3] * 4, heights[1], 4);
+}
+
+} // namespace
