@@ -1,6 +1,7 @@
 // Tolmora: builds the real platform services and runs the main window.
 #include "AudioBackendFactory.h"
 #include "CommandLine.h"
+#include "HistoryOnDemand.h"
 #include "IniPreferencesStore.h"
 #include "ModSound.h"
 #include "QtFileDialog.h"
@@ -127,8 +128,9 @@ int main(int argc, char** argv)
     QtFileDialog files;
     DiskSettingsStore settings(programFolder);
     IniPreferencesStore preferences(settings.filePath().parent_path());
+    HistoryOnDemand history(DefaultHistoryFolder());
 
-    frmMain window({sound, random, messages, input, files, settings, programFolder, &preferences});
+    frmMain window({sound, random, messages, input, files, settings, programFolder, &preferences, &history, &history});
     messages.setOwner(&window);
     input.setOwner(&window);
     files.setOwner(&window);

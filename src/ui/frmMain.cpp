@@ -9,6 +9,7 @@
 #include "WrapButton.h"
 #include "frmNewGame.h"
 #include "frmRules.h"
+#include "frmStatistics.h"
 
 #include <QAction>
 #include <QApplication>
@@ -125,8 +126,10 @@ frmMain::frmMain(const frmMainServices& services, QWidget* parent)
       m_programFolder(services.programFolder),
       m_game(*this, services.sound, services.random, services.messages, services.input, services.files,
              services.settings, services.programFolder),
-      m_preferencesStore(services.preferences)
+      m_preferencesStore(services.preferences),
+      m_history(services.history)
 {
+    m_game.setRecorder(services.recorder);
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tolmora"));
     setFont(LegacyFont(8.25));
@@ -303,6 +306,22 @@ void frmMain::buildOptionsMenu()
             [this] { togglePreference(&PlayerPreferences::keepThemeForNewGames); });
     connect(MnuHighContrast, &QAction::triggered, this,
             [this] { togglePreference(&PlayerPreferences::highContrastPanel); });
+
+    mnuOptions->addSeparator();
+    MnuPlayBoardNumber = mnuOptions->addAction(QStringLiteral("Play Board Number\u2026"));
+    MnuPlayBoardNumber->setObjectName(QStringLiteral("MnuPlayBoardNumber"));
+    MnuPlayBoardNumber->setShortcut(Qt::Key_F9);
+    MnuStatistics = mnuOptions->addAction(QStringLiteral("Statistics\u2026"));
+    MnuStatistics->setObjectName(QStringLiteral("MnuStatistics"));
+    MnuStatistics->setShortcut(Qt::Key_F8);
+    MnuStatistics->setEnabled(m_history != nullptr);
+    for (QAction* action : {MnuPlayBoardNumber, MnuStatistics})
+        action->setShortcutContext(Qt::WindowShortcut);
+    connect(MnuPlayBoardNumber, &QAction::triggered, this, [this] { m_game.MnuPlayBoardNumber_Click(); });
+    connect(MnuStatistics, &QAction::triggered, this, [this] {
+        if (m_game.acceptsInput())
+            MnuStatistics_Click();
+    });
 }
 
 // A checkable item has already flipped its mark when this runs; during a
@@ -663,4 +682,19 @@ void frmMain::MnuRules_Click()
 void frmMain::MnuAbout_Click()
 {
     FrmAbout::ShowOwnedBy(this);
+}
+
+// The figures are read as the window opens; an open one is brought forward
+// rather than opened twice.
+void frmMain::MnuStatistics_Click()
+{
+    if (m_statistics) {
+        m_statistics->raise();
+        m_statistics->activateWindow();
+        return;
+    }
+    m_statistics = new frmStatistics(*m_history, this);
+    m_statistics->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_statistics, &frmStatistics::playBoard, this, [this](uint32_t number) { m_game.PlayBoardNumber(number); });
+    m_statistics->show();
 }

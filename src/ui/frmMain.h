@@ -14,6 +14,8 @@
 #include <filesystem>
 
 class BoardSurface;
+class HistoryReader;
+class frmStatistics;
 class QAction;
 class QFrame;
 class QGroupBox;
@@ -36,6 +38,9 @@ struct frmMainServices {
     std::filesystem::path programFolder;
     // Where the Options menu's choices are kept; none keeps the defaults.
     PreferencesStore* preferences = nullptr;
+    // Where finished games go and the Statistics window reads; none keeps no history.
+    GameRecorder* recorder = nullptr;
+    const HistoryReader* history = nullptr;
 };
 
 // The main window: the board viewport with its two scroll bars, the side
@@ -107,6 +112,7 @@ private:
     void mnuFileExit_Click();
     void MnuRules_Click();
     void MnuAbout_Click();
+    void MnuStatistics_Click();
 
     // Controls, named as the game names them; tests and tools find them by
     // these names as their object names.
@@ -146,6 +152,8 @@ private:
     QMenu* mnuOptions;
     QAction* MnuKeepTheme;
     QAction* MnuHighContrast;
+    QAction* MnuPlayBoardNumber;
+    QAction* MnuStatistics;
     QMenu* MnuHelp;
     QAction* MnuRules;
     QAction* MnuAbout;
@@ -157,6 +165,8 @@ private:
     QPointer<frmNewGame> m_newGame;
     PreferencesStore* m_preferencesStore;
     PlayerPreferences m_preferences;
+    const HistoryReader* m_history = nullptr;
+    QPointer<frmStatistics> m_statistics;
     bool m_unloaded = false;
     BoardCursor m_cursor;
 };
