@@ -17,6 +17,12 @@ void BoardSurface::showPicture(BoardPicture picture)
     update();
 }
 
+void BoardSurface::setLook(BoardLook look)
+{
+    m_picture.setLook(look, size());
+    update();
+}
+
 QSize BoardSurface::sizeHint() const
 {
     return m_picture.size().isEmpty() ? QWidget::sizeHint() : m_picture.size();

@@ -17,6 +17,8 @@ public:
     // Takes the picture as the persistent image and has it shown.
     void showPicture(BoardPicture picture);
     const BoardPicture& picture() const { return m_picture; }
+    // Shows the same picture at the surface's present size with this look.
+    void setLook(BoardLook look);
 
     // Bricks drawn by the most recent paint event, for checking that a
     // repaint costs the exposed cells only.

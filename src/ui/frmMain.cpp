@@ -22,7 +22,9 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -241,6 +243,10 @@ void frmMain::buildMenus()
     mnuFileExit = mnufile->addAction(QStringLiteral("Exit"));
     mnuFileExit->setShortcut(Qt::CTRL | Qt::Key_X);
 
+    mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
+    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    buildViewItems();
+
     MnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
     MnuRules = MnuHelp->addAction(QStringLiteral("Rules and other help"));
     MnuRules->setShortcut(Qt::Key_F5);
@@ -262,6 +268,27 @@ void frmMain::buildMenus()
         {MnuAbout, "MnuAbout"}};
     for (const auto& [object, name] : names)
         object->setObjectName(QLatin1String(name));
+}
+
+void frmMain::buildViewItems()
+{
+    MnuBrickSymbols = mnuOptions->addAction(QStringLiteral("Brick Symbols"));
+    MnuBrickSymbols->setShortcut(Qt::Key_F7);
+    MnuBrickSymbols->setCheckable(true);
+    mnuOptions->addSeparator();
+    MnuZoomIn = mnuOptions->addAction(QStringLiteral("Zoom In"));
+    // Ctrl+= too, for keyboards where + needs Shift.
+    MnuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    MnuZoomOut = mnuOptions->addAction(QStringLiteral("Zoom Out"));
+    MnuZoomOut->setShortcut(Qt::CTRL | Qt::Key_Minus);
+    MnuActualSize = mnuOptions->addAction(QStringLiteral("Actual Size"));
+    MnuActualSize->setShortcut(Qt::CTRL | Qt::Key_0);
+    for (const auto& [action, name] : {std::pair{MnuBrickSymbols, "MnuBrickSymbols"}, {MnuZoomIn, "MnuZoomIn"},
+                                       {MnuZoomOut, "MnuZoomOut"}, {MnuActualSize, "MnuActualSize"}}) {
+        action->setObjectName(QLatin1String(name));
+        action->setShortcutContext(Qt::WindowShortcut);
+    }
+    MnuZoomOut->setEnabled(false);
 }
 
 void frmMain::connectEvents()
@@ -296,6 +323,13 @@ void frmMain::connectEvents()
     connect(mnuFileExit, &QAction::triggered, this, gated(&frmMain::mnuFileExit_Click));
     connect(MnuRules, &QAction::triggered, this, gated(&frmMain::MnuRules_Click));
     connect(MnuAbout, &QAction::triggered, this, gated(&frmMain::MnuAbout_Click));
+    connect(MnuBrickSymbols, &QAction::triggered, this, gated(&frmMain::MnuBrickSymbols_Click));
+    // Qt turns the check mark at once; refused or not, it shows the preference.
+    connect(MnuBrickSymbols, &QAction::triggered, this,
+            [this] { MnuBrickSymbols->setChecked(m_preferences.brickSymbols); });
+    connect(MnuZoomIn, &QAction::triggered, this, gated(&frmMain::MnuZoomIn_Click));
+    connect(MnuZoomOut, &QAction::triggered, this, gated(&frmMain::MnuZoomOut_Click));
+    connect(MnuActualSize, &QAction::triggered, this, gated(&frmMain::MnuActualSize_Click));
 }
 
 void frmMain::Form_Load()
@@ -317,7 +351,8 @@ void frmMain::timGameOver_Timer()
 // pixels whatever the scroll offset.
 void frmMain::PicMap_MouseUp(QPointF position)
 {
-    m_game.PicMap_MouseUp(CellAtPixel(position.x(), position.y(), m_game.board.GameWidth, m_game.board.GameHeight));
+    m_game.PicMap_MouseUp(CellAtPixel(position.x(), position.y(), m_game.board.GameWidth, m_game.board.GameHeight,
+                                      m_preferences.zoomPercent));
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
@@ -368,8 +403,9 @@ void frmMain::ShowWindow()
 
 void frmMain::SizeToBoard(bool atLoad)
 {
-    const int64_t boardWidth = (int64_t{m_game.board.GameWidth} + 1) * kCellPixels;
-    const int64_t boardHeight = (int64_t{m_game.board.GameHeight} + 1) * kCellPixels;
+    const int cell = CellPixels(m_preferences.zoomPercent);
+    const int64_t boardWidth = (int64_t{m_game.board.GameWidth} + 1) * cell;
+    const int64_t boardHeight = (int64_t{m_game.board.GameHeight} + 1) * cell;
     // A board beyond what a widget can be keeps the surface's previous size.
     if (boardWidth > 0 && boardHeight > 0 && boardWidth <= QWIDGETSIZE_MAX && boardHeight <= QWIDGETSIZE_MAX)
         PicMap->setGeometry(0, 0, static_cast<int>(boardWidth), static_cast<int>(boardHeight));
@@ -416,15 +452,20 @@ void frmMain::Form_Resize()
     HSWidth->setGeometry(0, PicMain->height(), PicMain->width(), HSWidth->height());
     PicScore->setGeometry(W - PicScore->width(), 0, PicScore->width(), H);
 
-    auto follow = [](QScrollBar* bar, int overhang, int visible) {
+    // The bar's range held every board at actual size; a zoomed board
+    // needs that range times the zoom. One arrow step is one cell.
+    const int cell = CellPixels(m_preferences.zoomPercent);
+    const int64_t scrollMaximum = int64_t{kScrollMaximum} * cell / kCellPixels;
+    auto follow = [cell, scrollMaximum](QScrollBar* bar, int overhang, int visible) {
         if (overhang <= 0) {
             bar->hide();
             return;
         }
         bar->show();
         bar->setPageStep(std::max(visible, 1));
+        bar->setSingleStep(cell);
         // Too large for the bar's range: the old maximum stays.
-        if (overhang <= kScrollMaximum)
+        if (overhang <= scrollMaximum)
             bar->setMaximum(overhang);
     };
     const int interiorWidth = PicMain->width() - 2 * kBorder;
@@ -457,7 +498,7 @@ void frmMain::LoadBricks(const std::string& StrTheme)
 
 void frmMain::DrawBricks()
 {
-    PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_theme, PicMap->size()));
+    PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_theme, PicMap->size(), boardLook()));
     ShowLabel(lblScore, m_game.labels().lblScore);
 }
 
@@ -526,4 +567,69 @@ void frmMain::MnuRules_Click()
 void frmMain::MnuAbout_Click()
 {
     FrmAbout::ShowOwnedBy(this);
+}
+
+BoardLook frmMain::boardLook() const
+{
+    return {CellPixels(m_preferences.zoomPercent), m_preferences.brickSymbols};
+}
+
+void frmMain::ApplyPreferences(const PlayerPreferences& preferences)
+{
+    const bool isStep =
+        std::find(kZoomSteps.begin(), kZoomSteps.end(), preferences.zoomPercent) != kZoomSteps.end();
+    const int zoomShown = m_preferences.zoomPercent;
+    m_preferences = preferences;
+    m_preferences.zoomPercent = zoomShown;
+    MnuBrickSymbols->setChecked(preferences.brickSymbols);
+    applyZoom(isStep ? preferences.zoomPercent : kZoomSteps.front());
+}
+
+void frmMain::MnuBrickSymbols_Click()
+{
+    m_preferences.brickSymbols = !m_preferences.brickSymbols;
+    PicMap->setLook(boardLook());
+}
+
+void frmMain::MnuZoomIn_Click()
+{
+    const auto next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), m_preferences.zoomPercent);
+    if (next != kZoomSteps.end())
+        applyZoom(*next);
+}
+
+void frmMain::MnuZoomOut_Click()
+{
+    const auto at = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), m_preferences.zoomPercent);
+    if (at != kZoomSteps.begin())
+        applyZoom(*std::prev(at));
+}
+
+void frmMain::MnuActualSize_Click()
+{
+    applyZoom(kZoomSteps.front());
+}
+
+// The board is fitted as at start-up and keeps the point at the viewport's
+// top-left corner where it was while a bar still scrolls it; the picture
+// keeps what the last DrawBricks drew, only larger or smaller.
+void frmMain::applyZoom(int zoomPercent)
+{
+    const int before = CellPixels(m_preferences.zoomPercent);
+    m_preferences.zoomPercent = zoomPercent;
+    MnuZoomIn->setEnabled(zoomPercent < kZoomSteps.back());
+    MnuZoomOut->setEnabled(zoomPercent > kZoomSteps.front());
+    // Before start-up has sized the window there is nothing to fit; the
+    // start-up's own sizing takes the zoom.
+    if (!isVisible())
+        return;
+    const int after = CellPixels(zoomPercent);
+    const QPoint corner(HSWidth->value(), VSHeight->value());
+    SizeToBoard(true);
+    PicMap->setLook(boardLook());
+    // Fitting the board put it at 0, 0 whatever the bars say; after a zoom
+    // the bars and the board agree again, a hidden bar at 0.
+    for (auto [bar, value] : {std::pair{HSWidth, corner.x()}, {VSHeight, corner.y()}})
+        bar->setValue(bar->isHidden() ? 0 : static_cast<int>(int64_t{value} * after / before));
+    PicMap->move(-HSWidth->value(), -VSHeight->value());
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "BoardPicture.h"
 #include "Theme.h"
 #include "GameFlow.h"
 #include "GameView.h"
+#include "PlayerPreferences.h"
 #include "frmNewGame.h"
 
 #include <QMainWindow>
@@ -69,6 +71,12 @@ public:
 
     frmNewGame* newGameDialog() const { return m_newGame; }
 
+    // The player's preferences as the window holds them, and the one way to
+    // put a stored set in force: the brick marks and the zoom, with the
+    // window fitted to the zoomed board. A zoom that is no step is actual size.
+    const PlayerPreferences& preferences() const { return m_preferences; }
+    void ApplyPreferences(const PlayerPreferences& preferences);
+
 signals:
     // The window has closed and the settings are written.
     void unloaded();
@@ -85,6 +93,15 @@ private:
     void mnuFileExit_Click();
     void MnuRules_Click();
     void MnuAbout_Click();
+
+    // Options: how the board looks.
+    void buildViewItems();
+    void MnuBrickSymbols_Click();
+    void MnuZoomIn_Click();
+    void MnuZoomOut_Click();
+    void MnuActualSize_Click();
+    void applyZoom(int zoomPercent);
+    BoardLook boardLook() const;
 
     // Controls, named as the game names them; tests and tools find them by
     // these names as their object names.
@@ -121,6 +138,11 @@ private:
     QAction* MnuFilePause;
     QAction* MnuMute;
     QAction* mnuFileExit;
+    QMenu* mnuOptions;
+    QAction* MnuBrickSymbols;
+    QAction* MnuZoomIn;
+    QAction* MnuZoomOut;
+    QAction* MnuActualSize;
     QMenu* MnuHelp;
     QAction* MnuRules;
     QAction* MnuAbout;
@@ -128,6 +150,7 @@ private:
     ModSound& m_sound;
     std::filesystem::path m_programFolder;
     Theme m_theme;
+    PlayerPreferences m_preferences;
     GameFlow m_game;
     QPointer<frmNewGame> m_newGame;
     bool m_unloaded = false;

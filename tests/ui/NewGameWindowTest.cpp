@@ -84,7 +84,7 @@ TEST_F(NewGameWindowTest, EveryMenuItemAndButtonWaitsWhileTheBoardIsRebuilt)
     QTimer::singleShot(0, window.get(), [&] {
         insideRebuild = !game().acceptsInput();
         for (const char* item : {"MnuFileNewGame", "MnuTheme", "MnuHeighScores", "MnuFilePause", "MnuMute",
-                                 "mnuFileExit", "MnuRules", "MnuAbout"})
+                                 "mnuFileExit", "MnuRules", "MnuAbout", "MnuBrickSymbols", "MnuZoomIn"})
             Control<QAction>(item)->trigger();
         Control<WrapButton>("cmdFillSpace")->click();
         dialog->cmdStart->click();
@@ -102,4 +102,5 @@ TEST_F(NewGameWindowTest, EveryMenuItemAndButtonWaitsWhileTheBoardIsRebuilt)
     EXPECT_EQ(Control<QAction>("MnuFilePause")->text(), "Pause");
     EXPECT_FALSE(Control<QAction>("MnuMute")->isChecked() || Control<QGroupBox>("fraHighscores")->isVisible());
     EXPECT_TRUE(Control<BoardSurface>("PicMap")->size() == QSize(160, 128) && game().board.LngTimeLeft == 120);
+    EXPECT_TRUE(window->preferences() == PlayerPreferences{} && !Control<QAction>("MnuBrickSymbols")->isChecked());
 }
