@@ -158,18 +158,4 @@ TEST_F(BoardLookTest, DeviceScaleDrawsAsTheMatchingZoom)
                 << cell << " at " << ratio << (symbols ? " with marks" : "");
 }
 
-// A new look shows the same record: what the last drawing held, not the board as it is now.
-TEST_F(BoardLookTest, NewLookKeepsWhatWasDrawn)
-{
-    Bricks bricks = Board("rB");
-    BoardPicture picture = DrawBricks(bricks, theme, QSize(64, 32));
-    bricks.Item(1)->StrColor = "None";
-    picture.setLook({96, true}, QSize(192, 96));
-    QImage image(192, 96, QImage::Format_RGB32);
-    QPainter painter(&image);
-    EXPECT_EQ(picture.paint(painter, image.rect()), 2);
-    painter.end();
-    EXPECT_EQ(image, render("rB", {96, true}));
-}
-
 }  // namespace
