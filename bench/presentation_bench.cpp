@@ -1,3 +1,4 @@
+#include "BoardGeometry.h"
 #include "BoardPicture.h"
 #include "CellKey.h"
 #include "Theme.h"
@@ -140,6 +141,39 @@ BENCHMARK(BM_DrawAndPaintVisible)
     ->Args({1000, 1000, 0})
     ->Args({1000, 1000, 1})
     ->ArgNames({"columns", "rows", "background"})
+    ->Unit(benchmark::kMicrosecond);
+
+// The full repaint at 300 % of a 1920x1080 view onto the middle of a square
+// board (or all of a smaller one), with the marks on or off: with `draw` 1 as
+// after a click (DrawBricks, the bricks scaled and marked afresh for the new
+// picture, the paint), with 0 as when the window shows the same picture again.
+// One frame is 16 ms.
+void BM_PaintZoomed(benchmark::State& state)
+{
+    const auto side = static_cast<int32_t>(state.range(0));
+    const BoardLook look{CellPixels(300), state.range(1) != 0};
+    const bool draw = state.range(2) != 0;
+    const Theme images = LoadBricks("", Theme(), "/nonexistent");
+    Bricks bricks;
+    FillBoard(bricks, side, side);
+    const QSize size(look.cellPixels * side, look.cellPixels * side);
+    QImage window(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    const QRect visible(QPoint(std::max(0, size.width() / 2 - 960), std::max(0, size.height() / 2 - 540)),
+                        window.size());
+    BoardPicture shown = DrawBricks(bricks, images, size, look);
+    int painted = 0;
+    for (auto _ : state) {
+        if (draw)
+            shown = DrawBricks(bricks, images, size, look);
+        QPainter painter(&window);
+        painter.translate(-visible.topLeft());
+        painted = shown.paint(painter, visible);
+    }
+    state.counters["bricks"] = painted;
+}
+BENCHMARK(BM_PaintZoomed)
+    ->ArgsProduct({{17, 1000}, {0, 1}, {0, 1}})
+    ->ArgNames({"side", "marks", "draw"})
     ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

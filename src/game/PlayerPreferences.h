@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 
 // The player's own choices from the Options menu. They are kept apart from
@@ -16,3 +17,10 @@ struct PlayerPreferences {
 
 // The board's zoom levels, in per cent of the bricks' own size.
 inline constexpr std::array<int, 5> kZoomSteps{100, 150, 200, 250, 300};
+
+// A zoom that is no step (a preferences file edited by hand) is actual size.
+inline int ZoomStepOrActualSize(int zoomPercent)
+{
+    return std::find(kZoomSteps.begin(), kZoomSteps.end(), zoomPercent) != kZoomSteps.end() ? zoomPercent
+                                                                                           : kZoomSteps.front();
+}

@@ -1,8 +1,13 @@
 #include "BoardPicture.h"
 
+#include "BrickSymbols.h"
+
+#include <QPaintDevice>
 #include <QPainter>
 
 #include <algorithm>
+#include <cassert>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -37,9 +42,30 @@ std::optional<BrickEntry> EntryFor(const std::string& color, bool highlighted)
     return entry;
 }
 
-int CellsCovering(int pixels)
+int CellsCovering(int pixels, int cell)
 {
-    return pixels <= 0 ? 0 : (pixels + kCellPixels - 1) / kCellPixels;
+    return pixels <= 0 ? 0 : (pixels + cell - 1) / cell;
+}
+
+// A brick surface as one cell of `side` device pixels shows it: scaled by
+// whole source pixels, never smoothed (at twice the size every pixel is a
+// 2x2 block), with the entry's mark on top when asked. A picture smaller
+// than a brick keeps its place at the cell's top-left corner.
+QImage LookSurface(const QImage& surface, BrickEntry entry, int side, bool mark)
+{
+    if (surface.isNull())
+        return {};
+    const auto scaled = [side](int pixels) { return (pixels * side + kCellPixels / 2) / kCellPixels; };
+    QImage brick = surface.scaled(scaled(surface.width()), scaled(surface.height()), Qt::IgnoreAspectRatio,
+                                  Qt::FastTransformation);
+    if (!mark)
+        return brick;
+    QImage cell(side, side, QImage::Format_ARGB32_Premultiplied);
+    cell.fill(Qt::transparent);
+    QPainter painter(&cell);
+    painter.drawImage(0, 0, brick);
+    DrawBrickSymbol(painter, entry, QRectF(0, 0, side, side));
+    return cell;
 }
 
 }  // namespace
@@ -59,21 +85,29 @@ int BoardPicture::paint(QPainter& painter, const QRect& exposed) const
     if (!m_background.isNull() && !m_size.isEmpty())
         painter.drawImage(QRect(QPoint(0, 0), m_size), m_background);
 
+    // At actual size on a plain screen the surfaces are copied as they are;
+    // otherwise from copies made for the cell's size in device pixels, so
+    // no brick is ever stretched while painting.
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    const int cell = m_look.cellPixels;
+    const bool asLoaded = cell == kCellPixels && !m_look.brickSymbols && ratio == 1.0;
+    const std::array<QImage, kBrickEntryCount>& bricks = asLoaded ? m_bricks : surfacesFor(ratio);
+
     int drawn = 0;
-    const int firstColumn = std::max(0, exposed.left() / kCellPixels);
-    const int firstRow = std::max(0, exposed.top() / kCellPixels);
-    const int lastColumn = std::min(m_columns - 1, exposed.right() / kCellPixels);
-    const int lastRow = std::min(m_rows - 1, exposed.bottom() / kCellPixels);
+    const int firstColumn = std::max(0, exposed.left() / cell);
+    const int firstRow = std::max(0, exposed.top() / cell);
+    const int lastColumn = std::min(m_columns - 1, exposed.right() / cell);
+    const int lastRow = std::min(m_rows - 1, exposed.bottom() / cell);
     if (exposed.right() >= 0 && exposed.bottom() >= 0) {
         for (int row = firstRow; row <= lastRow; ++row) {
             const uint8_t* cells = m_cells.data() + static_cast<size_t>(row) * m_columns;
             for (int column = firstColumn; column <= lastColumn; ++column) {
                 if (cells[column] == 0)
                     continue;
-                const QImage& surface = m_bricks[cells[column] - 1];
+                const QImage& surface = bricks[cells[column] - 1];
                 if (surface.isNull())
                     continue;
-                painter.drawImage(QPoint(column * kCellPixels, row * kCellPixels), surface);
+                painter.drawImage(QPoint(column * cell, row * cell), surface);
                 ++drawn;
             }
         }
@@ -82,9 +116,36 @@ int BoardPicture::paint(QPainter& painter, const QRect& exposed) const
     return drawn;
 }
 
-BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, QSize boardSize)
+const std::array<QImage, kBrickEntryCount>& BoardPicture::surfacesFor(qreal devicePixelRatio) const
 {
+    if (!m_lookSurfaces || m_lookSurfaces->devicePixelRatio != devicePixelRatio) {
+        auto made = std::make_shared<LookSurfaces>();
+        made->devicePixelRatio = devicePixelRatio;
+        const int side = static_cast<int>(std::lround(m_look.cellPixels * devicePixelRatio));
+        for (size_t i = 0; i < kBrickEntryCount; ++i) {
+            made->bricks[i] = LookSurface(m_bricks[i], static_cast<BrickEntry>(i), side, m_look.brickSymbols);
+            // Drawn at its size in board pixels, which is one device pixel
+            // for each of its own.
+            made->bricks[i].setDevicePixelRatio(devicePixelRatio);
+        }
+        m_lookSurfaces = std::move(made);
+    }
+    return m_lookSurfaces->bricks;
+}
+
+void BoardPicture::setLook(BoardLook look, QSize size)
+{
+    assert(look.cellPixels > 0);
+    m_look = look;
+    m_size = size.isValid() ? size : QSize(0, 0);
+    m_lookSurfaces.reset();
+}
+
+BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, QSize boardSize, BoardLook look)
+{
+    assert(look.cellPixels > 0);
     BoardPicture picture;
+    picture.m_look = look;
     picture.m_size = boardSize.isValid() ? boardSize : QSize(0, 0);
     picture.m_backColor = theme.LngBackColor() & 0xFFFFFF;
     picture.m_background = theme.Background();
@@ -93,8 +154,8 @@ BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, QSize boardSiz
 
     // Only cells that hold a brick and lie on the board can be drawn; the
     // collection's largest indices bound the first, the surface the second.
-    picture.m_columns = std::min(CellsCovering(picture.m_size.width()), bricks.LngMaxX + 1);
-    picture.m_rows = std::min(CellsCovering(picture.m_size.height()), bricks.LngMaxY + 1);
+    picture.m_columns = std::min(CellsCovering(picture.m_size.width(), look.cellPixels), bricks.LngMaxX + 1);
+    picture.m_rows = std::min(CellsCovering(picture.m_size.height(), look.cellPixels), bricks.LngMaxY + 1);
     if (bricks.Count() == 0 || picture.m_columns <= 0 || picture.m_rows <= 0) {
         picture.m_columns = picture.m_rows = 0;
         return picture;

@@ -28,6 +28,12 @@ void BoardSurface::showCursor(std::optional<QRect> cell)
         update(*m_cursor);
 }
 
+void BoardSurface::setLook(BoardLook look)
+{
+    m_picture.setLook(look, size());
+    update();
+}
+
 QSize BoardSurface::sizeHint() const
 {
     return m_picture.size().isEmpty() ? QWidget::sizeHint() : m_picture.size();

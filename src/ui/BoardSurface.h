@@ -19,6 +19,8 @@ public:
     // Takes the picture as the persistent image and has it shown.
     void showPicture(BoardPicture picture);
     const BoardPicture& picture() const { return m_picture; }
+    // Shows the same picture at the surface's present size with this look.
+    void setLook(BoardLook look);
 
     // Shows the keyboard cursor on this cell (board pixels), or none. Only
     // the cells it leaves and enters are painted again.

@@ -24,7 +24,9 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -138,7 +140,8 @@ frmMain::frmMain(const frmMainServices& services, QWidget* parent)
     connectEvents();
     if (m_preferencesStore)
         m_preferences = m_preferencesStore->Read();
-    applyPreferences();
+    m_preferences.zoomPercent = ZoomStepOrActualSize(m_preferences.zoomPercent);
+    applyPreferences(m_preferences.zoomPercent);
     // The design client size; SizeToBoard replaces it at start-up.
     resize(610, 394 + menuBar()->sizeHint().height());
 }
@@ -293,35 +296,34 @@ void frmMain::buildOptionsMenu()
 {
     mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    MnuBrickSymbols = mnuOptions->addAction(QStringLiteral("Brick Symbols"));
+    MnuBrickSymbols->setShortcut(Qt::Key_F7);
+    mnuOptions->addSeparator();
+    MnuZoomIn = mnuOptions->addAction(QStringLiteral("Zoom In"));
+    // Ctrl+= too, for keyboards where + needs Shift.
+    MnuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    MnuZoomOut = mnuOptions->addAction(QStringLiteral("Zoom Out"));
+    MnuZoomOut->setShortcut(Qt::CTRL | Qt::Key_Minus);
+    MnuActualSize = mnuOptions->addAction(QStringLiteral("Actual Size"));
+    MnuActualSize->setShortcut(Qt::CTRL | Qt::Key_0);
     mnuOptions->addSeparator();
     MnuKeepTheme = mnuOptions->addAction(QStringLiteral("Keep Theme for New Games"));
-    MnuKeepTheme->setObjectName(QStringLiteral("MnuKeepTheme"));
     MnuHighContrast = mnuOptions->addAction(QStringLiteral("High Contrast Panel"));
-    MnuHighContrast->setObjectName(QStringLiteral("MnuHighContrast"));
-    for (QAction* action : {MnuKeepTheme, MnuHighContrast}) {
-        action->setCheckable(true);
-        action->setShortcutContext(Qt::WindowShortcut);
-    }
-    connect(MnuKeepTheme, &QAction::triggered, this,
-            [this] { togglePreference(&PlayerPreferences::keepThemeForNewGames); });
-    connect(MnuHighContrast, &QAction::triggered, this,
-            [this] { togglePreference(&PlayerPreferences::highContrastPanel); });
-
     mnuOptions->addSeparator();
     MnuPlayBoardNumber = mnuOptions->addAction(QStringLiteral("Play Board Number\u2026"));
-    MnuPlayBoardNumber->setObjectName(QStringLiteral("MnuPlayBoardNumber"));
     MnuPlayBoardNumber->setShortcut(Qt::Key_F9);
     MnuStatistics = mnuOptions->addAction(QStringLiteral("Statistics\u2026"));
-    MnuStatistics->setObjectName(QStringLiteral("MnuStatistics"));
     MnuStatistics->setShortcut(Qt::Key_F8);
     MnuStatistics->setEnabled(m_history != nullptr);
-    for (QAction* action : {MnuPlayBoardNumber, MnuStatistics})
+    for (const auto& [action, name] :
+         {std::pair{MnuBrickSymbols, "MnuBrickSymbols"}, {MnuZoomIn, "MnuZoomIn"}, {MnuZoomOut, "MnuZoomOut"},
+          {MnuActualSize, "MnuActualSize"}, {MnuKeepTheme, "MnuKeepTheme"}, {MnuHighContrast, "MnuHighContrast"},
+          {MnuPlayBoardNumber, "MnuPlayBoardNumber"}, {MnuStatistics, "MnuStatistics"}}) {
+        action->setObjectName(QLatin1String(name));
         action->setShortcutContext(Qt::WindowShortcut);
-    connect(MnuPlayBoardNumber, &QAction::triggered, this, [this] { m_game.MnuPlayBoardNumber_Click(); });
-    connect(MnuStatistics, &QAction::triggered, this, [this] {
-        if (m_game.acceptsInput())
-            MnuStatistics_Click();
-    });
+    }
+    for (QAction* action : {MnuBrickSymbols, MnuKeepTheme, MnuHighContrast})
+        action->setCheckable(true);
 }
 
 // A checkable item has already flipped its mark when this runs; during a
@@ -334,24 +336,41 @@ void frmMain::togglePreference(bool PlayerPreferences::*choice)
     setPreferences(wanted);
 }
 
+// The zoom items, gated like every menu item.
+void frmMain::zoomTo(int zoomPercent)
+{
+    if (!m_game.acceptsInput())
+        return;
+    PlayerPreferences wanted = m_preferences;
+    wanted.zoomPercent = zoomPercent;
+    setPreferences(wanted);
+}
+
 void frmMain::setPreferences(const PlayerPreferences& wanted)
 {
-    if (wanted != m_preferences) {
-        m_preferences = wanted;
+    const int zoomShown = m_preferences.zoomPercent;
+    PlayerPreferences next = wanted;
+    next.zoomPercent = ZoomStepOrActualSize(wanted.zoomPercent);
+    if (next != m_preferences) {
+        m_preferences = next;
         // Written at once, so the choice survives a crash; a folder that
         // takes no files only means the choice lasts for this run.
         if (m_preferencesStore)
             m_preferencesStore->Write(m_preferences);
     }
-    applyPreferences();
+    applyPreferences(zoomShown);
 }
 
-void frmMain::applyPreferences()
+void frmMain::applyPreferences(int zoomShown)
 {
+    MnuBrickSymbols->setChecked(m_preferences.brickSymbols);
+    MnuZoomIn->setEnabled(m_preferences.zoomPercent < kZoomSteps.back());
+    MnuZoomOut->setEnabled(m_preferences.zoomPercent > kZoomSteps.front());
     MnuKeepTheme->setChecked(m_preferences.keepThemeForNewGames);
     MnuHighContrast->setChecked(m_preferences.highContrastPanel);
     m_game.setKeepThemeForNewGames(m_preferences.keepThemeForNewGames);
     showPanelLabels();
+    applyLook(zoomShown);
 }
 
 void frmMain::connectEvents()
@@ -386,6 +405,25 @@ void frmMain::connectEvents()
     connect(mnuFileExit, &QAction::triggered, this, gated(&frmMain::mnuFileExit_Click));
     connect(MnuRules, &QAction::triggered, this, gated(&frmMain::MnuRules_Click));
     connect(MnuAbout, &QAction::triggered, this, gated(&frmMain::MnuAbout_Click));
+    connect(MnuStatistics, &QAction::triggered, this, gated(&frmMain::MnuStatistics_Click));
+    connect(MnuPlayBoardNumber, &QAction::triggered, this, [this] { m_game.MnuPlayBoardNumber_Click(); });
+
+    for (const auto& [action, choice] : {std::pair{MnuBrickSymbols, &PlayerPreferences::brickSymbols},
+                                         {MnuKeepTheme, &PlayerPreferences::keepThemeForNewGames},
+                                         {MnuHighContrast, &PlayerPreferences::highContrastPanel}})
+        connect(action, &QAction::triggered, this, [this, choice] { togglePreference(choice); });
+    // The zoom steps stop at both ends.
+    connect(MnuZoomIn, &QAction::triggered, this, [this] {
+        const auto next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), m_preferences.zoomPercent);
+        if (next != kZoomSteps.end())
+            zoomTo(*next);
+    });
+    connect(MnuZoomOut, &QAction::triggered, this, [this] {
+        const auto at = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), m_preferences.zoomPercent);
+        if (at != kZoomSteps.begin())
+            zoomTo(*std::prev(at));
+    });
+    connect(MnuActualSize, &QAction::triggered, this, [this] { zoomTo(kZoomSteps.front()); });
 }
 
 void frmMain::Form_Load()
@@ -408,7 +446,8 @@ void frmMain::timGameOver_Timer()
 void frmMain::PicMap_MouseUp(QPointF position)
 {
     showCursor(false);
-    m_game.PicMap_MouseUp(CellAtPixel(position.x(), position.y(), m_game.board.GameWidth, m_game.board.GameHeight));
+    m_game.PicMap_MouseUp(CellAtPixel(position.x(), position.y(), m_game.board.GameWidth, m_game.board.GameHeight,
+                                      m_preferences.zoomPercent));
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
@@ -519,8 +558,9 @@ void frmMain::SizeToBoard(bool atLoad)
     // Every new board starts the keyboard cursor afresh.
     m_cursor = BoardCursor{};
     showCursor(false);
-    const int64_t boardWidth = (int64_t{m_game.board.GameWidth} + 1) * kCellPixels;
-    const int64_t boardHeight = (int64_t{m_game.board.GameHeight} + 1) * kCellPixels;
+    const int cell = CellPixels(m_preferences.zoomPercent);
+    const int64_t boardWidth = (int64_t{m_game.board.GameWidth} + 1) * cell;
+    const int64_t boardHeight = (int64_t{m_game.board.GameHeight} + 1) * cell;
     // A board beyond what a widget can be keeps the surface's previous size.
     if (boardWidth > 0 && boardHeight > 0 && boardWidth <= QWIDGETSIZE_MAX && boardHeight <= QWIDGETSIZE_MAX)
         PicMap->setGeometry(0, 0, static_cast<int>(boardWidth), static_cast<int>(boardHeight));
@@ -567,15 +607,20 @@ void frmMain::Form_Resize()
     HSWidth->setGeometry(0, PicMain->height(), PicMain->width(), HSWidth->height());
     PicScore->setGeometry(W - PicScore->width(), 0, PicScore->width(), H);
 
-    auto follow = [](QScrollBar* bar, int overhang, int visible) {
+    // The bar's range held every board at actual size; a zoomed board
+    // needs that range times the zoom. One arrow step is one cell.
+    const int cell = CellPixels(m_preferences.zoomPercent);
+    const int64_t scrollMaximum = int64_t{kScrollMaximum} * cell / kCellPixels;
+    auto follow = [cell, scrollMaximum](QScrollBar* bar, int overhang, int visible) {
         if (overhang <= 0) {
             bar->hide();
             return;
         }
         bar->show();
         bar->setPageStep(std::max(visible, 1));
+        bar->setSingleStep(cell);
         // Too large for the bar's range: the old maximum stays.
-        if (overhang <= kScrollMaximum)
+        if (overhang <= scrollMaximum)
             bar->setMaximum(overhang);
     };
     const int interiorWidth = PicMain->width() - 2 * kBorder;
@@ -608,7 +653,7 @@ void frmMain::LoadBricks(const std::string& StrTheme)
 
 void frmMain::DrawBricks()
 {
-    PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_theme, PicMap->size()));
+    PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_theme, PicMap->size(), boardLook()));
     ShowLabel(lblScore, m_game.labels().lblScore, m_preferences.highContrastPanel);
 }
 
@@ -697,4 +742,36 @@ void frmMain::MnuStatistics_Click()
     m_statistics->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_statistics, &frmStatistics::playBoard, this, [this](uint32_t number) { m_game.PlayBoardNumber(number); });
     m_statistics->show();
+}
+
+BoardLook frmMain::boardLook() const
+{
+    return {CellPixels(m_preferences.zoomPercent), m_preferences.brickSymbols};
+}
+
+// After a zoom the board is fitted as at start-up and keeps the point at the
+// viewport's top-left corner where it was while a bar still scrolls it, and
+// the keyboard cursor where it was; the picture keeps what the last
+// DrawBricks drew, only larger or smaller.
+void frmMain::applyLook(int zoomShown)
+{
+    // Before start-up has sized the window there is nothing to fit; the
+    // start-up's own sizing takes the zoom.
+    if (!isVisible())
+        return;
+    if (m_preferences.zoomPercent != zoomShown) {
+        const int before = CellPixels(zoomShown);
+        const int after = CellPixels(m_preferences.zoomPercent);
+        const QPoint corner(HSWidth->value(), VSHeight->value());
+        const BoardCursor cursor = m_cursor;
+        SizeToBoard(true);
+        // Fitting the board put it at 0, 0 whatever the bars say; after a zoom
+        // the bars and the board agree again, a hidden bar at 0.
+        for (auto [bar, value] : {std::pair{HSWidth, corner.x()}, {VSHeight, corner.y()}})
+            bar->setValue(bar->isHidden() ? 0 : static_cast<int>(int64_t{value} * after / before));
+        PicMap->move(-HSWidth->value(), -VSHeight->value());
+        m_cursor = cursor;
+        showCursor(m_cursor.visible);
+    }
+    PicMap->setLook(boardLook());
 }

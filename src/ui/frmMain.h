@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoardPicture.h"
 #include "Theme.h"
 #include "BoardCursor.h"
 #include "GameFlow.h"
@@ -99,8 +100,12 @@ private:
     void buildControls();
     void buildMenus();
     void buildOptionsMenu();
-    void applyPreferences();
+    // Brings the menu marks, the game, the panel and the board in line with
+    // the preferences; zoomShown is the zoom the board is drawn at now.
+    void applyPreferences(int zoomShown);
     void togglePreference(bool PlayerPreferences::*choice);
+    void zoomTo(int zoomPercent);
+    void applyLook(int zoomShown);
     void showPanelLabels();
     void connectEvents();
     void PicMap_MouseUp(QPointF position);
@@ -113,6 +118,9 @@ private:
     void MnuRules_Click();
     void MnuAbout_Click();
     void MnuStatistics_Click();
+
+    // Options: how the board looks.
+    BoardLook boardLook() const;
 
     // Controls, named as the game names them; tests and tools find them by
     // these names as their object names.
@@ -150,6 +158,10 @@ private:
     QAction* MnuMute;
     QAction* mnuFileExit;
     QMenu* mnuOptions;
+    QAction* MnuBrickSymbols;
+    QAction* MnuZoomIn;
+    QAction* MnuZoomOut;
+    QAction* MnuActualSize;
     QAction* MnuKeepTheme;
     QAction* MnuHighContrast;
     QAction* MnuPlayBoardNumber;

@@ -84,7 +84,8 @@ TEST_F(NewGameWindowTest, EveryMenuItemAndButtonWaitsWhileTheBoardIsRebuilt)
     QTimer::singleShot(0, window.get(), [&] {
         insideRebuild = !game().acceptsInput();
         for (const char* item : {"MnuFileNewGame", "MnuTheme", "MnuHeighScores", "MnuFilePause", "MnuMute",
-                                 "mnuFileExit", "MnuRules", "MnuAbout", "MnuKeepTheme", "MnuHighContrast"})
+                                 "mnuFileExit", "MnuRules", "MnuAbout", "MnuKeepTheme", "MnuHighContrast",
+                                 "MnuBrickSymbols", "MnuZoomIn"})
             Control<QAction>(item)->trigger();
         Control<WrapButton>("cmdFillSpace")->click();
         dialog->cmdStart->click();
@@ -103,4 +104,5 @@ TEST_F(NewGameWindowTest, EveryMenuItemAndButtonWaitsWhileTheBoardIsRebuilt)
     EXPECT_FALSE(Control<QAction>("MnuMute")->isChecked() || Control<QGroupBox>("fraHighscores")->isVisible());
     EXPECT_TRUE(window->preferences() == PlayerPreferences{} && !Control<QAction>("MnuHighContrast")->isChecked());
     EXPECT_TRUE(Control<BoardSurface>("PicMap")->size() == QSize(160, 128) && game().board.LngTimeLeft == 120);
+    EXPECT_TRUE(window->preferences() == PlayerPreferences{} && !Control<QAction>("MnuBrickSymbols")->isChecked());
 }

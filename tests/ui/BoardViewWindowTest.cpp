@@ -1,0 +1,154 @@
+#include "BoardGeometry.h"
+#include "BoardPaint.h"
+#include "BoardSurface.h"
+#include "MainWindowFixture.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+class BoardViewTest : public MainWindowTest {
+protected:
+    // The zoom and the marks as the board shows them, with the surface's size: "200% marks 320x256".
+    std::string View() const
+    {
+        const BoardSurface* surface = Control<BoardSurface>("PicMap");
+        const BoardLook look = surface->picture().look();
+        return std::to_string(window->preferences().zoomPercent) + "%" + (look.brickSymbols ? " marks " : " ") +
+               std::to_string(surface->width()) + "x" + std::to_string(surface->height()) +
+               (look.cellPixels == CellPixels(window->preferences().zoomPercent) ? "" : " (painted at another size)");
+    }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+        QCoreApplication::processEvents();
+    }
+};
+
+// The Options menu sits between File and Help with its items in order; its keys act, Ctrl+= like Ctrl++, and the zoom stops at both ends.
+TEST_F(BoardViewTest, OptionsKeysZoomInStepsAndSwitchTheMarks)
+{
+    Start(FileOf({"", "4", "3", "120", "sound"}));
+    QStringList menus, items;
+    for (QAction* menu : window->menuBar()->actions())
+        menus << menu->text();
+    for (QAction* action : Control<QMenu>("mnuOptions")->actions())
+        items << (action->isSeparator() ? "-" : action->text() + " " + action->shortcut().toString());
+    EXPECT_EQ(menus.join('|'), "File|Options|Help");
+    EXPECT_EQ(items.join('|'), QString::fromUtf8("Brick Symbols F7|-|Zoom In Ctrl++|Zoom Out Ctrl+-|Actual Size Ctrl+0|-|"
+                                                 "Keep Theme for New Games |High Contrast Panel |-|"
+                                                 "Play Board Number\u2026 F9|Statistics\u2026 F8"));
+    EXPECT_EQ(Control<QAction>("MnuZoomIn")->shortcuts().value(1).toString(), "Ctrl+=");
+
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        const char* view;
+    } presses[] = {
+        {Qt::Key_F7, Qt::NoModifier, "100% marks 160x128"}, {Qt::Key_Equal, Qt::ControlModifier, "150% marks 240x192"},
+        {Qt::Key_Plus, Qt::ControlModifier, "200% marks 320x256"}, {Qt::Key_Plus, Qt::ControlModifier, "250% marks 400x320"},
+        {Qt::Key_Plus, Qt::ControlModifier, "300% marks 480x384"}, {Qt::Key_Plus, Qt::ControlModifier, "300% marks 480x384"},
+        {Qt::Key_Minus, Qt::ControlModifier, "250% marks 400x320"}, {Qt::Key_F7, Qt::NoModifier, "250% 400x320"},
+        {Qt::Key_0, Qt::ControlModifier, "100% 160x128"},           {Qt::Key_Minus, Qt::ControlModifier, "100% 160x128"},
+    };
+    for (const auto& press : presses) {
+        Key(press.key, press.modifiers);
+        EXPECT_EQ(View(), press.view) << QKeySequence(press.key | press.modifiers).toString().toStdString();
+        EXPECT_EQ(Control<QAction>("MnuBrickSymbols")->isChecked(), window->preferences().brickSymbols);
+    }
+}
+
+// At every step the window fits the zoomed board as at start-up, the side panel as designed.
+TEST_F(BoardViewTest, WindowFitsTheZoomedBoardAtEveryStep)
+{
+    Start(FileOf({"", "4", "3", "120", "sound"}));
+    const struct {
+        int zoom;
+        QSize client;
+        const char* layout;
+    } steps[] = {
+        {100, {310, 149}, "164x132 at 0,0 H hidden 32/0 V hidden 32/0"},
+        {150, {390, 213}, "244x196 at 0,0 H hidden 32/0 V hidden 32/0"},
+        {200, {470, 277}, "324x260 at 0,0 H hidden 32/0 V hidden 32/0"},
+        {250, {550, 341}, "404x324 at 0,0 H hidden 32/0 V hidden 32/0"},
+        {300, {630, 405}, "484x388 at 0,0 H hidden 32/0 V hidden 32/0"},
+    };
+    for (const auto& step : steps) {
+        window->setPreferences({false, step.zoom});
+        EXPECT_EQ(Client(), step.client) << step.zoom;
+        EXPECT_EQ(Layout(), step.layout) << step.zoom;
+        EXPECT_EQ(Control<QWidget>("PicScore")->geometry(), QRect(step.client.width() - 129, 0, 129, step.client.height()));
+        EXPECT_EQ(Control<QWidget>("PicInfo")->geometry(), QRect(0, 0, 129, 377));
+    }
+}
+
+// Scroll bars count zoomed pixels, an arrow step is one zoomed cell, and a click names the cell under it at the edges.
+TEST_F(BoardViewTest, ScrolledZoomedBoardMapsClicksToCells)
+{
+    Start();
+    // A board of single bricks: a click selects exactly the brick it hits.
+    std::vector<std::string> rows;
+    for (int row = 0; row < 12; ++row)
+        rows.push_back(row % 2 ? "GYGYGYGYGYGYGYGYG" : "RBRBRBRBRBRBRBRBR");
+    PaintBoard(game().board, rows);
+    const struct {
+        int zoom;
+        QPoint scroll, at;
+        CellCoord cell;
+    } clicks[] = {
+        {150, {0, 0}, {47, 48}, {0, 1}},      {150, {0, 0}, {48, 47}, {1, 0}},     {150, {96, 48}, {0, 0}, {2, 1}},
+        {150, {96, 48}, {47, 47}, {2, 1}},    {250, {0, 0}, {79, 80}, {0, 1}},     {250, {160, 80}, {79, 79}, {2, 1}},
+        {250, {160, 80}, {80, 80}, {3, 2}},   {250, {1, 0}, {78, 0}, {0, 0}},      {250, {1, 0}, {79, 0}, {1, 0}},
+    };
+    for (const auto& c : clicks) {
+        window->setPreferences({false, c.zoom});
+        ResizeClient(600, 400);
+        const int cell = CellPixels(c.zoom);
+        QScrollBar* across = Control<QScrollBar>("HSWidth");
+        QScrollBar* down = Control<QScrollBar>("VSHeight");
+        EXPECT_TRUE(across->isVisible() && across->maximum() == 17 * cell - 600 + 150 && across->singleStep() == cell);
+        EXPECT_TRUE(down->isVisible() && down->maximum() == 12 * cell - 400 + 21 && down->singleStep() == cell);
+        across->setValue(c.scroll.x());
+        down->setValue(c.scroll.y());
+        Click(Control<QWidget>("PicMainInterior"), c.at);
+        EXPECT_TRUE(game().board.bricks().ItemByXY(c.cell.x, c.cell.y)->BlnHighLighted && game().board.LngSelected == 1)
+            << c.zoom << "% at " << c.at.x() << "," << c.at.y();
+    }
+    // Zooming in keeps the board point at the viewport's corner there: 96,6 at 150 % is 128,8 at 200 %, in a
+    // window fitted to the zoomed board as far as the screen allows.
+    window->setPreferences({false, 150});
+    ResizeClient(600, 400);
+    Control<QScrollBar>("HSWidth")->setValue(96);
+    Control<QScrollBar>("VSHeight")->setValue(6);
+    Control<QAction>("MnuZoomIn")->trigger();
+    EXPECT_EQ(Layout(), "650x761 at -128,-8 H 442/128 V 11/8");
+}
+
+// Preferences put in force before start-up show as if applied after it; a zoom that is no step is actual size.
+TEST_F(BoardViewTest, PreferencesApplyBeforeOrAfterStartUp)
+{
+    Start();
+    window->setPreferences({true, 200});
+    const std::string after = Layout() + " " + View();
+    const QSize client = Client();
+    window->close();
+    window.reset();
+    window = std::make_unique<frmMain>(
+        frmMainServices{sound, random, messages, input, files, settings, folder.path().toStdString()});
+    window->setPreferences({true, 200});
+    window->Form_Load();
+    EXPECT_EQ(Layout() + " " + View(), after);
+    EXPECT_EQ(Client(), client);
+    for (const int garbage : {0, -150, 175, 301, 1 << 30}) {
+        window->setPreferences({true, garbage});
+        EXPECT_EQ(View(), "100% marks 544x384") << garbage;
+        EXPECT_EQ(Client(), QSize(694, 405)) << garbage;
+    }
+}
+
+}  // namespace
