@@ -83,10 +83,10 @@ QString FrmAbout::CreditsText()
     const Section sections[] = {
         {"Developers", {QStringLiteral("The Tolmora developers")}},
         {"Sound",
-         {QStringLiteral("The Tolmora synthesizer (tools/synth)"),
+         {QStringLiteral("The Tolmora synthesizer"),
           QStringLiteral("Tunes and effects by the Tolmora developers")}},
         {"Graphics",
-         {QStringLiteral("The Tolmora brick painter (tools/bricks)"),
+         {QStringLiteral("The Tolmora brick painter"),
           QStringLiteral("Pictures and icon by the Tolmora developers")}},
     };
     const QString crlf = QStringLiteral("\r\n");

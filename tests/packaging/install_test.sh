@@ -38,13 +38,22 @@ fail() {
 
 prefix="$work/prefix"
 cmake --install "$build" --prefix "$prefix" >"$work/install.log" || { cat "$work/install.log"; fail "install failed"; }
-program_dir="$prefix/lib/tolmora"
+program_dir="$prefix/lib/games/tolmora"
+command="$prefix/games/tolmora"
 
 # The layout of a desktop program.
 [ -x "$program_dir/tolmora" ] || fail "no program in $program_dir"
-[ -L "$prefix/bin/tolmora" ] || fail "bin/tolmora is not a symbolic link"
-case "$(readlink "$prefix/bin/tolmora")" in /*) fail "bin/tolmora points to an absolute path" ;; esac
-[ "$(readlink -f "$prefix/bin/tolmora")" = "$(readlink -f "$program_dir/tolmora")" ] || fail "bin/tolmora leads elsewhere"
+for link in "$command" "$program_dir/themes"; do
+  [ -L "$link" ] || fail "$link is not a symbolic link"
+  case "$(readlink "$link")" in /*) fail "$link points to an absolute path" ;; esac
+done
+[ "$(readlink -f "$command")" = "$(readlink -f "$program_dir/tolmora")" ] || fail "games/tolmora leads elsewhere"
+[ "$(readlink -f "$program_dir/themes")" = "$(readlink -f "$prefix/share/games/tolmora/themes")" ] ||
+  fail "the program's themes link leads elsewhere"
+[ -f "$prefix/share/man/man6/tolmora.6.gz" ] || fail "no manual page"
+for doc in copyright changelog.Debian.gz; do
+  [ -f "$prefix/share/doc/tolmora/$doc" ] || fail "no $doc in share/doc/tolmora"
+done
 desktop="$prefix/share/applications/tolmora.desktop"
 grep -qx 'StartupWMClass=tolmora' "$desktop" || fail "desktop entry without StartupWMClass=tolmora"
 grep -qx 'Exec=tolmora' "$desktop" || fail "desktop entry does not start the tolmora command"
@@ -99,7 +108,7 @@ done
 start_xvfb
 
 start_game() {  # current folder
-  (cd "$1" && exec env -i PATH="$prefix/bin:/usr/bin:/bin" HOME="$home" XDG_CONFIG_HOME="$home/.config" \
+  (cd "$1" && exec env -i PATH="$prefix/games:/usr/bin:/bin" HOME="$home" XDG_CONFIG_HOME="$home/.config" \
     XDG_CACHE_HOME="$home/.cache" XDG_RUNTIME_DIR="$runtime" DISPLAY="$DISPLAY" SDL_AUDIODRIVER=dummy \
     DBUS_SESSION_BUS_ADDRESS="$DBUS_SESSION_BUS_ADDRESS" "${sanitizer_env[@]}" \
     "${as_player[@]}" tolmora) >"$work/game.log" 2>&1 &
