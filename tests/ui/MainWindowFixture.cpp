@@ -37,7 +37,8 @@ void MainWindowTest::Start(std::optional<std::string> file)
         out.write(file->c_str());
     out.close();
     window = std::make_unique<frmMain>(
-        frmMainServices{sound, random, messages, input, files, settings, folder.path().toStdString(), preferenceStore});
+        frmMainServices{sound, random, messages, input, files, settings, folder.path().toStdString(), preferenceStore,
+                        &history, &history});
     window->Form_Load();
 }
 

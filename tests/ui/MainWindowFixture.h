@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FindControl.h"
+#include "HistoryOnDemand.h"
 #include "IniPreferencesStore.h"
 #include "RandomSource.h"
 #include "RecordingAudioBackend.h"
@@ -85,6 +86,7 @@ protected:
     IniPreferencesStore preferences{folder.path().toStdString()};
     // The store the next Start hands the window.
     PreferencesStore* preferenceStore = &preferences;
+    HistoryOnDemand history{folder.filePath("history")};
     std::unique_ptr<frmMain> window;
 
 private:
