@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QLabel>
 #include <QScrollBar>
-#include <QTest>
 
 #include <initializer_list>
 #include <string>
@@ -17,14 +16,6 @@ namespace {
 // Checks of the board as a player sees it, through the real window with keys sent to it as a keyboard would.
 class KeyboardPlayTest : public MainWindowTest {
 protected:
-    // Sent to the window, not to a widget: the window finds who takes it, with no click first.
-    void Keys(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        for (Qt::Key key : keys)
-            QTest::keyClick(window->windowHandle(), key, modifiers);
-        QCoreApplication::processEvents();
-    }
-
     // The cell showing the cursor's two rings (dark outside, light inside), if any.
     std::optional<QPoint> CursorSeen() const
     {
@@ -42,60 +33,30 @@ protected:
         return seen;
     }
 
-    bool AnyHighlighted()
-    {
-        for (const Brick& brick : game().board.bricks())
-            if (brick.BlnHighLighted)
-                return true;
-        return false;
-    }
-
     QString Selected() const { return Control<QLabel>("lblSelected")->text(); }
 };
-
-struct KeyWalk {
-    std::vector<Qt::Key> keys;
-    Qt::KeyboardModifiers modifiers;
-    std::optional<QPoint> cell;  // none: no cursor shown
-};
-
-class CursorKeysTest : public KeyboardPlayTest, public ::testing::WithParamInterface<KeyWalk> {};
-
-// Hidden until the first key, which moves it too; every key lands where the board's edges let it.
-TEST_P(CursorKeysTest, TheCursorGoesWhereTheKeysSay)
-{
-    Start();
-    for (Qt::Key key : GetParam().keys)
-        Keys({key}, GetParam().modifiers);
-    EXPECT_EQ(CursorSeen(), GetParam().cell);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Walks, CursorKeysTest,
-    ::testing::Values(KeyWalk{{}, Qt::NoModifier, std::nullopt}, KeyWalk{{Qt::Key_Right}, Qt::NoModifier, QPoint(1, 0)},
-                      KeyWalk{{Qt::Key_Down}, Qt::NoModifier, QPoint(0, 1)},
-                      KeyWalk{{Qt::Key_Left, Qt::Key_Up}, Qt::NoModifier, QPoint(0, 0)},
-                      KeyWalk{{Qt::Key_End}, Qt::NoModifier, QPoint(16, 0)},
-                      KeyWalk{{Qt::Key_PageDown}, Qt::NoModifier, QPoint(0, 11)},
-                      KeyWalk{{Qt::Key_End, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_PageUp}, Qt::NoModifier, QPoint(0, 0)},
-                      // The keypad's arrows are arrows; with Ctrl a key is left to the menus.
-                      KeyWalk{{Qt::Key_Down}, Qt::KeypadModifier, QPoint(0, 1)},
-                      KeyWalk{{Qt::Key_Right}, Qt::ControlModifier, std::nullopt}));
 
 class ReleaseKeyTest : public KeyboardPlayTest, public ::testing::WithParamInterface<Qt::Key> {};
 
 // Space and Return are a release on the cursor's cell: the first starts the clock and selects, the second removes.
-TEST_P(ReleaseKeyTest, TwoPressesSelectThenRemove)
+TEST_P(ReleaseKeyTest, TwoPressesSelectThenRemoveAndEscapeDropsTheSelection)
 {
     Start();
     PaintBoard(game().board, {"RBBR", "BRRB"});
     Keys({Qt::Key_Right});
+    window->DrawBricks();
+    const QImage before = Control<BoardSurface>("PicMap")->grab().toImage();
     ASSERT_FALSE(Control<QTimer>("timSec")->isActive());
     Keys({GetParam()});
     EXPECT_TRUE(Control<QTimer>("timSec")->isActive());
     EXPECT_EQ(Selected(), "Bricks Selected\n2");
     EXPECT_TRUE(game().board.bricks().ItemByXY(2, 0)->BlnHighLighted);
-    Keys({GetParam()});
+    // Escape lets the selection go, the board drawn as before it, so the next press selects anew.
+    Keys({Qt::Key_Escape});
+    EXPECT_EQ(game().board.LngSelected, 0);
+    EXPECT_EQ(Selected(), "Bricks Selected\n0");
+    EXPECT_EQ(Control<BoardSurface>("PicMap")->grab().toImage(), before);
+    Keys({GetParam(), GetParam()});
     EXPECT_EQ(Selected(), "Bricks Selected\n0");
     EXPECT_EQ(game().board.LngScore, 2);
     // The mouse hides the cursor; the next key brings it back where it was.
@@ -107,27 +68,7 @@ TEST_P(ReleaseKeyTest, TwoPressesSelectThenRemove)
 
 INSTANTIATE_TEST_SUITE_P(Keys, ReleaseKeyTest, ::testing::Values(Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter));
 
-// Escape lets a selection go: no brick flagged, the panel as after a removal, the board drawn as before it.
-TEST_F(KeyboardPlayTest, EscapeDropsTheHighlight)
-{
-    Start();
-    PaintBoard(game().board, {"RRBB", "BBRR"});
-    Keys({Qt::Key_Right});
-    window->DrawBricks();
-    const QImage before = Control<BoardSurface>("PicMap")->grab().toImage();
-    Keys({Qt::Key_Space});
-    ASSERT_EQ(Selected(), "Bricks Selected\n2");
-    Keys({Qt::Key_Escape});
-    EXPECT_FALSE(AnyHighlighted());
-    EXPECT_EQ(game().board.LngSelected, 0);
-    EXPECT_EQ(Selected(), "Bricks Selected\n0");
-    EXPECT_EQ(Control<BoardSurface>("PicMap")->grab().toImage(), before);
-    // The next press selects anew instead of removing.
-    Keys({Qt::Key_Space});
-    EXPECT_EQ(Selected(), "Bricks Selected\n2");
-}
-
-// On a board larger than the window the view follows the cursor, and a move repaints only its two cells.
+// Hidden until the first key; on a board larger than the window the view follows it, a move repaints only its two cells.
 TEST_F(KeyboardPlayTest, TheViewFollowsTheCursorOnALargeBoard)
 {
     Start();
@@ -140,10 +81,13 @@ TEST_F(KeyboardPlayTest, TheViewFollowsTheCursorOnALargeBoard)
         return interior->rect().contains(shown);
     };
     // The first key only shows the cursor; the second moves it from one cell to the next.
+    EXPECT_EQ(CursorSeen(), std::nullopt);
     Keys({Qt::Key_Down});
     EXPECT_EQ(surface->lastPaintedBricks(), 1);
-    Keys({Qt::Key_Down});
+    Keys({Qt::Key_Down}, Qt::KeypadModifier);  // the keypad's arrows are arrows
     EXPECT_EQ(surface->lastPaintedBricks(), 2);
+    Keys({Qt::Key_Right}, Qt::ControlModifier);  // with Ctrl a key is left to the menus
+    EXPECT_EQ(CursorSeen(), QPoint(0, 2));
     for (const auto& [keys, cell] : std::initializer_list<std::pair<std::vector<Qt::Key>, QPoint>>{
              {{Qt::Key_End}, {99, 2}},
              {{Qt::Key_PageDown}, {99, 99}},

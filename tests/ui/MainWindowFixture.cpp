@@ -82,6 +82,13 @@ void MainWindowTest::ClickCell(QPoint cell, Qt::MouseButton button)
     Click(Control<BoardSurface>("PicMap"), cell * kCellPixels + QPoint(kCellPixels / 2, kCellPixels / 2), button);
 }
 
+void MainWindowTest::Keys(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers)
+{
+    for (Qt::Key key : keys)
+        QTest::keyClick(window->windowHandle(), key, modifiers);
+    QCoreApplication::processEvents();
+}
+
 void MainWindowTest::Tick(int count)
 {
     for (int i = 0; i < count; ++i) {

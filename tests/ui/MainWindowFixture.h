@@ -17,6 +17,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -61,6 +62,8 @@ protected:
     // Clicks at the window, so Qt finds the widget under the pointer as for a player.
     void Click(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
     void ClickCell(QPoint cell, Qt::MouseButton button = Qt::LeftButton);
+    // Sent to the window, not to a widget: the window finds who takes them, with no click first.
+    void Keys(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void Tick(int count = 1);
 
     // New Game, confirmed with Yes; then Start with these texts.
