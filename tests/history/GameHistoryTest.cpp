@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <thread>
+#include <tuple>
 
 namespace {
 
@@ -33,10 +34,10 @@ TEST_P(RecordedRow, KeepsEveryValue)
     RawHistory raw(file);
     EXPECT_EQ(raw.Value(QStringLiteral("PRAGMA journal_mode")).toString(), "wal");
     EXPECT_EQ(raw.Value(QStringLiteral("PRAGMA user_version")).toInt(), LatestHistoryVersion());
-    const std::vector<QVariant> read = raw.Row(
+    const QVariantList read = raw.Row(
         "SELECT finished_at, width, height, game_time, board_number, score, level, bricks_removed, best_group,"
         " fills_used, player FROM games");
-    ASSERT_EQ(read.size(), 11u);
+    ASSERT_EQ(read.size(), 11);
     const FinishedGame back{read[0].toString().toStdString(), read[1].toInt(), read[2].toInt(), read[3].toInt(),
                             uint32_t(read[4].toLongLong()), read[5].toInt(), read[6].toInt(), read[7].toInt(),
                             read[8].toInt(), read[9].toInt(), read[10].toString().toStdString()};
@@ -46,8 +47,7 @@ TEST_P(RecordedRow, KeepsEveryValue)
 
 INSTANTIATE_TEST_SUITE_P(
     Games, RecordedRow,
-    ::testing::Values(FinishedGame{"2026-12-06T23:10:00Z", 17, 12, 120, 4021, 1290, 3, 151, 14, 2, "Ann"},
-                      FinishedGame{"2027-01-01T00:00:00Z", 1, 1, 1, 0, 0, 1, 0, 0, 0, ""},
+    ::testing::Values(FinishedGame{"2027-01-01T00:00:00Z", 1, 1, 1, 0, 0, 1, 0, 0, 0, ""},
                       FinishedGame{"2026-06-30T12:00:59Z", 1000, 1000, 3600, 4294967295u, 2147483647, 99,
                                    1000000, 999999, 40, "Zoë 'O\"Brien'; DROP TABLE games;--"}));
 
@@ -73,15 +73,8 @@ TEST_P(UnusableFile, IsKeptAsideAndANewOneStarted)
     EXPECT_EQ(history.Statistics(10).gamesPlayed, 1);
 }
 
-QByteArray SqliteHeaderThenNoise()
-{
-    QByteArray bytes("SQLite format 3", 16);
-    bytes.append(QByteArray(4080, '\x5a'));
-    return bytes;
-}
-
 INSTANTIATE_TEST_SUITE_P(Files, UnusableFile,
-                         ::testing::Values(QByteArray(2000, 'x'), SqliteHeaderThenNoise()));
+                         ::testing::Values(QByteArray(2000, 'x'), QByteArray("SQLite format 3", 16) + QByteArray(4080, 'Z')));
 
 // A folder that cannot be made (its parent is a file, or it is a file) means no history, never a crash; root cannot get past either.
 TEST_F(HistoryFolder, UnwritableFolderRecordsNothing)
@@ -182,14 +175,11 @@ TEST_P(HistoryFigures, MatchTheGamesRecorded)
     for (const FinishedGame& game : GetParam().games) history.Record(game);
     const HistoryStatistics figures = history.Statistics(GetParam().recentLimit);
     const HistoryStatistics& expected = GetParam().expected;
-    EXPECT_EQ(figures.gamesPlayed, expected.gamesPlayed);
-    EXPECT_EQ(figures.secondsPlayed, expected.secondsPlayed);
-    EXPECT_EQ(figures.bestScore, expected.bestScore);
+    EXPECT_EQ(std::tie(figures.gamesPlayed, figures.secondsPlayed, figures.bestScore, figures.bestGroup),
+              std::tie(expected.gamesPlayed, expected.secondsPlayed, expected.bestScore, expected.bestGroup));
     EXPECT_DOUBLE_EQ(figures.averageScore, expected.averageScore);
-    EXPECT_EQ(figures.bestGroup, expected.bestGroup);
-    EXPECT_EQ(figures.bySize, expected.bySize);
-    EXPECT_EQ(figures.lastScores, expected.lastScores);
-    EXPECT_EQ(figures.recent, expected.recent);
+    EXPECT_EQ(std::tie(figures.bySize, figures.lastScores, figures.recent),
+              std::tie(expected.bySize, expected.lastScores, expected.recent));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -200,11 +190,7 @@ INSTANTIATE_TEST_SUITE_P(
                              Game(200, 10, 10, 60, 13, 6), Game(900, 17, 12, 300, 14, 20),
                              Game(0, 17, 12, 120, 15, 0)},
                             3,
-                            {5,
-                             720,
-                             1300,
-                             580.0,
-                             20,
+                            {5, 720, 1300, 580.0, 20,
                              {{10, 10, 60, 1, 200, 200.0}, {17, 12, 120, 3, 1300, 600.0}, {17, 12, 300, 1, 900, 900.0}},
                              {500, 1300, 200, 900, 0},
                              {Recent(0, 17, 12, 120, 15), Recent(900, 17, 12, 300, 14), Recent(200, 10, 10, 60, 13)}}},

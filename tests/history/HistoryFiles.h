@@ -11,7 +11,6 @@
 
 #include <atomic>
 #include <string>
-#include <vector>
 
 inline FinishedGame Game(int32_t score, int32_t width = 17, int32_t height = 12, int32_t gameTime = 120,
                          uint32_t boardNumber = 7, int32_t bestGroup = 9, std::string player = "Ann")
@@ -31,20 +30,12 @@ public:
     }
     ~RawHistory() { QSqlDatabase::removeDatabase(m_name); }
 
-    bool Exec(const QString& statement)
+    bool Exec(const QString& statement) { return QSqlQuery(QSqlDatabase::database(m_name)).exec(statement); }
+    QVariant Value(const QString& statement) { return Row(statement).value(0); }
+    QVariantList Row(const QString& statement)
     {
         QSqlQuery query(QSqlDatabase::database(m_name));
-        return query.exec(statement);
-    }
-    QVariant Value(const QString& statement)
-    {
-        const std::vector<QVariant> row = Row(statement);
-        return row.empty() ? QVariant() : row[0];
-    }
-    std::vector<QVariant> Row(const QString& statement)
-    {
-        QSqlQuery query(QSqlDatabase::database(m_name));
-        std::vector<QVariant> values;
+        QVariantList values;
         if (query.exec(statement) && query.next())
             for (int i = 0; i < query.record().count(); ++i) values.push_back(query.value(i));
         return values;
