@@ -22,3 +22,11 @@ inline void PaintBoard(GameBoard& board, const std::vector<std::string>& rows)
     }
     board.Replace(std::move(painted));
 }
+
+// The board's colours by their first letters, column by column: equal boards give equal texts.
+inline std::string BoardColours(const GameBoard& board)
+{
+    std::string colours;
+    for (const Brick& brick : board.bricks()) colours += brick.StrColor.front();
+    return colours;
+}

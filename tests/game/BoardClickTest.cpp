@@ -6,7 +6,7 @@ TEST_F(GameFlowTest, ClickPlaysItsCuesAndShowsItsOutcome)
     const std::string highlight = "HIGHLIGHT";
     sound.clips.highlight = std::make_shared<const PcmClip>(highlight.begin(), highlight.end());
     Start(FileOf({"", "2", "2", "120", "sound"}));
-    Paint({"RRB", "RGY", "YBG"});
+    PaintBoard(flow.board, {"RRB", "RGY", "YBG"});
     Click(1, 0);
     EXPECT_EQ(Played(), "HIGHLIGHT HIGHLIGHT HIGHLIGHT");
     EXPECT_EQ(flow.labels().lblSelected.caption, "Bricks Selected\r\n3");

@@ -26,16 +26,7 @@ public:
     std::vector<FinishedGame> games;
 };
 
-class BoardNumberFlow : public GameFlowTest {
-public:
-    // The board's colours, column by column.
-    std::string Colors() const
-    {
-        std::string colors;
-        for (const Brick& brick : flow.board.bricks()) colors += brick.StrColor.front();
-        return colors;
-    }
-};
+using BoardNumberFlow = GameFlowTest;
 
 // The first game's board comes from the number given at start-up, and playing that number again from the menu
 // gives the same board; the menu offers the current number and a new game on another number changes the board.
@@ -44,16 +35,16 @@ TEST_F(BoardNumberFlow, TheMenuReplaysTheBoardTheCommandLineChose)
     flow.setFirstBoardNumber(31337);
     Start();
     EXPECT_EQ(flow.boardNumber(), 31337u);
-    const std::string first = Colors();
+    const std::string first = BoardColours(flow.board);
 
     input.answers = {" 31337 ", "31338"};
     flow.MnuPlayBoardNumber_Click();
     ASSERT_EQ(input.asked.size(), 1u);
     EXPECT_EQ(input.asked[0].defaultText, "31337");
-    EXPECT_EQ(Colors(), first);
+    EXPECT_EQ(BoardColours(flow.board), first);
     flow.MnuPlayBoardNumber_Click();
     EXPECT_EQ(flow.boardNumber(), 31338u);
-    EXPECT_NE(Colors(), first);
+    EXPECT_NE(BoardColours(flow.board), first);
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -62,14 +53,14 @@ TEST_F(BoardNumberFlow, WrongTextOrCancelChangesNothing)
 {
     Start();
     const uint32_t number = flow.boardNumber();
-    const std::string board = Colors();
+    const std::string board = BoardColours(flow.board);
     input.answers = {"twelve", std::nullopt};
     flow.MnuPlayBoardNumber_Click();
     flow.MnuPlayBoardNumber_Click();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, NotABoardNumberMessage("twelve"));
     EXPECT_EQ(flow.boardNumber(), number);
-    EXPECT_EQ(Colors(), board);
+    EXPECT_EQ(BoardColours(flow.board), board);
 }
 
 // A finished game is recorded once, at game over, with the score it ended on (before the table's carry), the

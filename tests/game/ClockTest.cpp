@@ -60,7 +60,7 @@ TEST_F(GameFlowTest, ClockRunsThroughTheMusicPhases)
 TEST_F(GameFlowTest, LevelBonusAndMuteStartThePhaseTuneAnew)
 {
     Start(FileOf({"", "2", "2", "25", "sound"}));
-    Paint({"RRB", "BGY", "YBG"});
+    PaintBoard(flow.board, {"RRB", "BGY", "YBG"});
     Click(0, 0);
     Tick(5);
     Click(0, 0);  // removes the two reds, which completes level 1 on a 3 x 3 board
@@ -95,7 +95,7 @@ TEST_F(GameFlowTest, PauseBeforeTheFirstClick)
 TEST_F(GameFlowTest, EmptyCellDropsTheSelectionWithoutARedraw)
 {
     Start(FileOf({"", "2", "2", "120", "sound"}));
-    Paint({"RR.", "BGY", "YBG"});
+    PaintBoard(flow.board, {"RR.", "BGY", "YBG"});
     Click(0, 0);
     Click(2, 0);
     EXPECT_EQ(flow.board.LngSelected, 0);

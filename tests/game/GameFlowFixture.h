@@ -65,12 +65,6 @@ public:
         audio.calls.clear();
     }
 
-    // Colours the board from the top row down: R, B, G, Y, or . for an empty cell.
-    void Paint(const Strings& rows)
-    {
-        PaintBoard(flow.board, rows);
-    }
-
     void Click(int x, int y) { flow.PicMap_MouseUp(CellCoord{x, y}); }
     void Tick(int count = 1)
     {

@@ -1,3 +1,4 @@
+#include "BoardPaint.h"
 #include "MainWindowFixture.h"
 #include "frmStatistics.h"
 
@@ -8,20 +9,13 @@
 
 namespace {
 
-std::string Colours(const GameFlow& game)
-{
-    std::string colours;
-    for (const Brick& brick : game.board.bricks()) colours += brick.StrColor.front();
-    return colours;
-}
-
 // A game played to its end is in the history the Statistics window (F8) shows, and its board is played again from
 // there: same number, same bricks.
 TEST_F(MainWindowTest, FinishedGameIsInTheStatisticsAndPlaysAgain)
 {
     Start();
     const uint32_t number = game().boardNumber();
-    const std::string board = Colours(game());
+    const std::string board = BoardColours(game().board);
     ClickCell({0, 0});
     game().board.LngTimeLeft = 1;
     Tick();
@@ -40,7 +34,7 @@ TEST_F(MainWindowTest, FinishedGameIsInTheStatisticsAndPlaysAgain)
 
     EXPECT_FALSE(game().gameOver());
     EXPECT_EQ(game().boardNumber(), number);
-    EXPECT_EQ(Colours(game()), board);
+    EXPECT_EQ(BoardColours(game().board), board);
 }
 
 }  // namespace
