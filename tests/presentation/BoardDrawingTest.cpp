@@ -136,17 +136,4 @@ TEST_F(BoardDrawingTest, HugeBoardIsPaintedByTheExposedPart)
     EXPECT_EQ(view.pixel(6, 38), qRgb(0, 0, 255));
 }
 
-// At a device-pixel ratio of 2 each brick pixel becomes an exact 2x2 block: nothing blurs the bricks.
-TEST_F(BoardDrawingTest, HiDpiBricksStayCrisp)
-{
-    const QImage whole = draw("Gy");
-    QImage device(128, 64, QImage::Format_RGB32);
-    device.setDevicePixelRatio(2);
-    QPainter painter(&device);
-    surface.picture().paint(painter, QRect(0, 0, 64, 32));
-    painter.end();
-    device.setDevicePixelRatio(1);
-    EXPECT_EQ(device, whole.scaled(128, 64));
-}
-
 }  // namespace

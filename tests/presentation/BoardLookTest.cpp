@@ -152,7 +152,7 @@ TEST_F(BoardLookTest, DoubleSizeMakesEveryPixelATwoByTwoBlock)
 TEST_F(BoardLookTest, DeviceScaleDrawsAsTheMatchingZoom)
 {
     loadHollowTheme(QSize(144, 96));
-    for (const auto& [cell, ratio, same] : {std::tuple{48, 2.0, 96}, {32, 1.5, 48}, {64, 1.5, 96}})
+    for (const auto& [cell, ratio, same] : {std::tuple{32, 2.0, 64}, {48, 2.0, 96}, {32, 1.5, 48}, {64, 1.5, 96}})
         for (const bool symbols : {false, true})
             EXPECT_EQ(render("Rg./yBG", {cell, symbols}, ratio), render("Rg./yBG", {same, symbols}))
                 << cell << " at " << ratio << (symbols ? " with marks" : "");

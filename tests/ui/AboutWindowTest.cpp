@@ -31,16 +31,6 @@ TEST(AboutWindow, CreditsSectionsAreRuledAndSpaced)
     EXPECT_TRUE(layout.match(FrmAbout::CreditsText()).hasMatch()) << FrmAbout::CreditsText().toStdString();
 }
 
-// The tools that made the sounds and pictures are credited by name, with no folder of the source tree.
-TEST(AboutWindow, CreditsNameTheToolsWithoutPaths)
-{
-    const QStringList lines = FrmAbout::CreditsText().split("\r\n");
-    EXPECT_TRUE(lines.contains("The Tolmora synthesizer"));
-    EXPECT_TRUE(lines.contains("The Tolmora brick painter"));
-    for (const QString& line : lines)
-        EXPECT_FALSE(line.contains('/') || line.contains('(')) << line.toStdString();
-}
-
 // Credits climb one pixel a tick and re-enter below the viewport only once wholly above it, without drift.
 TEST(AboutWindow, CreditsScrollAndWrapBelowTheViewport)
 {

@@ -1,4 +1,3 @@
-#include "BoardSurface.h"
 #include "HostileFiles.h"
 #include "MainWindowFixture.h"
 
@@ -38,20 +37,6 @@ TEST_F(HostileThemeTest, EveryHostileThemeLeavesAGameThatAnswersTheNextClick)
         EXPECT_TRUE(game().board.bricks().ItemByXY(cell.x(), cell.y())->BlnHighLighted);
         EXPECT_TRUE(window->isVisible());
     }
-}
-
-TEST_F(HostileThemeTest, AWaveRememberedAsTheThemeStillShowsTheBricksAtStartUp)
-{
-    // Not one brick picture loads from a wave taken for a theme: the built-in bricks are drawn, not an empty board.
-    const fs::path wave = fs::path(folder.path().toStdString()) / "main.wav";
-    hostile::WriteWave(wave, 2, 4096, 4096);
-    Start(Written({wave.string()}));
-    const QImage shot = Control<BoardSurface>("PicMap")->grab().toImage();
-    const Brick* brick = game().board.bricks().ItemByXY(0, 0);
-    const std::map<std::string, QRgb> bright{{"Red", qRgb(255, 0, 0)}, {"Green", qRgb(0, 255, 0)},
-                                             {"Blue", qRgb(0, 0, 255)}, {"Yellow", qRgb(255, 255, 0)}};
-    ASSERT_TRUE(bright.contains(brick->StrColor));
-    EXPECT_EQ(shot.pixel(16, 16) | 0xFF000000u, bright.at(brick->StrColor));
 }
 
 }  // namespace
