@@ -411,7 +411,7 @@ void frmMain::connectEvents()
     for (const auto& [action, choice] : {std::pair{MnuBrickSymbols, &PlayerPreferences::brickSymbols},
                                          {MnuKeepTheme, &PlayerPreferences::keepThemeForNewGames},
                                          {MnuHighContrast, &PlayerPreferences::highContrastPanel}})
-        connect(action, &QAction::triggered, this, [this, choice] { togglePreference(choice); });
+        connect(action, &QAction::triggered, this, [this, item = choice] { togglePreference(item); });
     // The zoom steps stop at both ends.
     connect(MnuZoomIn, &QAction::triggered, this, [this] {
         const auto next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), m_preferences.zoomPercent);
