@@ -4,6 +4,7 @@
 
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -47,6 +48,9 @@ QTreeWidget* NewList(const QStringList& headers, const char* name)
     auto* list = new QTreeWidget;
     list->setObjectName(QString::fromLatin1(name));
     list->setHeaderLabels(headers);
+    // Figures line up on the right, under headings that do too.
+    for (int column = 1; column < headers.size(); ++column)
+        list->headerItem()->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -109,6 +113,9 @@ frmStatistics::frmStatistics(const HistoryReader& history, QWidget* parent)
     m_status->setText(history.Status());
     m_status->setVisible(!m_status->text().isEmpty());
     Fill(history.Statistics(kRecentGames));
+    // Room for a dozen recent games, in the desktop's own text size.
+    const QFontMetrics text(font());
+    resize(sizeHint().expandedTo(QSize(text.averageCharWidth() * 72, text.lineSpacing() * 44)));
 }
 
 void frmStatistics::Fill(const HistoryStatistics& figures)

@@ -99,8 +99,9 @@ TEST_F(StatisticsActions, DoubleClickPlaysTheChosenBoardEscapeCloses)
             QTest::keyClick(&window, Qt::Key_Escape);
         EXPECT_FALSE(window.isVisible());
         ASSERT_EQ(played.count(), play ? 1 : 0);
-        if (play)
+        if (play) {
             EXPECT_EQ(played.at(0).at(0).value<uint32_t>(), 22u);
+        }
     }
 }
 
