@@ -23,16 +23,7 @@ done
 protan="0.152286 1.052583 -0.204868 0.114503 0.786281 0.099216 -0.003882 -0.048116 1.051998"
 deutan="0.367322 0.860646 -0.227968 0.280085 0.672501 0.047413 -0.011820 0.042940 0.968881"
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/tolmora-cvd-XXXXXX")
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && { kill "$game_pid"; wait "$game_pid"; } 2>/dev/null || true
-  stop_xvfb
-  unmount_below "$work"
-  rm -rf "$work"
-}
-trap cleanup EXIT
+open_scratch cvd
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 start_xvfb

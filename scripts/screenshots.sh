@@ -21,16 +21,7 @@ done
 # The board every picture of the main window shows.
 board_number=2026
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/tolmora-shots-XXXXXX")
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && { kill "$game_pid"; wait "$game_pid"; } 2>/dev/null || true
-  stop_xvfb
-  unmount_below "$work"
-  rm -rf "$work"
-}
-trap cleanup EXIT
+open_scratch shots
 fail() {
   echo "FAIL: $*" >&2
   [ -f "$work/game.log" ] && sed 's/^/  game: /' "$work/game.log" >&2

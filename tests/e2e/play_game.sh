@@ -27,16 +27,7 @@ for tool in Xvfb xdotool import convert xprop; do
   command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/tolmora-e2e-XXXXXX")
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && { kill "$game_pid"; wait "$game_pid"; } 2>/dev/null || true
-  stop_xvfb
-  unmount_below "$work"
-  rm -rf "$work"
-}
-trap cleanup EXIT
+open_scratch e2e
 
 fail() {
   echo "FAIL: $*" >&2

@@ -17,18 +17,8 @@ for tool in Xvfb xdotool import convert identify appstreamcli; do
   command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
 
-work=$(mktemp -d "${TMPDIR:-/tmp}/tolmora-install-XXXXXX")
+open_scratch install
 chmod 755 "$work"
-xvfb_pid=""
-game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && { kill "$game_pid"; wait "$game_pid"; } 2>/dev/null || true
-  stop_xvfb
-  unmount_below "$work"
-  chmod -R u+w "$work" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*" >&2

@@ -1,6 +1,7 @@
-# Shell helpers for the tests that drive the program in a real X server.
-# The caller sets $work (a scratch folder) and defines fail; wait_for_window
-# watches $game_pid so a program that died is not waited for.
+# Shell helpers for the tests and scripts that drive the program in a real X
+# server. The caller opens a scratch folder ($work) with open_scratch and
+# defines fail; wait_for_window watches $game_pid so a program that died is
+# not waited for.
 
 # Programs started from these tests get no session bus. Without this, libdbus
 # starts one through the X server (dbus-launch) that outlives the test, and
@@ -47,4 +48,21 @@ wait_for_window() {  # name pattern, seconds; prints the window id
     sleep 0.1
   done
   return 1
+}
+
+# A scratch folder of the script's own, and a trap that stops the program and
+# the server and removes the folder however the script ends.
+open_scratch() {  # name
+  work=$(mktemp -d "${TMPDIR:-/tmp}/tolmora-$1-XXXXXX")
+  xvfb_pid=""
+  game_pid=""
+  trap close_scratch EXIT
+}
+
+close_scratch() {
+  [ -n "$game_pid" ] && { kill "$game_pid"; wait "$game_pid"; } 2>/dev/null || true
+  stop_xvfb
+  unmount_below "$work"
+  chmod -R u+w "$work" 2>/dev/null || true
+  rm -rf "$work"
 }
