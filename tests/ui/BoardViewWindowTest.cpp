@@ -17,11 +17,11 @@ protected:
     std::string View() const
     {
         const BoardSurface* surface = Control<BoardSurface>("PicMap");
-        const BoardLook look = surface->picture().look();
-        return std::to_string(window->preferences().zoomPercent) + "%" + (look.brickSymbols ? " marks " : " ") +
+        const BoardPicture& picture = surface->picture();
+        return std::to_string(window->preferences().zoomPercent) + "%" + (picture.brickSymbols() ? " marks " : " ") +
                std::to_string(surface->width()) + "x" + std::to_string(surface->height()) + " in " +
                std::to_string(Client().width()) + "x" + std::to_string(Client().height()) +
-               (look.cellPixels == CellPixels(window->preferences().zoomPercent) ? "" : " (painted at another size)");
+               (picture.geometry() == window->boardGeometry() ? "" : " (painted at another size)");
     }
 };
 
@@ -84,7 +84,7 @@ TEST_F(BoardViewTest, ScrolledZoomedBoardMapsClicksToCells)
     for (const auto& c : clicks) {
         window->setPreferences({false, c.zoom});
         ResizeClient(600, 400);
-        const int cell = CellPixels(c.zoom);
+        const int cell = BoardGeometry{c.zoom}.cellPixels();
         QScrollBar* across = Control<QScrollBar>("HSWidth");
         QScrollBar* down = Control<QScrollBar>("VSHeight");
         EXPECT_TRUE(across->isVisible() && across->maximum() == 17 * cell - 600 + 150 && across->singleStep() == cell);
