@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include <array>
 #include <filesystem>
 #include <set>
 #include <string>
@@ -20,44 +21,33 @@ struct FeatureRow {
     bool highContrast;
     Input input;
     const char* theme;  // a shipped theme, or "" for the built-in bricks
+    QSize board = {17, 12};
 };
 
 void PrintTo(const FeatureRow& row, std::ostream* os)
 {
-    const char* inputs[] = {"mouse", "keys", "keys then zoom", "keys after a new game"};
     *os << row.zoom << "% " << (row.symbols ? "marks " : "") << (row.highContrast ? "contrast " : "")
-        << inputs[int(row.input)] << " " << (*row.theme ? row.theme : "built-in");
+        << std::array{"mouse", "keys", "keys then zoom", "keys after a new game"}[int(row.input)] << " " << row.theme
+        << " " << row.board.width() << "x" << row.board.height();
 }
 
 using Cells = std::set<std::pair<int, int>>;
-
-// Single bricks in a chequer, but for one green group of three near the far corner, reached by End, Left,
-// Page Down, Up: a click or Space on its first cell highlights exactly these cells.
-const Cells kGroup{{15, 10}, {16, 10}, {15, 11}};
 
 class BoardFeaturesTest : public MainWindowTest, public ::testing::WithParamInterface<FeatureRow> {
 protected:
     QImage Shot() const { return Control<BoardSurface>("PicMap")->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 
-    // The cells of this side whose pixels differ between two shots.
-    static Cells Changed(const QImage& a, const QImage& b, int side)
+    // Where two shots differ: the cells of this side, and the box around the pixels.
+    static std::pair<Cells, QRect> Changed(const QImage& a, const QImage& b, int side)
     {
-        Cells cells;
+        std::pair<Cells, QRect> changed;
         for (int y = 0; y < a.height(); ++y)
             for (int x = 0; x < a.width(); ++x)
-                if (a.pixel(x, y) != b.pixel(x, y))
-                    cells.insert({x / side, y / side});
-        return cells;
-    }
-
-    static QRect ChangedBox(const QImage& a, const QImage& b)
-    {
-        QRect box;
-        for (int y = 0; y < a.height(); ++y)
-            for (int x = 0; x < a.width(); ++x)
-                if (a.pixel(x, y) != b.pixel(x, y))
-                    box |= QRect(x, y, 1, 1);
-        return box;
+                if (a.pixel(x, y) != b.pixel(x, y)) {
+                    changed.first.insert({x / side, y / side});
+                    changed.second |= QRect(x, y, 1, 1);
+                }
+        return changed;
     }
 
     void ScrollToTheFarCorner()
@@ -89,30 +79,33 @@ TEST_P(BoardFeaturesTest, ActedOnHighlightedAndRingedCellsAgree)
     } else {
         Start();
     }
-    const auto zoomTo = [&](int zoom) { window->setPreferences({row.symbols, zoom, false, row.highContrast}); };
+    const auto zoomTo = [&](int zoom) { window->setPreferences({row.symbols, zoom, true, row.highContrast}); };
     zoomTo(row.zoom);
-    if (row.input == Input::KeysAfterNewGame) {
+    // A new game puts the board back at 0, 0 while visible bars keep their values.
+    if (row.input == Input::KeysAfterNewGame)
         ScrollToTheFarCorner();
-        StartNewGame("17", "12", "120");
-    }
-    std::vector<std::string> rows;
-    for (int y = 0; y < 12; ++y)
-        rows.push_back(y % 2 ? "BRBRBRBRBRBRBRBRB" : "RBRBRBRBRBRBRBRBR");
-    rows[10].replace(15, 2, "GG");
-    rows[11][15] = 'G';
+    const int W = row.board.width(), H = row.board.height();
+    if (row.input == Input::KeysAfterNewGame || row.board != QSize(17, 12))
+        StartNewGame(std::to_string(W).c_str(), std::to_string(H).c_str(), "120");
+    // Single bricks in a chequer, but for one green group of three next to the far corner, reached by End, Left,
+    // Page Down, Up: a click or Space on its first cell highlights exactly these cells.
+    const Cells group{{W - 2, H - 2}, {W - 1, H - 2}, {W - 2, H - 1}};
+    std::vector<std::string> rows(H);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x)
+            rows[y] += group.count({x, y}) ? 'G' : (x + y) % 2 ? 'B' : 'R';
     PaintBoard(game().board, rows);
     window->DrawBricks();
 
     const int side = 32 * row.zoom / 100;
-    const QRect target(15 * side, 10 * side, side, side);
+    const QRect target((W - 2) * side, (H - 2) * side, side, side);
     const QImage plain = Shot();
     QImage ringed = plain;
     if (row.input == Input::Mouse) {
         ScrollToTheFarCorner();
-        const QWidget* interior = Control<QWidget>("PicMainInterior");
-        const QPoint at = Control<BoardSurface>("PicMap")->mapTo(interior, target.center());
+        QWidget* interior = Control<QWidget>("PicMainInterior");
         ASSERT_TRUE(InView(target)) << "scrolled to " << Layout();
-        Click(Control<QWidget>("PicMainInterior"), at);
+        Click(interior, Control<BoardSurface>("PicMap")->mapTo(interior, target.center()));
     } else {
         if (row.input == Input::KeysThenZoom)
             zoomTo(row.zoom == 100 ? 300 : 100);
@@ -121,16 +114,16 @@ TEST_P(BoardFeaturesTest, ActedOnHighlightedAndRingedCellsAgree)
             zoomTo(row.zoom);
         ringed = Shot();
         // The ring keeps inside its cell and is most of it.
-        const QRect ring = ChangedBox(plain, ringed);
+        const QRect ring = Changed(plain, ringed, side).second;
         EXPECT_TRUE(target.contains(ring) && ring.width() > side / 2 && ring.height() > side / 2)
             << "ring " << ring.x() << "," << ring.y() << " " << ring.width() << "x" << ring.height();
         EXPECT_TRUE(InView(ring)) << Layout();
         Keys({Qt::Key_Space});
     }
     EXPECT_EQ(Control<QLabel>("lblSelected")->text(), "Bricks Selected\n3");
-    EXPECT_TRUE(game().board.bricks().ItemByXY(15, 10)->BlnHighLighted);
+    EXPECT_TRUE(game().board.bricks().ItemByXY(W - 2, H - 2)->BlnHighLighted);
     // Drawn highlighted: the cells that changed since the ring showed (since the start for the mouse, which shows none).
-    EXPECT_EQ(Changed(ringed, Shot(), side), kGroup);
+    EXPECT_EQ(Changed(ringed, Shot(), side).first, group);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -146,6 +139,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FeatureRow{300, false, false, Input::Mouse, "midnight"},
                       FeatureRow{300, true, true, Input::KeysThenZoom, "meadow"},
                       FeatureRow{300, true, false, Input::KeysAfterNewGame, ""},
+                      FeatureRow{300, false, false, Input::Keys, "midnight", {40, 30}},
+                      FeatureRow{300, true, true, Input::Mouse, "", {40, 30}},
                       FeatureRow{300, false, true, Input::Mouse, ""}));
 
 }  // namespace
