@@ -87,10 +87,10 @@ void BM_DrawBricks(benchmark::State& state)
     Theme images = LoadBricks("", Theme(), "/nonexistent");
     Bricks bricks;
     FillBoard(bricks, columns, rows);
-    const QSize size(kCellPixels * columns, kCellPixels * rows);
+    const BoardGeometry geometry{100, columns, rows};
     size_t bytes = 0;
     for (auto _ : state) {
-        BoardPicture picture = DrawBricks(bricks, images, size);
+        BoardPicture picture = DrawBricks(bricks, images, geometry);
         bytes = picture.memoryUsage();
         benchmark::DoNotOptimize(picture);
     }
@@ -124,12 +124,13 @@ void BM_DrawAndPaintVisible(benchmark::State& state)
     }
     Bricks bricks;
     FillBoard(bricks, columns, rows);
-    const QSize size(kCellPixels * columns, kCellPixels * rows);
+    const BoardGeometry geometry{100, columns, rows};
+    const QSize size = geometry.boardSize();
     QImage window(800, 600, QImage::Format_ARGB32_Premultiplied);
     const QRect visible(QPoint(std::max(0, size.width() / 2 - 400), std::max(0, size.height() / 2 - 300)),
                         QSize(800, 600));
     for (auto _ : state) {
-        BoardPicture picture = DrawBricks(bricks, images, size);
+        BoardPicture picture = DrawBricks(bricks, images, geometry);
         QPainter painter(&window);
         painter.translate(-visible.topLeft());
         benchmark::DoNotOptimize(picture.paint(painter, visible));
@@ -151,20 +152,21 @@ BENCHMARK(BM_DrawAndPaintVisible)
 void BM_PaintZoomed(benchmark::State& state)
 {
     const auto side = static_cast<int32_t>(state.range(0));
-    const BoardLook look{CellPixels(300), state.range(1) != 0};
+    const bool symbols = state.range(1) != 0;
     const bool draw = state.range(2) != 0;
     const Theme images = LoadBricks("", Theme(), "/nonexistent");
     Bricks bricks;
     FillBoard(bricks, side, side);
-    const QSize size(look.cellPixels * side, look.cellPixels * side);
+    const BoardGeometry geometry{300, side, side};
+    const QSize size = geometry.boardSize();
     QImage window(1920, 1080, QImage::Format_ARGB32_Premultiplied);
     const QRect visible(QPoint(std::max(0, size.width() / 2 - 960), std::max(0, size.height() / 2 - 540)),
                         window.size());
-    BoardPicture shown = DrawBricks(bricks, images, size, look);
+    BoardPicture shown = DrawBricks(bricks, images, geometry, symbols);
     int painted = 0;
     for (auto _ : state) {
         if (draw)
-            shown = DrawBricks(bricks, images, size, look);
+            shown = DrawBricks(bricks, images, geometry, symbols);
         QPainter painter(&window);
         painter.translate(-visible.topLeft());
         painted = shown.paint(painter, visible);

@@ -3,25 +3,38 @@
 #include <algorithm>
 #include <cmath>
 
-int CellPixels(int zoomPercent)
+namespace {
+// The largest side a widget can take (QWIDGETSIZE_MAX), which a board of
+// the largest size at the largest zoom stays well inside.
+constexpr int64_t kLargestSide = (1 << 24) - 1;
+}  // namespace
+
+int BoardGeometry::cellPixels() const
 {
-    // Each step, a multiple of 50 %, gives a whole number of pixels.
     return kCellPixels * std::clamp(zoomPercent, 100, 300) / 100;
 }
 
-std::optional<CellCoord> CellAtPixel(double X, double Y, int32_t GameWidth, int32_t GameHeight, int zoomPercent)
+std::optional<CellCoord> BoardGeometry::cellAt(QPointF pixel) const
 {
-    const int cell = CellPixels(zoomPercent);
-    const double column = std::floor(X / cell);
-    const double row = std::floor(Y / cell);
+    const int cell = cellPixels();
+    const double column = std::floor(pixel.x() / cell);
+    const double row = std::floor(pixel.y() / cell);
     // Written so that NaN falls outside too.
-    if (!(column >= 0 && column <= GameWidth && row >= 0 && row <= GameHeight))
+    if (!(column >= 0 && column < columns && row >= 0 && row < rows))
         return std::nullopt;
     return CellCoord{static_cast<int32_t>(column), static_cast<int32_t>(row)};
 }
 
-QRect CellRect(CellCoord cell, int zoomPercent)
+QRect BoardGeometry::cellRect(CellCoord cell) const
 {
-    const int side = CellPixels(zoomPercent);
+    const int side = cellPixels();
     return QRect(cell.x * side, cell.y * side, side, side);
+}
+
+QSize BoardGeometry::boardSize() const
+{
+    const auto pixels = [this](int32_t cells) {
+        return static_cast<int>(std::clamp<int64_t>(int64_t{cells} * cellPixels(), 0, kLargestSide));
+    };
+    return QSize(pixels(columns), pixels(rows));
 }

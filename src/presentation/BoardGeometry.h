@@ -2,7 +2,9 @@
 
 #include "CellKey.h"
 
+#include <QPointF>
 #include <QRect>
+#include <QSize>
 
 #include <cstdint>
 #include <optional>
@@ -10,19 +12,26 @@
 // The side of a brick picture in pixels, and of a board cell at actual size.
 inline constexpr int kCellPixels = 32;
 
-// The side of a board cell in pixels at a zoom in per cent of the bricks'
-// own size. Everything that lays cells out on the board surface (the
-// painter, the window's size and scroll steps, clicks) measures with this.
-// The zoom steps run from 100 to 300 %; a zoom outside counts as the nearer end.
-int CellPixels(int zoomPercent);
+// How the board lies on the board surface: `columns` by `rows` square cells
+// from the top-left corner, each kCellPixels at 100 % and as many more as the
+// zoom asks. Every question of pixels and cells (where a click lands, where
+// the keyboard cursor's ring goes, where the painter puts a brick, how far a
+// scroll bar moves) is answered by one of these, so that at any zoom they
+// cannot disagree. Board pixels are the surface's own; a screen's device
+// pixel ratio is the painter's business only.
+struct BoardGeometry {
+    // In per cent, one of the zoom steps from 100 to 300; a zoom outside counts as the nearer end.
+    int zoomPercent = 100;
+    int32_t columns = 0;
+    int32_t rows = 0;
 
-// The cell under a pixel of the board surface (X div cell, Y div cell) on a
-// board whose largest column and row are GameWidth and GameHeight, or nothing
-// when the pixel lies off the board.
-std::optional<CellCoord> CellAtPixel(double X, double Y, int32_t GameWidth, int32_t GameHeight,
-                                     int zoomPercent = 100);
+    // The side of a cell: a whole number of pixels at each step of 50 %.
+    int cellPixels() const;
+    // The cell containing this pixel, or nothing off the board (NaN included).
+    std::optional<CellCoord> cellAt(QPointF pixel) const;
+    QRect cellRect(CellCoord cell) const;
+    // The whole board, held to the largest size a widget can take.
+    QSize boardSize() const;
 
-// The pixels of cell (x, y) on the board surface at a zoom. Every cell
-// rectangle the window needs (repainting a cell, scrolling one into view)
-// comes from here.
-QRect CellRect(CellCoord cell, int zoomPercent = 100);
+    friend bool operator==(const BoardGeometry&, const BoardGeometry&) = default;
+};

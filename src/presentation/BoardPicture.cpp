@@ -6,7 +6,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cassert>
 #include <cmath>
 #include <string>
 
@@ -40,11 +39,6 @@ std::optional<BrickEntry> EntryFor(const std::string& color, bool highlighted)
     if (entry && highlighted)
         entry = static_cast<BrickEntry>(static_cast<uint8_t>(*entry) + 4);
     return entry;
-}
-
-int CellsCovering(int pixels, int cell)
-{
-    return pixels <= 0 ? 0 : (pixels + cell - 1) / cell;
 }
 
 // A brick surface as one cell of `side` device pixels shows it: scaled by
@@ -82,32 +76,31 @@ int BoardPicture::paint(QPainter& painter, const QRect& exposed) const
     // Drawn whole but clipped: the stretch maps every board pixel to the
     // same picture pixel whichever part is exposed, and only the clipped
     // part is computed.
-    if (!m_background.isNull() && !m_size.isEmpty())
-        painter.drawImage(QRect(QPoint(0, 0), m_size), m_background);
+    const QRect board(QPoint(0, 0), size());
+    if (!m_background.isNull() && !board.isEmpty())
+        painter.drawImage(board, m_background);
 
     // At actual size on a plain screen the surfaces are copied as they are;
     // otherwise from copies made for the cell's size in device pixels, so
     // no brick is ever stretched while painting.
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
-    const int cell = m_look.cellPixels;
-    const bool asLoaded = cell == kCellPixels && !m_look.brickSymbols && ratio == 1.0;
+    const bool asLoaded = m_geometry.cellPixels() == kCellPixels && !m_brickSymbols && ratio == 1.0;
     const std::array<QImage, kBrickEntryCount>& bricks = asLoaded ? m_bricks : surfacesFor(ratio);
 
     int drawn = 0;
-    const int firstColumn = std::max(0, exposed.left() / cell);
-    const int firstRow = std::max(0, exposed.top() / cell);
-    const int lastColumn = std::min(m_columns - 1, exposed.right() / cell);
-    const int lastRow = std::min(m_rows - 1, exposed.bottom() / cell);
-    if (exposed.right() >= 0 && exposed.bottom() >= 0) {
-        for (int row = firstRow; row <= lastRow; ++row) {
+    const QRect shown = exposed & board;
+    const std::optional<CellCoord> first = m_geometry.cellAt(shown.topLeft());
+    const std::optional<CellCoord> last = m_geometry.cellAt(shown.bottomRight());
+    if (!shown.isEmpty() && first && last) {
+        for (int32_t row = first->y; row <= std::min(last->y, m_rows - 1); ++row) {
             const uint8_t* cells = m_cells.data() + static_cast<size_t>(row) * m_columns;
-            for (int column = firstColumn; column <= lastColumn; ++column) {
+            for (int32_t column = first->x; column <= std::min(last->x, m_columns - 1); ++column) {
                 if (cells[column] == 0)
                     continue;
                 const QImage& surface = bricks[cells[column] - 1];
                 if (surface.isNull())
                     continue;
-                painter.drawImage(QPoint(column * cell, row * cell), surface);
+                painter.drawImage(m_geometry.cellRect({column, row}).topLeft(), surface);
                 ++drawn;
             }
         }
@@ -121,9 +114,9 @@ const std::array<QImage, kBrickEntryCount>& BoardPicture::surfacesFor(qreal devi
     if (!m_lookSurfaces || m_lookSurfaces->devicePixelRatio != devicePixelRatio) {
         auto made = std::make_shared<LookSurfaces>();
         made->devicePixelRatio = devicePixelRatio;
-        const int side = static_cast<int>(std::lround(m_look.cellPixels * devicePixelRatio));
+        const int side = static_cast<int>(std::lround(m_geometry.cellPixels() * devicePixelRatio));
         for (size_t i = 0; i < kBrickEntryCount; ++i) {
-            made->bricks[i] = LookSurface(m_bricks[i], static_cast<BrickEntry>(i), side, m_look.brickSymbols);
+            made->bricks[i] = LookSurface(m_bricks[i], static_cast<BrickEntry>(i), side, m_brickSymbols);
             // Drawn at its size in board pixels, which is one device pixel
             // for each of its own.
             made->bricks[i].setDevicePixelRatio(devicePixelRatio);
@@ -133,29 +126,27 @@ const std::array<QImage, kBrickEntryCount>& BoardPicture::surfacesFor(qreal devi
     return m_lookSurfaces->bricks;
 }
 
-void BoardPicture::setLook(BoardLook look, QSize size)
+void BoardPicture::setLook(const BoardGeometry& geometry, bool brickSymbols)
 {
-    assert(look.cellPixels > 0);
-    m_look = look;
-    m_size = size.isValid() ? size : QSize(0, 0);
+    m_geometry = geometry;
+    m_brickSymbols = brickSymbols;
     m_lookSurfaces.reset();
 }
 
-BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, QSize boardSize, BoardLook look)
+BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, const BoardGeometry& geometry, bool brickSymbols)
 {
-    assert(look.cellPixels > 0);
     BoardPicture picture;
-    picture.m_look = look;
-    picture.m_size = boardSize.isValid() ? boardSize : QSize(0, 0);
+    picture.m_geometry = geometry;
+    picture.m_brickSymbols = brickSymbols;
     picture.m_backColor = theme.LngBackColor() & 0xFFFFFF;
     picture.m_background = theme.Background();
     for (size_t i = 0; i < kBrickEntryCount; ++i)
         picture.m_bricks[i] = theme.Surface(static_cast<BrickEntry>(i));
 
     // Only cells that hold a brick and lie on the board can be drawn; the
-    // collection's largest indices bound the first, the surface the second.
-    picture.m_columns = std::min(CellsCovering(picture.m_size.width(), look.cellPixels), bricks.LngMaxX + 1);
-    picture.m_rows = std::min(CellsCovering(picture.m_size.height(), look.cellPixels), bricks.LngMaxY + 1);
+    // collection's largest indices bound the first, the geometry the second.
+    picture.m_columns = std::min(geometry.columns, bricks.LngMaxX + 1);
+    picture.m_rows = std::min(geometry.rows, bricks.LngMaxY + 1);
     if (bricks.Count() == 0 || picture.m_columns <= 0 || picture.m_rows <= 0) {
         picture.m_columns = picture.m_rows = 0;
         return picture;

@@ -17,13 +17,6 @@
 
 class QPainter;
 
-// How a board is shown: the side of a cell in pixels (CellPixels of the
-// zoom) and whether every brick carries the mark of its colour.
-struct BoardLook {
-    int cellPixels = kCellPixels;
-    bool brickSymbols = false;
-};
-
 // What one DrawBricks drew, kept as the board surface's persistent image.
 // A bitmap of a 1000x1000 board would be 32000 pixels square (4 GB), so the
 // picture is kept as a record instead: one byte per cell naming the surface
@@ -36,41 +29,43 @@ class BoardPicture {
 public:
     BoardPicture() = default;
 
-    // The board's size in pixels at the call that drew it.
-    QSize size() const { return m_size; }
+    // Where the cells lie, as at the call that drew it or the last setLook.
+    const BoardGeometry& geometry() const { return m_geometry; }
+    QSize size() const { return m_geometry.boardSize(); }
+    // Whether every brick carries the mark of its colour.
+    bool brickSymbols() const { return m_brickSymbols; }
 
     // Paints the part of the board inside `exposed` (board pixels) and
     // returns how many bricks it drew. Cells outside `exposed` cost nothing.
     int paint(QPainter& painter, const QRect& exposed) const;
 
-    // The same record shown at another zoom or with the marks switched: the
-    // board surface's new size in pixels and the look that goes with it.
+    // The same record shown at another zoom or with the marks switched.
     // What was drawn stays as it was; only its pixels change.
-    void setLook(BoardLook look, QSize size);
-    BoardLook look() const { return m_look; }
+    void setLook(const BoardGeometry& geometry, bool brickSymbols);
 
     // Bytes held beyond the shared surfaces.
     size_t memoryUsage() const { return sizeof(*this) + m_cells.capacity(); }
 
 private:
-    friend BoardPicture DrawBricks(const Bricks&, const Theme&, QSize, BoardLook);
+    friend BoardPicture DrawBricks(const Bricks&, const Theme&, const BoardGeometry&, bool);
 
-    // The brick surfaces scaled to the look's cell in device pixels, each
-    // with its mark when marks are on.
+    // The brick surfaces scaled to the cell's side in device pixels, each
+    // with its mark when marks are on. A screen of another pixel ratio (the
+    // window moved to another monitor) needs them made again.
     struct LookSurfaces {
         qreal devicePixelRatio = 0;
         std::array<QImage, kBrickEntryCount> bricks;
     };
     const std::array<QImage, kBrickEntryCount>& surfacesFor(qreal devicePixelRatio) const;
 
-    QSize m_size;
+    BoardGeometry m_geometry;
+    bool m_brickSymbols = false;
     ColorRef m_backColor = kDefaultBackColor;
     QImage m_background;
     std::array<QImage, kBrickEntryCount> m_bricks;
     int m_columns = 0;
     int m_rows = 0;
     std::vector<uint8_t> m_cells;  // row-major; 0 = nothing drawn, else entry + 1
-    BoardLook m_look;
     // Made on the first paint that needs them and shared by copies.
     mutable std::shared_ptr<LookSurfaces> m_lookSurfaces;
 };
@@ -78,9 +73,9 @@ private:
 // The full repaint of the board: the back colour, the background stretched
 // over the whole board (white left out), then every brick whose StrColor is
 // exactly "Red", "Blue", "Green" or "Yellow", normal or highlighted, with
-// LngTransColor left out. boardSize is the board surface's size in pixels;
-// bricks outside it are not drawn. The look sets the cell's side and the marks.
-BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, QSize boardSize, BoardLook look = {});
+// LngTransColor left out. Bricks off the geometry's board are not drawn.
+BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, const BoardGeometry& geometry,
+                        bool brickSymbols = false);
 
 // The keyboard cursor over the cell `cell` (board pixels): a dark ring with a
 // light ring inside it, so that one of the two stands out on any brick

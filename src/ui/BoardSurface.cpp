@@ -17,20 +17,20 @@ void BoardSurface::showPicture(BoardPicture picture)
     update();
 }
 
-void BoardSurface::showCursor(std::optional<QRect> cell)
+void BoardSurface::showCursor(std::optional<CellCoord> cell)
 {
     if (cell == m_cursor)
         return;
     if (m_cursor)
-        update(*m_cursor);
+        update(m_picture.geometry().cellRect(*m_cursor));
     m_cursor = cell;
     if (m_cursor)
-        update(*m_cursor);
+        update(m_picture.geometry().cellRect(*m_cursor));
 }
 
-void BoardSurface::setLook(BoardLook look)
+void BoardSurface::setLook(const BoardGeometry& geometry, bool brickSymbols)
 {
-    m_picture.setLook(look, size());
+    m_picture.setLook(geometry, brickSymbols);
     update();
 }
 
@@ -45,8 +45,11 @@ void BoardSurface::paintEvent(QPaintEvent* event)
     int painted = 0;
     for (const QRect& rect : event->region())
         painted += m_picture.paint(painter, rect);
-    if (m_cursor && event->region().intersects(*m_cursor))
-        PaintCursor(painter, *m_cursor);
+    if (m_cursor) {
+        const QRect ring = m_picture.geometry().cellRect(*m_cursor);
+        if (event->region().intersects(ring))
+            PaintCursor(painter, ring);
+    }
     m_lastPaintedBricks = painted;
 }
 

@@ -19,12 +19,14 @@ public:
     // Takes the picture as the persistent image and has it shown.
     void showPicture(BoardPicture picture);
     const BoardPicture& picture() const { return m_picture; }
-    // Shows the same picture at the surface's present size with this look.
-    void setLook(BoardLook look);
+    // Shows the same picture laid out anew: another zoom, the marks switched.
+    void setLook(const BoardGeometry& geometry, bool brickSymbols);
 
-    // Shows the keyboard cursor on this cell (board pixels), or none. Only
-    // the cells it leaves and enters are painted again.
-    void showCursor(std::optional<QRect> cell);
+    // Shows the keyboard cursor on this cell, or none. Its ring goes where the
+    // picture puts the cell's brick, whatever the zoom. Only the cells it
+    // leaves and enters are painted again.
+    void showCursor(std::optional<CellCoord> cell);
+    std::optional<CellCoord> cursor() const { return m_cursor; }
 
     // Bricks drawn by the most recent paint event, for checking that a
     // repaint costs the exposed cells only.
@@ -41,6 +43,6 @@ protected:
 
 private:
     BoardPicture m_picture;
-    std::optional<QRect> m_cursor;
+    std::optional<CellCoord> m_cursor;
     int m_lastPaintedBricks = 0;
 };

@@ -446,8 +446,7 @@ void frmMain::timGameOver_Timer()
 void frmMain::PicMap_MouseUp(QPointF position)
 {
     showCursor(false);
-    m_game.PicMap_MouseUp(CellAtPixel(position.x(), position.y(), m_game.board.GameWidth, m_game.board.GameHeight,
-                                      m_preferences.zoomPercent));
+    m_game.PicMap_MouseUp(boardGeometry().cellAt(position));
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
@@ -517,23 +516,30 @@ bool frmMain::PicMap_KeyDown(const QKeyEvent& event)
 void frmMain::showCursor(bool visible)
 {
     m_cursor.visible = visible;
-    PicMap->showCursor(m_cursor.visible ? std::optional(CellRect(m_cursor.cell)) : std::nullopt);
+    PicMap->showCursor(m_cursor.visible ? std::optional(m_cursor.cell) : std::nullopt);
 }
 
 void frmMain::scrollCursorIntoView()
 {
-    const QRect cell = CellRect(m_cursor.cell);
-    // A hidden bar means the board fits that way.
-    const auto reveal = [](QScrollBar* bar, int start, int length, int visible) {
+    const QRect cell = boardGeometry().cellRect(m_cursor.cell);
+    // Measured from where the board lies, which after a new game is 0, 0
+    // whatever the bars say. A hidden bar means the board fits that way.
+    const auto reveal = [](QScrollBar* bar, int shown, int start, int length, int visible) {
         if (bar->isHidden())
             return;
-        if (start < bar->value())
-            bar->setValue(start);
-        else if (start + length > bar->value() + visible)
-            bar->setValue(start + length - visible);
+        if (start < shown)
+            shown = start;
+        else if (start + length > shown + visible)
+            shown = start + length - visible;
+        bar->setValue(shown);
     };
-    reveal(HSWidth, cell.x(), cell.width(), PicMainInterior->width());
-    reveal(VSHeight, cell.y(), cell.height(), PicMainInterior->height());
+    reveal(HSWidth, -PicMap->x(), cell.x(), cell.width(), PicMainInterior->width());
+    reveal(VSHeight, -PicMap->y(), cell.y(), cell.height(), PicMainInterior->height());
+    // A bar already at its value moves nothing by itself.
+    if (!HSWidth->isHidden())
+        HSWidth_Change();
+    if (!VSHeight->isHidden())
+        VSHeight_Change();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -558,14 +564,7 @@ void frmMain::SizeToBoard(bool atLoad)
     // Every new board starts the keyboard cursor afresh.
     m_cursor = BoardCursor{};
     showCursor(false);
-    const int cell = CellPixels(m_preferences.zoomPercent);
-    const int64_t boardWidth = (int64_t{m_game.board.GameWidth} + 1) * cell;
-    const int64_t boardHeight = (int64_t{m_game.board.GameHeight} + 1) * cell;
-    // A board beyond what a widget can be keeps the surface's previous size.
-    if (boardWidth > 0 && boardHeight > 0 && boardWidth <= QWIDGETSIZE_MAX && boardHeight <= QWIDGETSIZE_MAX)
-        PicMap->setGeometry(0, 0, static_cast<int>(boardWidth), static_cast<int>(boardHeight));
-    else
-        PicMap->move(0, 0);
+    PicMap->setGeometry(QRect(QPoint(0, 0), boardGeometry().boardSize()));
     if (!atLoad)
         Picdemo->setGeometry(PicMap->geometry());
     PicMain->setGeometry(0, 0, PicMap->width() + 2 * kBorder, PicMap->height() + 2 * kBorder);
@@ -609,7 +608,7 @@ void frmMain::Form_Resize()
 
     // The bar's range held every board at actual size; a zoomed board
     // needs that range times the zoom. One arrow step is one cell.
-    const int cell = CellPixels(m_preferences.zoomPercent);
+    const int cell = boardGeometry().cellPixels();
     const int64_t scrollMaximum = int64_t{kScrollMaximum} * cell / kCellPixels;
     auto follow = [cell, scrollMaximum](QScrollBar* bar, int overhang, int visible) {
         if (overhang <= 0) {
@@ -653,7 +652,7 @@ void frmMain::LoadBricks(const std::string& StrTheme)
 
 void frmMain::DrawBricks()
 {
-    PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_theme, PicMap->size(), boardLook()));
+    PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_theme, boardGeometry(), m_preferences.brickSymbols));
     ShowLabel(lblScore, m_game.labels().lblScore, m_preferences.highContrastPanel);
 }
 
@@ -744,9 +743,9 @@ void frmMain::MnuStatistics_Click()
     m_statistics->show();
 }
 
-BoardLook frmMain::boardLook() const
+BoardGeometry frmMain::boardGeometry() const
 {
-    return {CellPixels(m_preferences.zoomPercent), m_preferences.brickSymbols};
+    return {m_preferences.zoomPercent, m_game.board.GameWidth + 1, m_game.board.GameHeight + 1};
 }
 
 // After a zoom the board is fitted as at start-up and keeps the point at the
@@ -760,8 +759,8 @@ void frmMain::applyLook(int zoomShown)
     if (!isVisible())
         return;
     if (m_preferences.zoomPercent != zoomShown) {
-        const int before = CellPixels(zoomShown);
-        const int after = CellPixels(m_preferences.zoomPercent);
+        const int before = BoardGeometry{zoomShown}.cellPixels();
+        const int after = boardGeometry().cellPixels();
         const QPoint corner(HSWidth->value(), VSHeight->value());
         const BoardCursor cursor = m_cursor;
         SizeToBoard(true);
@@ -772,6 +771,9 @@ void frmMain::applyLook(int zoomShown)
         PicMap->move(-HSWidth->value(), -VSHeight->value());
         m_cursor = cursor;
         showCursor(m_cursor.visible);
+        // A cursor in use stays in view, so a key never acts on a cell the player cannot see.
+        if (m_cursor.visible)
+            scrollCursorIntoView();
     }
-    PicMap->setLook(boardLook());
+    PicMap->setLook(boardGeometry(), m_preferences.brickSymbols);
 }

@@ -87,6 +87,11 @@ public:
     // Keeps `wanted` (written at once when it differs) and has the window follow it.
     void setPreferences(const PlayerPreferences& wanted);
 
+    // Where the cells of the present board lie at the present zoom: the one
+    // answer for clicks, the cursor, the painter, the window's size and the
+    // scroll bars.
+    BoardGeometry boardGeometry() const;
+
 signals:
     // The window has closed and the settings are written.
     void unloaded();
@@ -119,8 +124,6 @@ private:
     void MnuAbout_Click();
     void MnuStatistics_Click();
 
-    // Options: how the board looks.
-    BoardLook boardLook() const;
 
     // Controls, named as the game names them; tests and tools find them by
     // these names as their object names.

@@ -25,8 +25,9 @@ protected:
     {
         if (!board.empty())
             bricks = Board(board);
-        surface.resize(kCellPixels * (bricks.LngMaxX + 1), kCellPixels * (bricks.LngMaxY + 1));
-        surface.showPicture(DrawBricks(bricks, theme, surface.size()));
+        const BoardGeometry geometry{100, bricks.LngMaxX + 1, bricks.LngMaxY + 1};
+        surface.resize(geometry.boardSize());
+        surface.showPicture(DrawBricks(bricks, theme, geometry));
         return surface.grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
 
@@ -125,7 +126,7 @@ TEST_F(BoardDrawingTest, HugeBoardIsPaintedByTheExposedPart)
         for (int32_t y = 0; y < 1000; ++y)
             bricks.Add((x + y) % 7 == 0, (x + y) % 2 ? "Blue" : "Red", y, x, CellKey(x, y));
     surface.resize(32000, 32000);
-    surface.showPicture(DrawBricks(bricks, theme, surface.size()));
+    surface.showPicture(DrawBricks(bricks, theme, {100, 1000, 1000}));
     EXPECT_LT(surface.picture().memoryUsage(), 2u << 20);
 
     QImage view(800, 600, QImage::Format_RGB32);

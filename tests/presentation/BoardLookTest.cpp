@@ -48,15 +48,19 @@ protected:
         load(Lines(lines));
     }
 
-    // The board drawn at this look onto an image of the zoomed size, on a device of this pixel ratio.
-    QImage render(const std::string& board, BoardLook look, qreal ratio = 1.0)
+    // The board drawn at this zoom onto an image of the zoomed size, on a device of this pixel ratio.
+    QImage render(const std::string& board, int zoom, bool symbols, qreal ratio = 1.0)
     {
         const Bricks bricks = Board(board);
-        const QSize size(look.cellPixels * (bricks.LngMaxX + 1), look.cellPixels * (bricks.LngMaxY + 1));
-        QImage image(size * ratio, QImage::Format_RGB32);
+        return paint(DrawBricks(bricks, theme, {zoom, bricks.LngMaxX + 1, bricks.LngMaxY + 1}, symbols), ratio);
+    }
+
+    static QImage paint(const BoardPicture& picture, qreal ratio)
+    {
+        QImage image(picture.size() * ratio, QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
         QPainter painter(&image);
-        DrawBricks(bricks, theme, size, look).paint(painter, QRect(QPoint(), size));
+        picture.paint(painter, QRect(QPoint(), picture.size()));
         painter.end();
         image.setDevicePixelRatio(1);
         return image;
@@ -112,13 +116,13 @@ class BrickMarks : public BoardLookTest, public ::testing::WithParamInterface<in
 // Each colour carries its own mark, the same on its highlighted brick and over any theme, light inside a dark outline.
 TEST_P(BrickMarks, OneMarkPerColourFourDistinctMarks)
 {
-    const int side = CellPixels(GetParam());
+    const int zoom = GetParam(), side = BoardGeometry{zoom}.cellPixels();
     std::array<std::array<Mark, kBrickEntryCount>, 2> marks;
     for (int which = 0; which < 2; ++which) {
         if (which == 1)
             loadHollowTheme();
         // Entries in their own order: green, blue, yellow, red, then the same highlighted.
-        const QImage plain = render("GBYR/gbyr", {side, false}), marked = render("GBYR/gbyr", {side, true});
+        const QImage plain = render("GBYR/gbyr", zoom, false), marked = render("GBYR/gbyr", zoom, true);
         for (size_t i = 0; i < kBrickEntryCount; ++i) {
             marks[which][i] = MarkIn(plain, marked, QPoint(int(i % 4), int(i / 4)) * side, side);
             EXPECT_GT(marks[which][i].fillPixels, side * side / 20) << "theme " << which << " entry " << i;
@@ -140,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(Zooms, BrickMarks, ::testing::Values(100, 150, 300));
 TEST_F(BoardLookTest, DoubleSizeMakesEveryPixelATwoByTwoBlock)
 {
     loadHollowTheme(QSize(96, 64));
-    const QImage actual = render("Rg./yBG", {32, false}), doubled = render("Rg./yBG", {64, false});
+    const QImage actual = render("Rg./yBG", 100, false), doubled = render("Rg./yBG", 200, false);
     ASSERT_EQ(doubled.size(), QSize(192, 128));
     ASSERT_EQ(actual.pixel(16, 16), qRgb(16 * 7, 16 * 11, 90));  // through the red brick's transparent inside
     for (int y = 0; y < doubled.height(); ++y)
@@ -152,10 +156,20 @@ TEST_F(BoardLookTest, DoubleSizeMakesEveryPixelATwoByTwoBlock)
 TEST_F(BoardLookTest, DeviceScaleDrawsAsTheMatchingZoom)
 {
     loadHollowTheme(QSize(144, 96));
-    for (const auto& [cell, ratio, same] : {std::tuple{32, 2.0, 64}, {48, 2.0, 96}, {32, 1.5, 48}, {64, 1.5, 96}})
+    for (const auto& [zoom, ratio, same] : {std::tuple{100, 2.0, 200}, {150, 2.0, 300}, {100, 1.5, 150}, {200, 1.5, 300}})
         for (const bool symbols : {false, true})
-            EXPECT_EQ(render("Rg./yBG", {cell, symbols}, ratio), render("Rg./yBG", {same, symbols}))
-                << cell << " at " << ratio << (symbols ? " with marks" : "");
+            EXPECT_EQ(render("Rg./yBG", zoom, symbols, ratio), render("Rg./yBG", same, symbols))
+                << zoom << "% at " << ratio << (symbols ? " with marks" : "");
+}
+
+// A window moved to a screen of another scale factor shows the same picture in that screen's pixels, not the
+// bricks made for the screen it left, stretched.
+TEST_F(BoardLookTest, OnePictureFollowsTheScreenItIsShownOn)
+{
+    const Bricks bricks = Board("Rg./yBG");
+    const BoardPicture shown = DrawBricks(bricks, theme, {150, 3, 2}, true);
+    for (const qreal ratio : {1.0, 2.0, 1.5, 1.0})
+        EXPECT_EQ(paint(shown, ratio), render("Rg./yBG", 150, true, ratio)) << ratio;
 }
 
 }  // namespace

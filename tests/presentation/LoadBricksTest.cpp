@@ -146,7 +146,7 @@ TEST_F(LoadBricksTest, MissingPictureKeepsThePreviousOne)
     const Bricks bricks = Board("GR");
     QImage shown(64, 32, QImage::Format_RGB32);
     QPainter painter(&shown);
-    EXPECT_EQ(DrawBricks(bricks, theme, QSize(64, 32)).paint(painter, shown.rect()), 1);
+    EXPECT_EQ(DrawBricks(bricks, theme, {100, 2, 1}).paint(painter, shown.rect()), 1);
 
     reload("");
     reload(file.string());
@@ -201,8 +201,8 @@ TEST_F(LoadBricksTest, TwoLoadsInARowRebuildTheSurfacesOnce)
     EXPECT_EQ(theme.SurfaceBuilds(), afterFirst + 1);
     EXPECT_EQ(theme.Surface(BrickEntry::Red).pixel(16, 16), kThemeRed);
     Bricks bricks;
-    DrawBricks(bricks, theme, QSize(32, 32));
-    DrawBricks(bricks, theme, QSize(32, 32));
+    DrawBricks(bricks, theme, {100, 1, 1});
+    DrawBricks(bricks, theme, {100, 1, 1});
     EXPECT_EQ(theme.SurfaceBuilds(), afterFirst + 1);
 }
 

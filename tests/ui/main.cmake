@@ -1,6 +1,7 @@
 # The main window, the new-game dialog and the Qt adapters, on Qt's offscreen platform.
 find_package(Qt6 REQUIRED COMPONENTS Test)
 add_executable(tolmora_window_tests
+  ${CMAKE_CURRENT_LIST_DIR}/BoardFeaturesWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BoardViewWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HistoryWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HostileThemeWindowTest.cpp

@@ -359,7 +359,7 @@ StepFacts SoakBot::Click(QPoint press, QPoint release, Qt::MouseButton button)
     const BoardSurface* surface = FindControl<BoardSurface>(window, "PicMap");
     if (window.childAt(press) == surface && surface->isEnabled() && surface->isVisible()) {
         const QPoint local = surface->mapFrom(&window, release);
-        if (const auto cell = CellAtPixel(local.x(), local.y(), board.GameWidth, board.GameHeight))
+        if (const auto cell = window.boardGeometry().cellAt(local))
             facts.clickedBrick = !BrickColors::IsEmpty(board.bricks().ItemByXY(cell->x, cell->y)->StrColor);
     }
     QTest::mousePress(window.windowHandle(), button, {}, press);
@@ -378,8 +378,8 @@ StepFacts SoakBot::ClickBrick()
             if (brick.BlnHighLighted && Between(0, seen++) == 0)
                 cell = {brick.LngX, brick.LngY};
     }
-    const QPoint at = ScrolledInto(QPoint(cell.x * kCellPixels + Between(0, kCellPixels - 1),
-                                          cell.y * kCellPixels + Between(0, kCellPixels - 1)));
+    const QRect pixels = m_window->boardGeometry().cellRect(cell);
+    const QPoint at = ScrolledInto(pixels.topLeft() + QPoint(Between(0, pixels.width() - 1), Between(0, pixels.height() - 1)));
     return m_window->rect().contains(at) ? Click(at, at, AnyButton()) : StepFacts{};
 }
 
