@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -126,7 +127,7 @@ bool GameHistory::Refused()
     if (::stat(Local(m_path).constData(), &status) == 0) {
         if (!S_ISREG(status.st_mode))
             return !Fail(QStringLiteral("%1 is not a regular file").arg(Native(m_path)));
-        if (::access(Local(m_path).constData(), W_OK) != 0)
+        if (::faccessat(AT_FDCWD, Local(m_path).constData(), W_OK, AT_EACCESS) != 0)
             return !Fail(QStringLiteral("%1 is read-only").arg(Native(m_path)));
         folder = QFileInfo(QFileInfo(m_path).canonicalFilePath()).absolutePath();
     } else if (errno != ENOENT) {
@@ -134,7 +135,7 @@ bool GameHistory::Refused()
     } else if (::lstat(Local(m_path).constData(), &status) == 0) {
         return !Fail(QStringLiteral("%1 is a link to nothing").arg(Native(m_path)));
     }
-    if (::access(Local(folder).constData(), W_OK) != 0)
+    if (::faccessat(AT_FDCWD, Local(folder).constData(), W_OK, AT_EACCESS) != 0)
         return !Fail(QStringLiteral("the folder %1 cannot be written").arg(Native(folder)));
     return false;
 }
