@@ -1,7 +1,7 @@
 // Tolmora: builds the real platform services and runs the main window.
 #include "AudioBackendFactory.h"
+#include "BackgroundHistory.h"
 #include "CommandLine.h"
-#include "HistoryOnDemand.h"
 #include "IniPreferencesStore.h"
 #include "ModSound.h"
 #include "QtFileDialog.h"
@@ -128,7 +128,8 @@ int main(int argc, char** argv)
     QtFileDialog files;
     DiskSettingsStore settings(programFolder);
     IniPreferencesStore preferences(settings.filePath().parent_path());
-    HistoryOnDemand history(DefaultHistoryFolder());
+    // Pending games get a last try when it goes, after the window.
+    BackgroundHistory history(DefaultHistoryFolder());
 
     frmMain window({sound, random, messages, input, files, settings, programFolder, &preferences, &history, &history});
     messages.setOwner(&window);

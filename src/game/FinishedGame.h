@@ -25,5 +25,8 @@ struct FinishedGame {
 class GameRecorder {
 public:
     virtual ~GameRecorder() = default;
+    // A game is recorded at game over, and again once its player is named:
+    // a game recorded again (same moment, board, size, length and score) is
+    // the same game, which only gains the name.
     virtual void Record(const FinishedGame& game) = 0;
 };

@@ -206,9 +206,12 @@ void GameFlow::timSec_Timer()
         // The game-over sound has ended the tune, so no clock music is playing:
         // a next game as short as the last phase must still start its tune.
         m_currentPlay = MusicPhase::None;
+        // Recorded before the name prompt, which may stay open until the
+        // program is killed; the name follows as a second record.
         FinishedGame finished = finishedGame();
-        finished.player = AddHighScore();
         if (m_recorder) m_recorder->Record(finished);
+        finished.player = AddHighScore();
+        if (m_recorder && !finished.player.empty()) m_recorder->Record(finished);
     }
     m_fillEnabled = board.LngTimeLeft > 30;
     m_view.ShowState();
@@ -321,18 +324,20 @@ void GameFlow::MnuHeighScores_Click()
 }
 
 // The player names their own entry when the walk gives it a slot; the table
-// is written at once, so a program killed afterwards keeps the score.
+// is written at once, so a program killed afterwards keeps the score. The
+// first prompt is always for that entry: later ones name older entries moved
+// down, so their answers are not this game's player.
 std::string GameFlow::AddHighScore()
 {
-    std::string player;
-    const ScoreEntry entry = EnterHighScore(m_table, board.LngScore, [this, &player](int) {
+    std::optional<int> ownSlot;
+    const ScoreEntry entry = EnterHighScore(m_table, board.LngScore, [this, &ownSlot](int slot) {
+        if (!ownSlot) ownSlot = slot;
         m_view.ShowState();
-        player = m_input.Ask("Please enter your name.", "New High Score", "").value_or(std::string());
-        return player;
+        return m_input.Ask("Please enter your name.", "New High Score", "").value_or(std::string());
     });
     board.LngScore = entry.carried;
     if (entry.entered) saveSettings();
-    return player;
+    return ownSlot ? m_table.StrHighNames[*ownSlot] : std::string();
 }
 
 void GameFlow::startBoard()

@@ -7,46 +7,67 @@
 #include <QString>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QSqlQuery;
 
-// The folder the history lives in: $XDG_DATA_HOME/Tolmora, by default
-// ~/.local/share/Tolmora.
-QString DefaultHistoryFolder();
+// Whether two records are of the same game: the same moment, board, size,
+// length and score. The player's name may differ, as it comes later.
+bool SameGame(const FinishedGame& a, const FinishedGame& b);
 
 // The history of finished games, one row each in "history.sqlite" in the
 // folder given. Several instances, in one process or in several copies of
-// the game, may share the file. The history never stops the game: a folder
-// that cannot be written leaves it unavailable (recording does nothing), and
-// a file that is not a database is kept aside under another name and a new
-// one started; Status() tells the player either way.
+// the game, may share the file. Every call may wait on the file (a lock held
+// by another copy, a slow disk), so the game calls it only from its history
+// thread (BackgroundHistory).
+//
+// The file is opened at the first call that needs it, and again after any
+// failure, so a lock released or a mode changed lets the next call through.
+// Only a regular file, through a link or not, or a missing one is opened; a
+// file or folder that cannot be written is left untouched. A file that is no
+// database, or fails the quick check the first time it is opened, is kept
+// aside under another name and a new one started.
 // An instance belongs to the thread that made it, as its connection does.
-class GameHistory final : public GameRecorder, public HistoryReader {
+class GameHistory final {
 public:
     static constexpr const char* kFileName = "history.sqlite";
+    static constexpr int kBusyMilliseconds = 2000;
 
-    explicit GameHistory(const QString& folder);
-    ~GameHistory() override;
+    explicit GameHistory(const QString& folder, int busyMilliseconds = kBusyMilliseconds);
+    ~GameHistory();
     GameHistory(const GameHistory&) = delete;
     GameHistory& operator=(const GameHistory&) = delete;
 
-    void Record(const FinishedGame& game) override;
-    HistoryStatistics Statistics(int recentLimit) const override;
-    QString Status() const override { return m_status; }
+    // Writes the games in one transaction, all or none. A game the file
+    // already holds (SameGame) is not added again; it only gains a name.
+    bool Write(const std::vector<FinishedGame>& games);
+    std::optional<HistoryStatistics> Statistics(int recentLimit);
 
-    bool IsAvailable() const { return m_insert != nullptr; }
+    // Why the last call failed, empty after a success.
+    QString Problem() const { return m_problem; }
+    // Where a damaged file was kept, empty when none was.
+    QString Notice() const { return m_notice; }
     QString FilePath() const { return m_path; }
 
 private:
     enum class Opened { Usable, Damaged, Unavailable };
+    bool EnsureOpen();
     Opened Open();
+    bool Refused();
     void Close();
     bool SetAside();
-    void Unavailable(const QString& reason);
+    bool Fail(const QString& reason);
 
+    QString m_folder;
     QString m_connection;
     QString m_path;
-    QString m_status;
+    int m_busyMilliseconds;
+    bool m_checked = false;  // the quick check has passed in this run
+    QString m_problem;
+    QString m_notice;
     QSqlDatabase m_db;
     std::unique_ptr<QSqlQuery> m_insert;
+    std::unique_ptr<QSqlQuery> m_find;
+    std::unique_ptr<QSqlQuery> m_name;
 };

@@ -1,9 +1,17 @@
 #pragma once
 
+#include <QObject>
 #include <QString>
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <vector>
+
+// The figures leave out values the game never writes (text in a number
+// column, a negative score, a length beyond 32 bits): another tool may have
+// put them in the file. A value left out of a row is empty here and shown
+// as nothing.
 
 // Best and average score of the games played on one board size with one
 // game length: scores are only comparable within such a group.
@@ -12,18 +20,18 @@ struct SizeFigures {
     int32_t height = 0;
     int32_t gameTime = 0;
     int64_t games = 0;
-    int32_t bestScore = 0;
-    double averageScore = 0;
+    std::optional<int32_t> bestScore;
+    std::optional<double> averageScore;
     friend bool operator==(const SizeFigures&, const SizeFigures&) = default;
 };
 
 struct RecentGame {
-    QString finishedAt;  // UTC, ISO 8601, as recorded
-    int32_t width = 0;
-    int32_t height = 0;
-    int32_t gameTime = 0;
-    int32_t score = 0;
-    uint32_t boardNumber = 0;
+    QString finishedAt;  // UTC, ISO 8601, as recorded; empty when it is not a date
+    std::optional<int32_t> width;
+    std::optional<int32_t> height;
+    std::optional<int32_t> gameTime;
+    std::optional<int32_t> score;
+    std::optional<uint32_t> boardNumber;
     friend bool operator==(const RecentGame&, const RecentGame&) = default;
 };
 
@@ -38,12 +46,21 @@ struct HistoryStatistics {
     std::vector<RecentGame> recent;   // newest first
 };
 
+struct HistoryReading {
+    HistoryStatistics figures;
+    // One line for the player about a damaged, unavailable or unwritable
+    // history, or games waiting to be written; empty when all is well.
+    QString status;
+};
+
 // What the Statistics window reads from the history.
 class HistoryReader {
 public:
     virtual ~HistoryReader() = default;
-    // The figures of every game recorded, with at most recentLimit recent games.
-    virtual HistoryStatistics Statistics(int recentLimit) const = 0;
-    // One line for the player about a damaged or unavailable history; empty when all is well.
-    virtual QString Status() const = 0;
+    // Reads the figures of every game recorded, with at most recentLimit
+    // recent games, away from the calling thread, which never waits on the
+    // file. `done` runs later on the calling thread's event loop, unless
+    // `receiver` is gone by then.
+    virtual void ReadStatistics(int recentLimit, QObject* receiver,
+                                std::function<void(const HistoryReading&)> done) const = 0;
 };

@@ -24,14 +24,26 @@ QString DurationText(int64_t seconds)
     return hours > 0 ? QStringLiteral("%1:%2").arg(hours).arg(minutesSeconds) : minutesSeconds;
 }
 
-QString BoardText(int32_t width, int32_t height) { return QStringLiteral("%1 \u00d7 %2").arg(width).arg(height); }
+// A value the history left out because it cannot be real is shown as nothing.
+template <typename T, typename Text>
+QString Shown(const std::optional<T>& value, Text text)
+{
+    return value ? text(*value) : QString();
+}
+
+QString Number(int64_t value) { return QString::number(value); }
+
+QString BoardText(std::optional<int32_t> width, std::optional<int32_t> height)
+{
+    return width && height ? QStringLiteral("%1 \u00d7 %2").arg(*width).arg(*height) : QString();
+}
 
 QString AverageText(double average) { return QString::number(average, 'f', 1); }
 
 QString LocalDateText(const QString& utc)
 {
     const QDateTime when = QDateTime::fromString(utc, Qt::ISODate);
-    return when.isValid() ? when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")) : utc;
+    return when.isValid() ? when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
 }
 
 QLabel* AddFigure(QFormLayout* form, const QString& caption, const char* name)
@@ -110,9 +122,13 @@ frmStatistics::frmStatistics(const HistoryReader& history, QWidget* parent)
     connect(m_playBoard, &QPushButton::clicked, this, [this] { PlayItem(m_recent->currentItem()); });
     connect(m_recent, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { PlayItem(item); });
 
-    m_status->setText(history.Status());
-    m_status->setVisible(!m_status->text().isEmpty());
-    Fill(history.Statistics(kRecentGames));
+    m_status->hide();
+    history.ReadStatistics(kRecentGames, this, [this](const HistoryReading& reading) {
+        m_status->setText(reading.status);
+        m_status->setVisible(!reading.status.isEmpty());
+        Fill(reading.figures);
+        emit figuresShown();
+    });
     // Room for a dozen recent games, in the desktop's own text size.
     const QFontMetrics text(font());
     resize(sizeHint().expandedTo(QSize(text.averageCharWidth() * 72, text.lineSpacing() * 44)));
@@ -128,20 +144,23 @@ void frmStatistics::Fill(const HistoryStatistics& figures)
 
     for (const SizeFigures& size : figures.bySize)
         NewRow(m_bySize, {BoardText(size.width, size.height), DurationText(size.gameTime),
-                          QString::number(size.games), QString::number(size.bestScore),
-                          AverageText(size.averageScore)});
+                          QString::number(size.games), Shown(size.bestScore, Number),
+                          Shown(size.averageScore, AverageText)});
     m_chart->setScores(figures.lastScores);
     for (const RecentGame& game : figures.recent) {
-        QTreeWidgetItem* item = NewRow(m_recent, {LocalDateText(game.finishedAt), BoardText(game.width, game.height),
-                                                  DurationText(game.gameTime), QString::number(game.score),
-                                                  QString::number(game.boardNumber)});
-        item->setData(0, Qt::UserRole, QVariant::fromValue(game.boardNumber));
+        QTreeWidgetItem* item =
+            NewRow(m_recent, {LocalDateText(game.finishedAt), BoardText(game.width, game.height),
+                              Shown(game.gameTime, DurationText), Shown(game.score, Number),
+                              Shown(game.boardNumber, Number)});
+        // A game without a board number cannot be played again.
+        if (game.boardNumber)
+            item->setData(0, Qt::UserRole, QVariant::fromValue(*game.boardNumber));
     }
 }
 
 void frmStatistics::PlayItem(const QTreeWidgetItem* item)
 {
-    if (!item)
+    if (!item || !item->data(0, Qt::UserRole).isValid())
         return;
     emit playBoard(item->data(0, Qt::UserRole).value<uint32_t>());
     accept();

@@ -14,7 +14,8 @@ class ScoreChart;
 
 // The Statistics window: the figures of every game in the history, a chart
 // of the last scores and the recent games, any of which can be played again.
-// It reads the history it is given once, when it is built.
+// It asks the history it is given for the figures once, when it is built,
+// and shows them when they come.
 class frmStatistics : public QDialog {
     Q_OBJECT
 
@@ -26,6 +27,8 @@ public:
 signals:
     // The player asked to play this board again.
     void playBoard(uint32_t boardNumber);
+    // The history's figures have come and are shown.
+    void figuresShown();
 
 private:
     void Fill(const HistoryStatistics& figures);

@@ -8,8 +8,9 @@
 # promptly. With KILL the name is confirmed and the program killed
 # right after: the score must already be in the file. With KEYS the whole
 # game is played from the keyboard: the cursor keys walk to the group and
-# Return presses it, twice.
-# Usage: play_game.sh path/to/tolmora [folder for screenshots, - for none] [signal or KEYS]
+# Return presses it, twice. With KILLPROMPT the program is killed while the
+# name prompt is open: the game must be in the history all the same.
+# Usage: play_game.sh path/to/tolmora [folder for screenshots, - for none] [signal, KEYS or KILLPROMPT]
 set -euo pipefail
 source "$(dirname "$0")/../support/x11.sh"
 source "$(dirname "$0")/../support/program.sh"
@@ -23,7 +24,7 @@ if [ "$quit_signal" = KEYS ]; then
   keyboard=1
   quit_signal=""
 fi
-for tool in Xvfb xdotool import convert xprop; do
+for tool in Xvfb xdotool import convert xprop $([ "$quit_signal" = KILLPROMPT ] && echo sqlite3); do
   command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
 
@@ -51,7 +52,7 @@ cp "$program" "$work/game/tolmora"
 } >"$work/game/Settings.log"
 
 cd "$work/game"
-XDG_RUNTIME_DIR="$work/runtime" SDL_AUDIODRIVER=dummy ./tolmora >"$work/game.log" 2>&1 &
+XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/data" SDL_AUDIODRIVER=dummy ./tolmora >"$work/game.log" 2>&1 &
 game_pid=$!
 
 main=$(wait_for_window '^Tolmora$' 20) || fail "the main window did not show"
@@ -209,6 +210,16 @@ done
 prompt=$(wait_for_window '^New High Score$' 90) || fail "no name prompt after the game"
 shoot
 [ -n "$shots" ] && cp "$work/shot.png" "$shots/game-over.png"
+if [ "$quit_signal" = KILLPROMPT ]; then
+  kill -KILL "$game_pid"
+  wait "$game_pid" 2>/dev/null || true
+  game_pid=""
+  games=$(sqlite3 "$work/data/Tolmora/history.sqlite" "SELECT count(*) || ' ' || score FROM games" 2>&1) ||
+    fail "no history after the kill: $games"
+  [[ $games =~ ^1\ [1-9][0-9]*$ ]] || fail "the history holds '$games', not the one game with its score"
+  echo "PASS: killed at the name prompt, the history holds the game (count, score: $games)"
+  exit 0
+fi
 xdotool windowfocus --sync "$prompt"
 xdotool type --delay 20 "Tester"
 if [ "$quit_signal" = KILL ]; then

@@ -20,10 +20,20 @@ TEST(BoardNumberText, OnlyDigitsInRange)
         EXPECT_EQ(ParseBoardNumber(c.text), c.number) << '"' << c.text << '"';
 }
 
+// Keeps each record with the number of prompts asked before it.
 class RecordingRecorder final : public GameRecorder {
 public:
-    void Record(const FinishedGame& game) override { games.push_back(game); }
+    explicit RecordingRecorder(const ScriptedInputBox& input) : m_input(input) {}
+    void Record(const FinishedGame& game) override
+    {
+        games.push_back(game);
+        promptsBefore.push_back(m_input.asked.size());
+    }
     std::vector<FinishedGame> games;
+    std::vector<size_t> promptsBefore;
+
+private:
+    const ScriptedInputBox& m_input;
 };
 
 using BoardNumberFlow = GameFlowTest;
@@ -63,11 +73,11 @@ TEST_F(BoardNumberFlow, WrongTextOrCancelChangesNothing)
     EXPECT_EQ(BoardColours(flow.board), board);
 }
 
-// A finished game is recorded once, at game over, with the score it ended on (before the table's carry), the
-// fills used in this game only, the board's number and size, and the name entered for the table.
+// A finished game is recorded at game over, before the name prompt, with the score it ended on (before the
+// table's carry), the fills used in this game only, the board's number and size; then again with the name entered.
 TEST_F(BoardNumberFlow, GameOverRecordsTheGame)
 {
-    RecordingRecorder recorder;
+    RecordingRecorder recorder(input);
     flow.setRecorder(&recorder);
     Start();
     flow.board.LngTimeLeft = 100;
@@ -83,12 +93,47 @@ TEST_F(BoardNumberFlow, GameOverRecordsTheGame)
     EXPECT_TRUE(recorder.games.empty());
     FinishWith(1234);
     Tick(3);
-    ASSERT_EQ(recorder.games.size(), 1u);
+    ASSERT_EQ(recorder.games.size(), 2u);
+    EXPECT_EQ(recorder.promptsBefore, (std::vector<size_t>{0, 1}));
     FinishedGame game = recorder.games[0];
     EXPECT_EQ(game.finishedAt.size(), 20u);
+    EXPECT_EQ(recorder.games[1].finishedAt, game.finishedAt);
     game.finishedAt.clear();
-    const FinishedGame expected{"", 17, 12, 90, flow.boardNumber(), 1234, 3, 41, 9, 2, "Ann"};
+    const FinishedGame expected{"", 17, 12, 90, flow.boardNumber(), 1234, 3, 41, 9, 2, ""};
     EXPECT_EQ(game, expected);
+    game.player = "Ann";
+    recorder.games[1].finishedAt.clear();
+    EXPECT_EQ(recorder.games[1], game);
+}
+
+struct NamedGame {
+    const char* table;  // slot 0's name and score, the rest never filled
+    std::vector<std::optional<std::string>> answers;
+    std::vector<std::string> recordedPlayers;
+};
+
+// The game's player is the name of its own entry only: a second prompt names an older entry moved down, and a
+// long name is kept as the table keeps it; no entry, no name.
+TEST_F(BoardNumberFlow, TheRecordedPlayerIsThisGamesEntry)
+{
+    const NamedGame cases[] = {{"\n300\n", {"Ann", "Bob"}, {"", "Ann"}},
+                               {"Old\n300\n", {"Abcdefghijklmnopqrstuvwxyz0123"}, {"", "Abcdefghijklmnopqrstuvwxy"}},
+                               {"Top\n5000\n", {}, {""}},
+                               {"\n300\n", {std::nullopt, "Bob"}, {""}}};
+    for (const NamedGame& c : cases) {
+        std::string file = "\n16\n11\n120\nsound\n" + std::string(c.table);
+        for (int i = 1; i < 10; ++i) file += "\n0\n";
+        RecordingRecorder recorder(input);
+        flow.setRecorder(&recorder);
+        Start(file);
+        flow.NewGame();
+        input.answers.assign(c.answers.begin(), c.answers.end());
+        FinishWith(c.table[0] == 'T' ? 100 : 1234);
+        std::vector<std::string> players;
+        for (const FinishedGame& game : recorder.games) players.push_back(game.player);
+        EXPECT_EQ(players, c.recordedPlayers) << c.table;
+        flow.setRecorder(nullptr);
+    }
 }
 
 }  // namespace

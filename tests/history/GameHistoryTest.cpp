@@ -1,4 +1,6 @@
+#include "BackgroundHistory.h"
 #include "GameHistory.h"
+#include "HistorySpool.h"
 #include "HistoryFiles.h"
 #include "HistorySchema.h"
 
@@ -26,10 +28,10 @@ class RecordedRow : public HistoryFolder, public ::testing::WithParamInterface<F
 TEST_P(RecordedRow, KeepsEveryValue)
 {
     {
-        GameHistory history(folder);
-        ASSERT_TRUE(history.IsAvailable()) << history.Status().toStdString();
-        EXPECT_TRUE(history.Status().isEmpty());
+        BackgroundHistory history(folder);
         history.Record(GetParam());
+        history.Drain();
+        EXPECT_TRUE(history.Status().isEmpty()) << history.Status().toStdString();
     }
     RawHistory raw(file);
     EXPECT_EQ(raw.Value(QStringLiteral("PRAGMA journal_mode")).toString(), "wal");
@@ -60,8 +62,9 @@ TEST_P(UnusableFile, IsKeptAsideAndANewOneStarted)
     QFile damaged(file);
     ASSERT_TRUE(damaged.open(QIODevice::WriteOnly) && damaged.write(GetParam()) == GetParam().size());
     damaged.close();
-    GameHistory history(folder);
-    ASSERT_TRUE(history.IsAvailable()) << history.Status().toStdString();
+    BackgroundHistory history(folder, {2000, [](const QString&) {}});
+    history.Record(Game(500));
+    history.Drain();
     const QStringList aside = QDir(folder).entryList({QStringLiteral("history.sqlite.damaged-*")});
     ASSERT_EQ(aside.size(), 1);
     QFile kept(QDir(folder).filePath(aside[0]));
@@ -69,35 +72,20 @@ TEST_P(UnusableFile, IsKeptAsideAndANewOneStarted)
     EXPECT_EQ(kept.readAll(), GetParam());
     EXPECT_EQ(history.Status().toStdString(), "The history file was damaged and was kept as "
                                                   + QDir::toNativeSeparators(kept.fileName()).toStdString() + ".");
-    history.Record(Game(500));
-    EXPECT_EQ(history.Statistics(10).gamesPlayed, 1);
+    EXPECT_EQ(RawHistory(file).Value("SELECT count(*) FROM games").toInt(), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, UnusableFile,
                          ::testing::Values(QByteArray(2000, 'x'), QByteArray("SQLite format 3", 16) + QByteArray(4080, 'Z')));
-
-// A folder that cannot be made (its parent is a file, or it is a file) means no history, never a crash; root cannot get past either.
-TEST_F(HistoryFolder, UnwritableFolderRecordsNothing)
-{
-    QFile(temp.filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly);
-    for (const QString& place : {temp.filePath(QStringLiteral("plain/Tolmora")), temp.filePath(QStringLiteral("plain"))}) {
-        SCOPED_TRACE(place.toStdString());
-        GameHistory history(place);
-        EXPECT_FALSE(history.IsAvailable());
-        EXPECT_TRUE(history.Status().startsWith("The history is unavailable: ")) << history.Status().toStdString();
-        history.Record(Game(100));
-        EXPECT_EQ(history.Statistics(10).gamesPlayed, 0);
-    }
-    EXPECT_EQ(QFileInfo(temp.filePath(QStringLiteral("plain"))).size(), 0);
-}
 
 // Two copies of the game finishing games at the same moments on one file both keep every game.
 TEST_F(HistoryFolder, TwoCopiesRecordingAtOnceKeepAllGames)
 {
     constexpr int kGames = 40;
     auto play = [this](const std::string& player) {
-        GameHistory history(folder);
-        for (int i = 0; i < kGames; ++i) history.Record(Game(i, 17, 12, 120, 7, 9, player));
+        BackgroundHistory history(folder);
+        for (int i = 0; i < kGames; ++i) history.Record(Game(i, 17, 12, 120, uint32_t(player.size()), 9, player));
+        history.Drain();
     };
     std::thread first(play, "first"), second(play, "second");
     first.join();
@@ -122,25 +110,50 @@ TEST_F(HistoryFolder, MigratesTheFirstVersion)
                              " 8, 0, 'Old')"));
         ASSERT_TRUE(raw.Exec("PRAGMA user_version = 1"));
     }
-    GameHistory history(folder);
-    ASSERT_TRUE(history.IsAvailable()) << history.Status().toStdString();
-    history.Record(Game(300));
+    {
+        BackgroundHistory history(folder);
+        history.Record(Game(300));
+    }
     RawHistory raw(file);
     EXPECT_EQ(raw.Value("PRAGMA user_version").toInt(), 2);
     EXPECT_EQ(raw.Value("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = 'games_by_size'").toInt(), 1);
     EXPECT_EQ(raw.Value("SELECT group_concat(player || score, ',') FROM games").toString(), "Old880,Ann300");
 }
 
-// A record interrupted inside its transaction leaves no row and no transaction open, so the next game, from either copy, is kept.
-TEST_F(HistoryFolder, FailedRecordLeavesNoRow)
+// Values the game never writes (text in number columns, negative times, the largest 64-bit number) are left out of
+// the figures, and a recent game shows them as nothing.
+TEST_F(HistoryFolder, ValuesThatCannotBeRealAreLeftOut)
 {
     GameHistory history(folder);
-    RawHistory(file).Exec("CREATE TRIGGER refuse AFTER INSERT ON games WHEN new.player = 'refused'"
-                          " BEGIN SELECT RAISE(ABORT, 'refused'); END");
-    history.Record(Game(100, 17, 12, 120, 7, 9, "refused"));
-    history.Record(Game(200));
-    GameHistory(folder).Record(Game(300));
-    EXPECT_EQ(RawHistory(file).Value("SELECT group_concat(score, ',') FROM games").toString(), "200,300");
+    ASSERT_TRUE(history.Write({Game(500, 17, 12, 120, 11, 9)})) << history.Problem().toStdString();
+    ASSERT_TRUE(RawHistory(file).Exec(
+        "INSERT INTO games (finished_at, width, height, game_time, board_number, score, level, bricks_removed,"
+        " best_group, fills_used, player) VALUES ('soon', 'wide', 12, -1, -5, 'lots', 1, 1, 9223372036854775807, 0, ''),"
+        " ('2026-12-06T23:11:00Z', 17, 12, 9223372036854775807, 4294967296, -1, 1, 1, -3, 0, '')"));
+    const std::optional<HistoryStatistics> figures = history.Statistics(5);
+    ASSERT_TRUE(figures) << history.Problem().toStdString();
+    EXPECT_EQ(std::tie(figures->gamesPlayed, figures->secondsPlayed, figures->bestScore, figures->bestGroup),
+              std::make_tuple(int64_t{3}, int64_t{120}, 500, 9));
+    EXPECT_DOUBLE_EQ(figures->averageScore, 500.0);
+    EXPECT_EQ(figures->lastScores, std::vector<int32_t>{500});
+    EXPECT_EQ(figures->bySize, (std::vector<SizeFigures>{{17, 12, 120, 1, 500, 500.0}}));
+    const std::vector<RecentGame> recent{{QStringLiteral("2026-12-06T23:11:00Z"), 17, 12, {}, {}, {}},
+                                         {QString(), {}, 12, {}, {}, {}},
+                                         {QStringLiteral("2026-12-06T23:10:00Z"), 17, 12, 120, 500, 11u}};
+    EXPECT_EQ(figures->recent, recent);
+}
+
+// A spool's games come back as written; a damaged spool gives none, and never a crash.
+TEST(HistorySpool, RoundTripsAndIgnoresDamage)
+{
+    const std::vector<FinishedGame> games{Game(500), Game(0, 1, 1, 1, 4294967295u, 0, "Zo\u00eb \"x\"\n\t")};
+    const QByteArray good = SpoolText(games);
+    EXPECT_EQ(ReadSpoolText(good), games);
+    for (const QByteArray& damaged :
+         {good.left(good.size() / 2), QByteArray("{\"pending\": 5}"), QByteArray(good).replace("\"width\":17", "\"width\":\"17\""),
+          QByteArray(good).replace("4294967295", "4294967296"), QByteArray(good).replace("\"score\":500", "\"score\":1.5"),
+          QByteArray(good).replace("\"player\":\"Ann\",", ""), QByteArray(3000, '\0')})
+        EXPECT_TRUE(ReadSpoolText(damaged).empty()) << damaged.left(80).toStdString();
 }
 
 RecentGame Recent(int32_t score, int32_t width, int32_t height, int32_t gameTime, uint32_t board)
@@ -172,8 +185,8 @@ TEST_P(HistoryFigures, MatchTheGamesRecorded)
 {
     QTemporaryDir temp;
     GameHistory history(temp.path());
-    for (const FinishedGame& game : GetParam().games) history.Record(game);
-    const HistoryStatistics figures = history.Statistics(GetParam().recentLimit);
+    ASSERT_TRUE(history.Write(GetParam().games)) << history.Problem().toStdString();
+    const HistoryStatistics figures = history.Statistics(GetParam().recentLimit).value();
     const HistoryStatistics& expected = GetParam().expected;
     EXPECT_EQ(std::tie(figures.gamesPlayed, figures.secondsPlayed, figures.bestScore, figures.bestGroup),
               std::tie(expected.gamesPlayed, expected.secondsPlayed, expected.bestScore, expected.bestGroup));

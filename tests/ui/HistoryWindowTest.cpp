@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTreeWidget>
 
 namespace {
@@ -24,6 +25,8 @@ TEST_F(MainWindowTest, FinishedGameIsInTheStatisticsAndPlaysAgain)
     Control<QAction>("MnuStatistics")->trigger();
     auto* statistics = window->findChild<frmStatistics*>();
     ASSERT_NE(statistics, nullptr);
+    QSignalSpy filled(statistics, &frmStatistics::figuresShown);
+    ASSERT_TRUE(filled.wait(5000)) << "the figures never came";
     EXPECT_EQ(FindControl<QLabel>(*statistics, "lblGamesPlayed")->text(), "1");
     auto* recent = FindControl<QTreeWidget>(*statistics, "lstRecentGames");
     ASSERT_EQ(recent->topLevelItemCount(), 1);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FindControl.h"
-#include "HistoryOnDemand.h"
+#include "BackgroundHistory.h"
 #include "IniPreferencesStore.h"
 #include "RandomSource.h"
 #include "RecordingAudioBackend.h"
@@ -89,7 +89,7 @@ protected:
     IniPreferencesStore preferences{folder.path().toStdString()};
     // The store the next Start hands the window.
     PreferencesStore* preferenceStore = &preferences;
-    HistoryOnDemand history{folder.filePath("history")};
+    BackgroundHistory history{folder.filePath("history"), {2000, [](const QString&) {}}};
     std::unique_ptr<frmMain> window;
 
 private:

@@ -1,9 +1,10 @@
 #include "FindControl.h"
-#include "GameHistory.h"
+#include "BackgroundHistory.h"
 #include "HistoryFiles.h"
 #include "ScoreChart.h"
 #include "frmStatistics.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -34,12 +35,19 @@ protected:
     QTemporaryDir temp;
 
     // A plain file where the folder should be leaves no history, whoever runs the test.
-    std::unique_ptr<GameHistory> Open(bool writable)
+    std::unique_ptr<BackgroundHistory> Open(bool writable)
     {
         const QString path = temp.filePath(QStringLiteral("Tolmora"));
         if (!writable)
             QFile(path).open(QIODevice::WriteOnly);
-        return std::make_unique<GameHistory>(path);
+        return std::make_unique<BackgroundHistory>(path, BackgroundHistory::Options{2000, [](const QString&) {}});
+    }
+
+    // The figures come from the history's thread through the event loop.
+    static void AwaitFigures(BackgroundHistory& history)
+    {
+        history.Drain();
+        QCoreApplication::processEvents();
     }
 };
 
@@ -47,10 +55,13 @@ protected:
 TEST_P(StatisticsWindow, ShowsTheFiguresAndTheStatus)
 {
     const Shown& shown = GetParam();
-    std::unique_ptr<GameHistory> history = Open(shown.writable);
+    std::unique_ptr<BackgroundHistory> history = Open(shown.writable);
     for (const FinishedGame& game : shown.games) history->Record(game);
     frmStatistics window(*history);
+    QSignalSpy filled(&window, &frmStatistics::figuresShown);
     window.show();
+    AwaitFigures(*history);
+    ASSERT_EQ(filled.count(), 1);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     EXPECT_EQ(window.windowTitle(), "Statistics");
     const char* names[] = {"lblGamesPlayed", "lblTimePlayed", "lblBestScore", "lblAverageScore", "lblBestGroup"};
@@ -82,12 +93,13 @@ class StatisticsActions : public StatisticsWindow {};
 // A double-click plays the chosen recent game's board and closes the window; Escape closes it and plays nothing.
 TEST_F(StatisticsActions, DoubleClickPlaysTheChosenBoardEscapeCloses)
 {
-    std::unique_ptr<GameHistory> history = Open(true);
+    std::unique_ptr<BackgroundHistory> history = Open(true);
     for (uint32_t board : {21u, 22u, 23u}) history->Record(Game(100, 17, 12, 120, board));
     for (const bool play : {true, false}) {
         frmStatistics window(*history);
         QSignalSpy played(&window, &frmStatistics::playBoard);
         window.show();
+        AwaitFigures(*history);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         auto* recent = FindControl<QTreeWidget>(window, "lstRecentGames");
         EXPECT_FALSE(FindControl<QPushButton>(window, "cmdPlayBoard")->isEnabled()) << "nothing chosen yet";
