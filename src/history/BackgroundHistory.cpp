@@ -132,9 +132,20 @@ void BackgroundHistory::Shared::Run(QObject* home)
             batch.swap(requests);
             busy = true;
         }
+        bool arrived = false;
         for (const Request& request : batch)
-            if (request.game)
+            if (request.game) {
                 Keep(*request.game);
+                arrived = true;
+            }
+        // A new game reaches the spool before the file is tried, so that a
+        // program killed while the file is locked still finds it next time;
+        // the file tells a game it already holds, so none is written twice.
+        std::optional<QString> spoolProblem;
+        if (arrived) {
+            spoolProblem = WriteSpool(SpoolPath(), pending);
+            spooled = true;
+        }
         if (!pending.empty()) {
             if (history.Write(pending)) {
                 pending.clear();
@@ -143,7 +154,6 @@ void BackgroundHistory::Shared::Run(QObject* home)
                 writeProblem = history.Problem();
             }
         }
-        std::optional<QString> spoolProblem;
         if (spooled || !pending.empty()) {
             spoolProblem = WriteSpool(SpoolPath(), pending);
             spooled = spoolProblem || !pending.empty();
