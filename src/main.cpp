@@ -96,14 +96,12 @@ bool EndsHere(const CommandLine& line, int& status)
 
 int main(int argc, char** argv)
 {
-    // The help, the version and a wrong board number need no display; an
-    // option we do not know may be the toolkit's, and waits for it.
+    // The help, the version and every mistake need no display.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    CommandLine line = ReadCommandLine(arguments);
-    int status = 0;
-    if (!line.unknownOptions && EndsHere(line, status))
+    const CommandLine line = ReadCommandLine(arguments);
+    if (int status = 0; EndsHere(line, status))
         return status;
 
     // The window class and the desktop entry are both "tolmora".
@@ -113,11 +111,6 @@ int main(int argc, char** argv)
     warmUp.startFonts();
     QApplication app(argc, argv);
     warmUp.startSessionBus();
-    if (line.unknownOptions) {
-        line = ReadCommandLine(QCoreApplication::arguments());
-        if (EndsHere(line, status))
-            return status;
-    }
 
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
     const std::unique_ptr<DeferredAudioBackend> audio = createDeferredAudioBackend();
