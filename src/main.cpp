@@ -109,6 +109,7 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("tolmora"));
     StartUpWarmUp warmUp;
     warmUp.startFonts();
+    warmUp.checkSessionBus();
     QApplication app(argc, argv);
     warmUp.startSessionBus();
 
