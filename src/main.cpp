@@ -121,7 +121,7 @@ int main(int argc, char** argv)
     QtInputBox input;
     QtFileDialog files;
     DiskSettingsStore settings(programFolder);
-    IniPreferencesStore preferences(settings.filePath().parent_path());
+    IniPreferencesStore preferences(settings.filePath().parent_path(), &messages);
     HistoryOnDemand history(DefaultHistoryFolder());
 
     frmMain window({sound, random, messages, input, files, settings, programFolder, &preferences, &history, &history});
