@@ -96,14 +96,12 @@ bool EndsHere(const CommandLine& line, int& status)
 
 int main(int argc, char** argv)
 {
-    // The help, the version and a wrong board number need no display; an
-    // option we do not know may be the toolkit's, and waits for it.
+    // The help, the version and every mistake need no display.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    CommandLine line = ReadCommandLine(arguments);
-    int status = 0;
-    if (!line.unknownOptions && EndsHere(line, status))
+    const CommandLine line = ReadCommandLine(arguments);
+    if (int status = 0; EndsHere(line, status))
         return status;
 
     // The window class and the desktop entry are both "tolmora".
@@ -111,13 +109,9 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("tolmora"));
     StartUpWarmUp warmUp;
     warmUp.startFonts();
+    warmUp.checkSessionBus();
     QApplication app(argc, argv);
     warmUp.startSessionBus();
-    if (line.unknownOptions) {
-        line = ReadCommandLine(QCoreApplication::arguments());
-        if (EndsHere(line, status))
-            return status;
-    }
 
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
     const std::unique_ptr<DeferredAudioBackend> audio = createDeferredAudioBackend();
@@ -127,7 +121,7 @@ int main(int argc, char** argv)
     QtInputBox input;
     QtFileDialog files;
     DiskSettingsStore settings(programFolder);
-    IniPreferencesStore preferences(settings.filePath().parent_path());
+    IniPreferencesStore preferences(settings.filePath().parent_path(), &messages);
     // Pending games get a last try when it goes, after the window.
     BackgroundHistory history(DefaultHistoryFolder());
 

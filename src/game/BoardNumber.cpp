@@ -1,5 +1,7 @@
 #include "BoardNumber.h"
 
+#include "Utf8Text.h"
+
 #include <chrono>
 #include <ctime>
 #include <limits>
@@ -23,7 +25,12 @@ std::optional<uint32_t> ParseBoardNumber(std::string_view text)
 
 std::string NotABoardNumberMessage(std::string_view text)
 {
-    return "\"" + std::string(text) + "\" is not a board number. A board number is a whole number from 0 to " +
+    // Long text is quoted only in part, so the message stays readable.
+    constexpr std::size_t kQuoted = 40;
+    std::string quoted = FirstCharacters(text, kQuoted);
+    if (quoted.size() < text.size())
+        quoted += "...";
+    return "\"" + quoted + "\" is not a board number. A board number is a whole number from 0 to " +
            std::to_string(std::numeric_limits<uint32_t>::max()) + ".";
 }
 

@@ -42,7 +42,9 @@ public:
 // A write goes to a new file beside the old one, which is synced and then
 // renamed over it, so a crash or a full disk never leaves half a file. The
 // new file takes the old one's mode, and a symbolic link is written through
-// to its target, as editors do. An advisory lock on the old file keeps two
+// to its target, as editors do. What is not a regular file the player may
+// write (a folder, a FIFO, a device, a read-only file, or a link to one of
+// them) is left as it is, and the write fails. An advisory lock on the old file keeps two
 // copies of the game from replacing it at the same time.
 class DiskSettingsStore final : public SettingsStore {
 public:

@@ -6,28 +6,132 @@
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+
+namespace {
+
+// The options the toolkit takes out of the command line itself, as its
+// documentation lists them: those of every window system, the X11 ones
+// (accepted whatever the platform, since the platform is only known once
+// the toolkit runs) and the widget ones. Like the toolkit, one dash or two
+// are both accepted; only those marked take "-name=value" too, and the
+// debugger's option takes nothing else.
+struct ToolkitOption {
+    const char* name;
+    const char* valueName;  // null for a switch
+    const char* description;
+    bool joinedValue = false;
+    bool separateValue = true;
+};
+
+const ToolkitOption kToolkitOptions[] = {
+    {"platform", "platformName[:options]", "The window system plugin (xcb, wayland, offscreen ...)."},
+    {"platformpluginpath", "path", "Path to the platform plugins."},
+    {"platformtheme", "theme", "Platform theme."},
+    {"plugin", "plugin", "Additional plugins to load, can be given more than once."},
+    {"qwindowgeometry", "geometry", "Geometry of the main window, like 100x100+50+50."},
+    {"qwindowicon", "icon", "Default window icon."},
+    {"qwindowtitle", "title", "Title of the first window."},
+    {"reverse", nullptr, "Lays the window out from right to left."},
+    {"session", "session", "Restores the program from an earlier session."},
+    {"style", "style", "The widget style.", true},
+    {"stylesheet", "file", "A style sheet for the widgets.", true},
+    {"widgetcount", nullptr, "Reports the widgets left undestroyed at the end."},
+    {"testability", nullptr, "Loads the testability library."},
+    {"qmljsdebugger", "value", "Starts the QML debugger (as -qmljsdebugger=value).", true, false},
+    {"display", "display", "X11 display name, overrides $DISPLAY."},
+    {"name", "name", "X11 instance name."},
+    {"geometry", "geometry", "X11 alias for -qwindowgeometry."},
+    {"icon", "icon", "X11 alias for -qwindowicon."},
+    {"title", "title", "X11 alias for -qwindowtitle."},
+    {"visual", "id", "ID of the X11 visual to use."},
+    {"nograb", nullptr, "X11: never grabs the mouse."},
+    {"dograb", nullptr, "X11: grabs the mouse even under a debugger."},
+};
+
+// How many arguments from `at` on are a toolkit option with its value: 0
+// when arguments[at] is none of the toolkit's. -1 when it is one, but its
+// value is missing.
+int ToolkitArgumentCount(const QStringList& arguments, qsizetype at)
+{
+    QString word = arguments[at];
+    if (!word.startsWith(u'-') || word == QLatin1String("-") || word == QLatin1String("--"))
+        return 0;
+    word.remove(0, word.startsWith(QLatin1String("--")) ? 2 : 1);
+    for (const ToolkitOption& option : kToolkitOptions) {
+        const QLatin1String name(option.name);
+        if (option.joinedValue && word.startsWith(name + u'='))
+            return 1;
+        if (word != name || !option.separateValue)
+            continue;
+        if (!option.valueName)
+            return 1;
+        return at + 1 < arguments.size() ? 2 : -1;
+    }
+    return 0;
+}
+
+// What a player typed, cut short when it is long, for a message that
+// quotes it.
+QString Quoted(const QString& text)
+{
+    constexpr qsizetype kShown = 40;
+    return u'\'' + (text.size() > kShown ? text.left(kShown) + QStringLiteral("...") : text) + u'\'';
+}
+
+}  // namespace
+
 CommandLine ReadCommandLine(const QStringList& arguments)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tolmora, a puzzle game against the clock."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption boardNumber(QStringLiteral("board-number"),
-                                         QStringLiteral("Plays board number <N> (0 to 4294967295) first."),
-                                         QStringLiteral("N"));
-    parser.addOption(boardNumber);
-
     CommandLine line;
     const auto fail = [&line](const QString& why) {
         line.exitStatus = 2;
         line.err = QStringLiteral("tolmora: %1\nTry 'tolmora --help' for more information.\n").arg(why);
         return line;
     };
-    if (!parser.parse(arguments)) {
-        line.unknownOptions = !parser.unknownOptionNames().isEmpty();
+
+    // The toolkit's options and their values are set aside; a missing value
+    // is our mistake to report, since the toolkit would drop it silently.
+    // After "--" everything is ours (and a mistake).
+    QStringList ours = arguments.mid(0, 1);
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--")) {
+            ours << arguments.mid(i);
+            break;
+        }
+        const int taken = ToolkitArgumentCount(arguments, i);
+        if (taken < 0)
+            return fail(QStringLiteral("Missing value after %1.").arg(Quoted(arguments[i])));
+        if (taken == 0)
+            ours << arguments[i];
+        else
+            i += taken - 1;
+    }
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Tolmora, a puzzle game against the clock."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption helpAll(QStringLiteral("help-all"));
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption boardNumber(QStringLiteral("board-number"),
+                                         QStringLiteral("Plays board number <N> (0 to 4294967295) first."),
+                                         QStringLiteral("N"));
+    parser.addOption(boardNumber);
+
+    if (!parser.parse(ours)) {
+        // The parser quotes an unknown option whole; a very long one is cut.
+        if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
+            return fail(QStringLiteral("Unknown option %1.").arg(Quoted(unknown.constFirst())));
         return fail(parser.errorText());
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet(help) || parser.isSet(helpAll)) {
+        if (parser.isSet(helpAll)) {
+            for (const ToolkitOption& option : kToolkitOptions) {
+                QCommandLineOption listed(QLatin1String(option.name), QLatin1String(option.description));
+                if (option.valueName)
+                    listed.setValueName(QLatin1String(option.valueName));
+                parser.addOption(listed);
+            }
+        }
         line.exitStatus = 0;
         // The program's name as a player types it, however it was started.
         line.out = parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
@@ -43,7 +147,7 @@ CommandLine ReadCommandLine(const QStringList& arguments)
         return line;
     }
     if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument '%1'.").arg(parser.positionalArguments().constFirst()));
+        return fail(QStringLiteral("unexpected argument %1.").arg(Quoted(parser.positionalArguments().constFirst())));
     if (parser.isSet(boardNumber)) {
         const QString text = parser.value(boardNumber);
         line.boardNumber = ParseBoardNumber(text.toStdString());

@@ -6,17 +6,16 @@
 #include <cstdint>
 #include <optional>
 
-// What the command line asks of the program.
+// What the command line asks of the program. Every argument is judged here,
+// before the toolkit is started, so that the help, the version and every
+// mistake are answered without a display. The toolkit's own options are
+// known by name and left for it to take.
 struct CommandLine {
     // The first game's board.
     std::optional<uint32_t> boardNumber;
     // Set when the program ends at once with this status: 0 after the help or
     // the version, 2 for a malformed command line.
     std::optional<int> exitStatus;
-    // Options this parser does not know. They may be the toolkit's own
-    // (-platform, -style ...), so the line is read again once the toolkit
-    // has taken those; still there then, they are a mistake.
-    bool unknownOptions = false;
     // For standard output and standard error.
     QString out;
     QString err;

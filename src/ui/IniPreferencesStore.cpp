@@ -5,6 +5,7 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <iostream>
 #include <optional>
 
 namespace {
@@ -56,8 +57,8 @@ bool SafeToOpen(const QString& path)
 }
 }  // namespace
 
-IniPreferencesStore::IniPreferencesStore(const std::filesystem::path& folder)
-    : m_path(QString::fromStdString((folder / kFileName).string()))
+IniPreferencesStore::IniPreferencesStore(const std::filesystem::path& folder, MessageBoxService* tell)
+    : m_path(QString::fromStdString((folder / kFileName).string())), m_tell(tell)
 {
 }
 
@@ -76,6 +77,19 @@ PlayerPreferences IniPreferencesStore::Read()
 }
 
 bool IniPreferencesStore::Write(const PlayerPreferences& preferences)
+{
+    if (write(preferences))
+        return true;
+    std::cerr << "tolmora: warning: could not write " << m_path.toStdString() << std::endl;
+    if (m_tell && !m_told) {
+        m_told = true;
+        m_tell->Show("Your preferences could not be saved to " + m_path.toStdString() + ".", "Tolmora",
+                     MessageButtons::Ok);
+    }
+    return false;
+}
+
+bool IniPreferencesStore::write(const PlayerPreferences& preferences)
 {
     // A file too large to be ours is damage; it goes rather than keeping
     // the player's choices from ever being saved.

@@ -122,12 +122,24 @@ TEST_F(SettingsStoreTest, FolderInPlaceOfTheFile)
     EXPECT_EQ(result.reason, "Is a directory");
     EXPECT_EQ(FilesInProgram(), 1u);
 
-    // A FIFO would block a plain open until a writer comes; it is replaced at the next write.
+    // A FIFO would block a plain open until a writer comes. It, or a link to one (or to /dev/null), was put there
+    // on purpose: it is left as it is, as root too, where a rename would replace even a device.
+    const auto leftAlone = [&](const char* what) {
+        EXPECT_EQ(store.Read(), std::nullopt) << what;
+        const SettingsWriteResult refused = Put(store, "text");
+        EXPECT_FALSE(refused.written) << what;
+        EXPECT_EQ(refused.reason, "Not a regular file") << what;
+        EXPECT_EQ(FilesInProgram(), 1u) << what;
+    };
     fs::remove(program / "Settings.log");
     ASSERT_EQ(mkfifo((program / "Settings.log").c_str(), 0600), 0);
-    EXPECT_EQ(store.Read(), std::nullopt);
-    EXPECT_TRUE(Put(store, "text").written);
-    EXPECT_EQ(store.Read(), "text");
+    leftAlone("a FIFO");
+    EXPECT_TRUE(fs::is_fifo(program / "Settings.log"));
+    fs::remove(program / "Settings.log");
+    ASSERT_EQ(mkfifo((root / "fifo").c_str(), 0600), 0);
+    fs::create_symlink(root / "fifo", program / "Settings.log");
+    leftAlone("a link to a FIFO");
+    EXPECT_TRUE(fs::is_fifo(root / "fifo"));
 }
 
 // Start-up removes the new files of writers killed before their rename, and only theirs.

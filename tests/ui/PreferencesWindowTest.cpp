@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {}}));
 
 // A folder or a FIFO where the file belongs is neither read (a FIFO would block) nor replaced; a folder that takes
-// no files gives the defaults, and the game keeps a choice for this run only.
+// no files gives the defaults, and the game keeps a choice for this run only, telling the player once.
 TEST_F(PreferencesWindowTest, OnlyARegularFileInAWritableFolderIsReadOrReplaced)
 {
     const std::filesystem::path root = folder.path().toStdString();
@@ -92,13 +92,17 @@ TEST_F(PreferencesWindowTest, OnlyARegularFileInAWritableFolderIsReadOrReplaced)
     ::mkfifo((root / "fifo" / IniPreferencesStore::kFileName).c_str(), 0600);
     hostile::WriteFile(root / "blocker", "a file, so nothing can be made under it");
     for (const char* place : {"folder", "fifo", "blocker/sub"}) {
-        IniPreferencesStore store(root / place);
-        EXPECT_FALSE(store.Write({true, 200, true, true})) << place;
+        IniPreferencesStore store(root / place, &messages);
         EXPECT_EQ(store.Read(), PlayerPreferences{}) << place;
         preferenceStore = &store;
         Start();
         Control<QAction>("MnuKeepTheme")->trigger();
+        Control<QAction>("MnuBrickSymbols")->trigger();
         EXPECT_TRUE(window->preferences().keepThemeForNewGames && store.Read() == PlayerPreferences{}) << place;
+        ASSERT_EQ(messages.shown.size(), 1u) << place;
+        EXPECT_EQ(messages.shown[0].text, "Your preferences could not be saved to " +
+                                              (root / place / IniPreferencesStore::kFileName).string() + ".");
+        messages.shown.clear();
         window.reset();
     }
 }
