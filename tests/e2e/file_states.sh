@@ -17,7 +17,7 @@ program=$1
 shift
 open_scratch files
 holder=""
-trap 'if [ -n "$holder" ]; then kill "$holder" 2>/dev/null || true; fi; close_scratch' EXIT
+trap 'unlock; close_scratch' EXIT
 fail() { echo "FAIL: $*" >&2; [ -f "${log:-}" ] && sed 's/^/  game: /' "$log" >&2; exit 1; }
 
 # One row per file: its name, the prefix of its functions and the folder it
@@ -27,7 +27,7 @@ fail() { echo "FAIL: $*" >&2; [ -f "${log:-}" ] && sed 's/^/  game: /' "$log" >&
 # (given also the digest it had) whether a kill left it whole: the previous
 # file or the new one, and for the history every game played. A row may add
 # <prefix>_kept (where the choice went when the file could not be written),
-# <prefix>_lock (a holder other than flock; prints its process id) and
+# <prefix>_lock (a holder other than flock, added to $holder) and
 # <prefix>_outcome (a state that gives this file another outcome). The rows
 # are chosen in this order: the game first, so that the kill comes right
 # after F7 writes the preferences.
