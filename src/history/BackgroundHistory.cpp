@@ -4,6 +4,7 @@
 #include "HistorySpool.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPointer>
 #include <QStandardPaths>
 
@@ -57,11 +58,19 @@ BackgroundHistory::BackgroundHistory(QString folder, Options options)
 
 BackgroundHistory::~BackgroundHistory()
 {
+    // A run that played no game still owes the history what an earlier run
+    // left in the spool: a locked file then, or a kill, must not keep it
+    // there until some later game ends.
+    bool started = false;
     {
         std::lock_guard lock(m_shared->mutex);
-        if (!m_shared->thread.joinable())
-            return;
-        m_shared->requests.emplace_back();
+        started = m_shared->thread.joinable();
+    }
+    if (!started && !QFileInfo::exists(m_shared->SpoolPath()))
+        return;
+    Flush();
+    {
+        std::lock_guard lock(m_shared->mutex);
         m_shared->stop = true;
     }
     m_shared->wake.notify_one();

@@ -225,7 +225,7 @@ INSTANTIATE_TEST_SUITE_P(States, HistoryFileStates, ::testing::ValuesIn(kStates)
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A spool left by a run that could not write its games is taken over and written, once, even if the file already
-// holds one of them; a damaged spool is left out and never stops the history.
+// holds one of them, at the latest when the next run ends; a damaged spool is left out and never stops the history.
 TEST(HistorySpoolFile, AnEarlierRunsGamesAreWrittenOnce)
 {
     QTemporaryDir temp;
@@ -248,6 +248,11 @@ TEST(HistorySpoolFile, AnEarlierRunsGamesAreWrittenOnce)
         history.Record(Game(600));
     }
     EXPECT_EQ(RawHistory(folder + "/history.sqlite").Value("SELECT count(*) FROM games").toInt(), 4);
+    // A run that records nothing and reads nothing writes them on its way out.
+    ASSERT_FALSE(WriteSpool(folder + "/" + kSpoolFileName, {Game(700)}));
+    { BackgroundHistory history(folder); }
+    EXPECT_EQ(RawHistory(folder + "/history.sqlite").Value("SELECT count(*) FROM games").toInt(), 5);
+    EXPECT_FALSE(QFile::exists(folder + "/" + kSpoolFileName));
 }
 
 }  // namespace
