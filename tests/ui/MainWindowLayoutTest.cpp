@@ -22,7 +22,7 @@ TEST_F(WindowLayoutTest, FirstRunWithoutASettingsFile)
     EXPECT_EQ(Control<QScrollBar>("VSHeight")->geometry(), QRect(548, 0, 17, 388));
     EXPECT_EQ(Control<QScrollBar>("HSWidth")->geometry(), QRect(0, 388, 548, 17));
     EXPECT_EQ(Control<QWidget>("PicScore")->geometry(), QRect(565, 0, 129, 405));
-    EXPECT_TRUE(Control<QLabel>("lblTime")->text() == "0:02:00" && !Control<QTimer>("timSec")->isActive());
+    EXPECT_TRUE(Control<QLabel>("lblTime")->text() == "00:02:00" && !Control<QTimer>("timSec")->isActive());
     EXPECT_TRUE(!Control<QAction>("MnuMute")->isChecked() && sound.BlnSound);
     Control<QAction>("mnuFileExit")->trigger();
     EXPECT_FALSE(window->isVisible());
