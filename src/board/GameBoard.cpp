@@ -345,7 +345,7 @@ void GameBoard::FillEmptySpace()
 
 bool GameBoard::FillForPenalty()
 {
-    if (LngTimeLeft <= 30)
+    if (!FillAllowed())
         return false;
     LngTimeLeft -= 30;
     FillEmptySpace();

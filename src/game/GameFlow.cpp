@@ -212,7 +212,7 @@ void GameFlow::timSec_Timer()
         finished.player = AddHighScore();
         if (m_recorder) m_recorder->Record(finished);
     }
-    m_fillEnabled = board.LngTimeLeft > 30;
+    m_fillEnabled = board.FillAllowed();
     m_view.ShowState();
 }
 

@@ -5,7 +5,8 @@ TEST_F(GameFlowTest, ClockRunsThroughTheMusicPhases)
 {
     const std::tuple<int, const char*, const char*> steps[] = {
         {60, "00:01:00 running Pause fill", "MAIN LASTMIN"},
-        {30, "00:00:30 running Pause", "MAIN LASTMIN LAST30"},
+        {29, "00:00:31 running Pause fill", "MAIN LASTMIN"},
+        {1, "00:00:30 running Pause", "MAIN LASTMIN LAST30"},
         {29, "00:00:01 running Pause", "MAIN LASTMIN LAST30"},
         {1, "00:00:00 Pause over", "MAIN LASTMIN LAST30 GAMEOVER"},
     };
