@@ -69,7 +69,8 @@ TEST_F(GameFlowTest, LevelBonusAndMuteStartThePhaseTuneAnew)
     EXPECT_EQ(flow.labels().lblScore.caption, "2");
     Tick();
     EXPECT_EQ(Status(), "00:00:49 running Pause fill");
-    flow.MnuMute_Click();
+    flow.MnuMute_Click();  // silences the looping tune at once
+    EXPECT_EQ(Played(), "LAST30 CLEAR LASTMIN NOSOUND");
     Tick();
     flow.MnuMute_Click();
     Tick();
