@@ -109,7 +109,6 @@ TEST_F(ScrollBarTest, MaximizedThenNewGameOnAScrolledBoard)
     StartNewGame("20", "12", "120");
     EXPECT_EQ(Layout(), "644x388 at 0,0 H hidden 94/50 V hidden 75/20");
     EXPECT_EQ(Client(), QSize(790, 405));
-    EXPECT_EQ(Control<QLabel>("Picdemo")->geometry(), Control<BoardSurface>("PicMap")->geometry());
 }
 
 TEST_F(ScrollBarTest, MinimizeAndRestoreLeaveTheLayoutAsItWas)
