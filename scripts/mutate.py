@@ -15,8 +15,8 @@ the same tree and a fair sample on a changed one. Only the libraries named by
 Each mutant is written into one scratch copy of the tree (an archive of a
 commit, or a copy of a working tree), built without optimisation by Ninja
 (through ccache when it is installed), and the GoogleTest programs whose link
-depends on the mutated file run it, quickest first, each built only when the
-ones before it have passed; a failure or a time-out kills it. Each result is
+depends on the mutated file run it: the library's own program is built and run
+first, the others only when it has passed; a failure or a time-out kills it. Each result is
 kept in the scratch folder under the tree's digest, so the same command run
 again (or with a larger --count) goes on where the last one stopped. The end-to-end, packaging and soak suites are
 skipped for speed. A mutant that does not compile is listed apart and not
@@ -640,9 +640,11 @@ def main():
 
     # What a mutant did is kept under the digest of the tree and of how it was
     # tried, so that a run cut short goes on where it stopped.
+    # Scripts and prose build nothing and no suite reads them.
     digest = hashlib.sha256(repr((args.skip, args.timeout)).encode())
     for path in sorted(files):
-        digest.update(path.encode() + b"\0" + files[path][0] + b"\0")
+        if not (path.startswith(("scripts/", "docs/")) or path.endswith(".md")):
+            digest.update(path.encode() + b"\0" + files[path][0] + b"\0")
     kept_path = os.path.join(workdir, f"results-{digest.hexdigest()[:16]}.jsonl")
     kept = {}
     if os.path.exists(kept_path):
@@ -681,9 +683,9 @@ def main():
     timeout_of = lambda s: max(args.timeout, 5 * s.baseline)
 
     def build_and_run(targets):
-        """(outcome, detail, build seconds, test seconds). The quickest suite is
-        built and run alone first: most mutants fail it, and the slower
-        programs need not be linked for them."""
+        """(outcome, detail, build seconds, test seconds). The first program is
+        built and run alone: most mutants fail it, and the other programs need
+        not be linked for them."""
         build_seconds = test_seconds = 0.0
         for stage in (targets[:1], targets[1:]):
             if not stage:
@@ -700,6 +702,13 @@ def main():
                 return outcome, detail, build_seconds, test_seconds
         return "passed", "" if targets else "no suite builds this file", build_seconds, test_seconds
 
+    # A run started in the background ignores SIGINT, and kill sends SIGTERM:
+    # either stops it between steps, the file restored and the report written.
+    def stop(number, frame):
+        raise KeyboardInterrupt
+    signal.signal(signal.SIGINT, stop)
+    signal.signal(signal.SIGTERM, stop)
+
     results = []
     mutating = time.monotonic()
     try:
@@ -713,8 +722,10 @@ def main():
                 with open(os.path.join(source, m.path), "wb") as f:
                     f.write(mutated.encode(errors="surrogateescape"))
                 try:
-                    # The quickest suites first: the first failure ends the mutant's run.
-                    targets = sorted(dependents[m.path], key=lambda s: s.baseline)
+                    # The mutated library's own suites first, then the quickest: the first
+                    # failure ends the mutant's run.
+                    own = os.path.join(build, "tests", m.library(), "")
+                    targets = sorted(dependents[m.path], key=lambda s: (not s.program.startswith(own), s.baseline))
                     outcome, detail, build_seconds, seconds = build_and_run(targets)
                 finally:
                     with open(os.path.join(source, m.path), "wb") as f:
