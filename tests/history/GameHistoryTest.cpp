@@ -91,6 +91,17 @@ TEST_F(HistoryFolder, UnwritableFolderRecordsNothing)
     EXPECT_EQ(QFileInfo(temp.filePath(QStringLiteral("plain"))).size(), 0);
 }
 
+// A history file that the database cannot open (a folder in its place) means no history, and says why.
+TEST_F(HistoryFolder, FileThatCannotBeOpenedRecordsNothing)
+{
+    ASSERT_TRUE(QDir().mkpath(file));
+    GameHistory history(folder);
+    EXPECT_FALSE(history.IsAvailable());
+    EXPECT_TRUE(history.Status().startsWith("The history is unavailable: ")) << history.Status().toStdString();
+    history.Record(Game(100));
+    EXPECT_EQ(history.Statistics(10).gamesPlayed, 0);
+}
+
 // Two copies of the game finishing games at the same moments on one file both keep every game.
 TEST_F(HistoryFolder, TwoCopiesRecordingAtOnceKeepAllGames)
 {
