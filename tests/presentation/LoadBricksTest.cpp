@@ -97,10 +97,11 @@ TEST_F(LoadBricksTest, ColourLinesThenTheBuiltInSet)
     load(Lines({{9, "255 0 255"}, {10, (program / "back.bmp").string()}, {11, "0 0 64"}, {16, "click.wav"}}));
     ASSERT_FALSE(theme.Background().isNull());
     load(Lines({{9, " 255 0 255"}, {11, "255 0"}}));
+    load(Lines({{9, "255 0 255"}, {11, "0 0 32"}}));  // a back colour needs no background picture
 
     reload((themes / "nothere.tlm").string());
     EXPECT_EQ(theme.LngTransColor(), 0xFF00FF);
-    EXPECT_EQ(theme.LngBackColor(), 0x400000);
+    EXPECT_EQ(theme.LngBackColor(), 0x200000);
     const char* names[] = {"GREEN", "BLUE", "YELLOW", "RED", "HGREEN", "HBLUE", "HYELLOW", "HRED"};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(theme.Picture(BrickEntry(i)), BuiltInBrick(names[i]).convertToFormat(QImage::Format_RGB32)) << i;
