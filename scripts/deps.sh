@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that the named set needs ("game" or "tests").
+# Installs the Debian packages that the named set needs ("game", "tests", or
+# "mutate" for scripts/mutate.py: the tests' and Ninja).
 # As root it runs apt-get itself; otherwise it prints the exact command and fails.
 set -euo pipefail
 
@@ -7,11 +8,13 @@ game_pkgs=(cmake g++ make pkg-config qt6-base-dev libqt6sql6-sqlite libsdl2-dev 
 test_pkgs=("${game_pkgs[@]}" libgtest-dev libgmock-dev libbenchmark-dev
            xvfb xdotool imagemagick x11-utils sqlite3 clang libclang-rt-14-dev appstream lintian man-db
            python3 dbus-daemon)
+mutate_pkgs=("${test_pkgs[@]}" ninja-build)
 
 case "${1:-game}" in
   game) wanted=("${game_pkgs[@]}") ;;
   tests) wanted=("${test_pkgs[@]}") ;;
-  *) echo "usage: $0 game|tests" >&2; exit 2 ;;
+  mutate) wanted=("${mutate_pkgs[@]}") ;;
+  *) echo "usage: $0 game|tests|mutate" >&2; exit 2 ;;
 esac
 
 missing=()

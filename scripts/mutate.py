@@ -7,19 +7,25 @@ comparison swapped for its neighbour, an integer literal off by one, && and ||
 swapped, an if's condition negated, a lone call statement removed. Comments,
 string and character literals and preprocessor lines are never touched. The
 sites are sorted by file, line, column and operator, shuffled with a seeded
-generator and the first --count are tried, so a seed names the same sample on
-the same tree and a fair sample on a changed one.
+generator, the sites known to change nothing are dropped (EQUIVALENT says which
+and why) and the first --count are tried, so a seed names the same sample on
+the same tree and a fair sample on a changed one. Only the libraries named by
+--libraries are mutated.
 
 Each mutant is written into one scratch copy of the tree (an archive of a
-commit, or a copy of a working tree), rebuilt incrementally with Ninja, and
-the GoogleTest programs whose link depends on the mutated file run it; a
-failure or a time-out kills it. The end-to-end, packaging and soak suites are
+commit, or a copy of a working tree), built without optimisation by Ninja
+(through ccache when it is installed), and the GoogleTest programs whose link
+depends on the mutated file run it: the library's own program is built and run
+first, the others only when it has passed; a failure or a time-out kills it. Each result is
+kept in the scratch folder under the tree's digest, so the same command run
+again (or with a larger --count) goes on where the last one stopped. The end-to-end, packaging and soak suites are
 skipped for speed. A mutant that does not compile is listed apart and not
 counted.
 
     scripts/mutate.py                     # 40 mutants, the default seed, HEAD
     scripts/mutate.py --count 400         # a steadier figure
     scripts/mutate.py --commit da1e20e --report before.md
+    scripts/mutate.py --libraries board,game  # only these libraries under src/
 """
 
 import argparse
@@ -28,8 +34,10 @@ import io
 import json
 import os
 import random
+import hashlib
 import re
 import shlex
+import shutil
 import signal
 import subprocess
 import sys
@@ -42,6 +50,9 @@ DEFAULT_SEED = 9
 SOURCE_SUFFIXES = (".cpp", ".cc", ".h", ".hpp")
 SKIPPED_TESTS = r"^(e2e|soak|packaging)\."
 BUILD_FOLDER = "build"
+# The libraries whose suites are quick enough to try a mutant in within a
+# minute or two; sound's suites play real time and ui's start windows.
+DEFAULT_LIBRARIES = "board,game,presentation,files,history"
 
 # --------------------------------------------------------------------------
 # Reading C++ just well enough to find mutation sites.
@@ -324,26 +335,59 @@ def find_sites(path, text):
     return sites
 
 
-def all_sites(tree):
+# Sites whose mutants change no behaviour a player or a file could see: each
+# kind is (name, operators, pattern the mutated span's line must match with the
+# span inside the pattern's group 1, why no test can tell).
+EQUIVALENT = [
+    ("reserve", {"literal", "comparison", "removed-call"}, re.compile(r"(\w+(?:\.|->)reserve\(.*\);?)"),
+     "a reserve only sizes the capacity; what is stored stays the same"),
+    ("retry count", {"literal"}, re.compile(r"for \(int (?:attempt|retry|tries)\w* = 0; \w+ < (\d+);"),
+     "how often a lost race for the settings file is run again; telling 16 from 15 needs 16 races lost in a row"),
+    ("poll interval", {"literal"}, re.compile(r"sleep_for\((.*)\)"),
+     "how long a wait sleeps between polls; only the timing changes"),
+]
+
+
+def equivalent(text, site):
+    """The reason a site's mutant changes nothing, or None."""
+    begin = text.rfind("\n", 0, site.start) + 1
+    end = text.find("\n", site.start)
+    line = text[begin:end if end >= 0 else len(text)]
+    for name, operators, pattern, why in EQUIVALENT:
+        if site.operator not in operators:
+            continue
+        for match in pattern.finditer(line):
+            if match.start(1) <= site.start - begin and site.end - begin <= match.end(1):
+                return name, why
+    return None
+
+
+def all_sites(tree, libraries):
     sites = []
     source_root = os.path.join(tree, "src")
     for folder, _, files in os.walk(source_root):
         relative = os.path.relpath(folder, tree)
         if relative == "src":
             continue  # main.cpp belongs to no library; only the end-to-end tests run it
+        if relative.split(os.sep)[1] not in libraries:
+            continue
         for name in files:
             if name.endswith(SOURCE_SUFFIXES):
                 path = os.path.join(relative, name).replace(os.sep, "/")
                 with open(os.path.join(tree, path), encoding="utf-8", errors="surrogateescape") as f:
-                    sites.extend(find_sites(path, f.read()))
-    sites.sort(key=Mutant.key)
+                    text = f.read()
+                sites.extend((site, equivalent(text, site)) for site in find_sites(path, text))
+    sites.sort(key=lambda pair: pair[0].key())
     return sites
 
 
 def sample(sites, seed, count):
+    """The first count sites of the seeded shuffle that may change behaviour.
+    The equivalent sites are shuffled too, so that a new kind of them leaves
+    the order of the others as it was."""
     shuffled = list(sites)
     random.Random(seed).shuffle(shuffled)
-    return shuffled[:count]
+    return [site for site, reason in shuffled if reason is None][:count]
 
 
 # --------------------------------------------------------------------------
@@ -411,14 +455,31 @@ class Suite:
         return os.path.basename(self.program)
 
 
+def install_tools(repo):
+    """The packages the suites need, and Ninja. ccache speeds the rebuilds up
+    where it is installed but is not needed."""
+    run([os.path.join(repo, "scripts", "deps.sh"), "mutate"])
+
+
 def configure(source, build):
-    if os.path.exists(os.path.join(build, "build.ninja")):
-        return
-    run(["cmake", "-S", source, "-B", build, "-G", "Ninja", "-DBUILD_TESTING=ON", "-DTOLMORA_BENCHMARKS=OFF",
-         "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
-         # Without debug information the objects and the links are much smaller, and faster.
-         "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -DNDEBUG", "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"],
-        stdout=subprocess.DEVNULL)
+    # No optimisation and no debug information: a mutant's rebuild and the
+    # links are what a mutant costs, far more than its suites at -O0.
+    command = ["cmake", "-S", source, "-B", build, "-G", "Ninja", "-DBUILD_TESTING=ON", "-DTOLMORA_BENCHMARKS=OFF",
+               "-DCMAKE_BUILD_TYPE=Debug", "-DCMAKE_CXX_FLAGS_DEBUG=-O0"]
+    if shutil.which("ccache"):
+        command.append("-DCMAKE_CXX_COMPILER_LAUNCHER=ccache")
+    stamp = os.path.join(build, "mutate-configured")
+    try:
+        with open(stamp) as f:
+            if f.read() == repr(command) and os.path.exists(os.path.join(build, "build.ninja")):
+                return
+    except OSError:
+        pass
+    if os.path.exists(os.path.join(build, "CMakeCache.txt")):
+        os.remove(os.path.join(build, "CMakeCache.txt"))
+    run(command, stdout=subprocess.DEVNULL)
+    with open(stamp, "w") as f:
+        f.write(repr(command))
 
 
 def discover_suites(build, skipped):
@@ -538,6 +599,8 @@ def main():
     parser.add_argument("--timeout", type=float, default=60,
                         help="least seconds a suite may run before its mutant counts as killed (default 60);"
                              " a slow suite gets five times its unmutated time")
+    parser.add_argument("--libraries", default=DEFAULT_LIBRARIES,
+                        help=f"comma-separated folders under src/ to mutate (default {DEFAULT_LIBRARIES})")
     parser.add_argument("--report", help="also write the report to this Markdown file")
     parser.add_argument("--list", action="store_true", help="print the sample and stop")
     args = parser.parse_args()
@@ -553,14 +616,16 @@ def main():
         label = f"commit {args.commit}"
     workdir = os.path.abspath(args.workdir or os.path.join(args.repo, "build-mutate"))
     # The build sits inside the copy, as in a checkout, so that compiler cache
-    # entries made here and in a checkout's build/ serve each other.
+    # entries made here and in another scratch folder serve each other.
     source = os.path.join(workdir, "tree")
     build = os.path.join(source, BUILD_FOLDER)
     os.makedirs(source, exist_ok=True)
     began = time.monotonic()
 
-    sync_tree(tree_files(args), source)
-    sites = all_sites(source)
+    files = tree_files(args)
+    sync_tree(files, source)
+    libraries = set(filter(None, args.libraries.split(",")))
+    sites = all_sites(source, libraries)
     chosen = sample(sites, args.seed, args.count)
     texts = {}
     for m in chosen:
@@ -573,8 +638,29 @@ def main():
             print(f"{m.path}:{m.line}:{m.column} {m.operator} {text[m.start:m.end]!r} -> {m.replacement!r}")
         return 0
 
+    # What a mutant did is kept under the digest of the tree and of how it was
+    # tried, so that a run cut short goes on where it stopped.
+    # Scripts and prose build nothing and no suite reads them.
+    digest = hashlib.sha256(repr((args.skip, args.timeout)).encode())
+    for path in sorted(files):
+        if not (path.startswith(("scripts/", "docs/")) or path.endswith(".md")):
+            digest.update(path.encode() + b"\0" + files[path][0] + b"\0")
+    kept_path = os.path.join(workdir, f"results-{digest.hexdigest()[:16]}.jsonl")
+    kept = {}
+    if os.path.exists(kept_path):
+        with open(kept_path, encoding="utf-8") as f:
+            for line in f:
+                try:
+                    entry = json.loads(line)
+                except ValueError:
+                    continue  # a line cut by a kill
+                kept[tuple(entry["key"])] = entry
+
     log = lambda message: print(message, file=sys.stderr, flush=True)
-    log(f"{label}: {len(sites)} sites, trying {len(chosen)} with seed {args.seed}")
+    skipped = len(sites) - sum(reason is None for _, reason in sites)
+    log(f"{label}: {len(sites)} sites, {skipped} of them equivalent; trying {len(chosen)} with seed {args.seed},"
+        f" {sum(tuple(m.key()) in kept for m in chosen)} of them tried before")
+    install_tools(args.repo)
     configure(source, build)
     built = ninja(build, test_programs(build), args.jobs)
     if built.returncode != 0:
@@ -582,17 +668,46 @@ def main():
         log("the unmutated tree does not build")
         return 2
     suites = discover_suites(build, args.skip)
-    outcome, detail, seconds = run_suites(suites, args.jobs, lambda s: 600)
+    dependents = {path: dependent_suites(source, build, path, suites, args.jobs) for path in texts}
+    # Only the suites some mutant will run need a baseline.
+    needed = [s for s in suites if any(s in chosen_suites for chosen_suites in dependents.values())]
+    outcome, detail, seconds = run_suites(needed, args.jobs, lambda s: 600)
     if outcome != "passed":
-        failing = next((s for s in suites if getattr(s, "output", None)), None)
+        failing = next((s for s in needed if getattr(s, "output", None)), None)
         log((failing.output[-4000:] if failing else "") + f"\nthe unmutated suites do not pass: {detail}")
         return 2
-    for suite in suites:
+    for suite in needed:
         suite.baseline = suite.last
     log(f"unmutated suites pass in {seconds:.1f} s: "
-        + ", ".join(f"{s.name()} {s.baseline:.1f} s" for s in suites))
-    dependents = {path: dependent_suites(source, build, path, suites, args.jobs) for path in texts}
+        + ", ".join(f"{s.name()} {s.baseline:.1f} s" for s in needed))
     timeout_of = lambda s: max(args.timeout, 5 * s.baseline)
+
+    def build_and_run(targets):
+        """(outcome, detail, build seconds, test seconds). The first program is
+        built and run alone: most mutants fail it, and the other programs need
+        not be linked for them."""
+        build_seconds = test_seconds = 0.0
+        for stage in (targets[:1], targets[1:]):
+            if not stage:
+                continue
+            clock = time.monotonic()
+            built = ninja(build, [os.path.relpath(s.program, build) for s in stage], args.jobs)
+            build_seconds += time.monotonic() - clock
+            if built.returncode != 0:
+                errors = re.findall(r"error: (.*)", built.stdout)
+                return "uncompiled", errors[0] if errors else "build failed", build_seconds, test_seconds
+            outcome, detail, seconds = run_suites(stage, args.jobs, timeout_of)
+            test_seconds += seconds
+            if outcome != "passed":
+                return outcome, detail, build_seconds, test_seconds
+        return "passed", "" if targets else "no suite builds this file", build_seconds, test_seconds
+
+    # A run started in the background ignores SIGINT, and kill sends SIGTERM:
+    # either stops it between steps, the file restored and the report written.
+    def stop(number, frame):
+        raise KeyboardInterrupt
+    signal.signal(signal.SIGINT, stop)
+    signal.signal(signal.SIGTERM, stop)
 
     results = []
     mutating = time.monotonic()
@@ -602,33 +717,33 @@ def main():
             text = original.decode(errors="surrogateescape")
             mutated = text[:m.start] + m.replacement + text[m.end:]
             before, after = line_of(text, m.start), line_of(mutated, m.start)
-            with open(os.path.join(source, m.path), "wb") as f:
-                f.write(mutated.encode(errors="surrogateescape"))
-            try:
-                # The quickest suites first: the first failure ends the mutant's run.
-                targets = sorted(dependents[m.path], key=lambda s: s.baseline)
-                clock = time.monotonic()
-                built = ninja(build, [os.path.relpath(s.program, build) for s in targets], args.jobs)
-                build_seconds = time.monotonic() - clock
-                if built.returncode != 0:
-                    errors = re.findall(r"error: (.*)", built.stdout)
-                    outcome, detail, seconds = "uncompiled", errors[0] if errors else "build failed", 0.0
-                elif not targets:
-                    outcome, detail, seconds = "passed", "no suite builds this file", 0.0
-                else:
-                    outcome, detail, seconds = run_suites(targets, args.jobs, timeout_of)
-            finally:
+            entry = kept.get(tuple(m.key()))
+            if entry is None:
                 with open(os.path.join(source, m.path), "wb") as f:
-                    f.write(original)
+                    f.write(mutated.encode(errors="surrogateescape"))
+                try:
+                    # The mutated library's own suites first, then the quickest: the first
+                    # failure ends the mutant's run.
+                    own = os.path.join(build, "tests", m.library(), "")
+                    targets = sorted(dependents[m.path], key=lambda s: (not s.program.startswith(own), s.baseline))
+                    outcome, detail, build_seconds, seconds = build_and_run(targets)
+                finally:
+                    with open(os.path.join(source, m.path), "wb") as f:
+                        f.write(original)
+                entry = {"key": list(m.key()), "outcome": outcome, "detail": detail,
+                         "build": round(build_seconds, 1), "tests": round(seconds, 1)}
+                with open(kept_path, "a", encoding="utf-8") as f:
+                    f.write(json.dumps(entry) + "\n")
+            outcome, detail = entry["outcome"], entry["detail"]
             status = {"passed": "survived", "failed": "killed", "timeout": "killed", "uncompiled": "uncompiled"}[outcome]
             results.append((m, status, outcome, detail, before, after))
             log(f"[{number}/{len(chosen)}] {m.path}:{m.line} {m.operator}: {after}  -> {status}"
-                f" ({detail}; build {build_seconds:.1f} s, tests {seconds:.1f} s)")
+                f" ({detail}; build {entry['build']:.1f} s, tests {entry['tests']:.1f} s)")
     except KeyboardInterrupt:
         log("interrupted; reporting the mutants tried so far")
 
     timing = (mutating - began, time.monotonic() - mutating)
-    report = make_report(args, label, len(sites), results, timing)
+    report = make_report(args, label, sites, results, timing)
     print(report)
     if args.report:
         with open(args.report, "w", encoding="utf-8") as f:
@@ -636,11 +751,16 @@ def main():
     return 0
 
 
-def make_report(args, label, site_count, results, timing):
+def make_report(args, label, sites, results, timing):
     command = "scripts/mutate.py " + " ".join(shlex.quote(a) for a in sys.argv[1:])
+    skipped = {}
+    for _, reason in sites:
+        if reason:
+            skipped[reason] = skipped.get(reason, 0) + 1
     lines = [f"# Mutation check", "",
              f"- command: `{command.strip()}`",
-             f"- {label}, seed {args.seed}, {len(results)} of {site_count} sites",
+             f"- {label}, seed {args.seed}, {len(results)} of {len(sites) - sum(skipped.values())} sites"
+             f" in src/{{{args.libraries}}} ({sum(skipped.values())} more left out as equivalent)",
              f"- {timing[0] / 60:.1f} minutes to build and pass the unmutated suites,"
              f" {timing[1] / 60:.1f} minutes for the mutants", "",
              "| library | killed | survived | kill rate | timed out | not compiled |",
@@ -660,6 +780,8 @@ def make_report(args, label, site_count, results, timing):
     lines += [f"- `{m.path}:{m.line}` {m.operator}: `{before}` → `{after}`"
               + (f" ({detail})" if detail else "")
               for m, status, _, detail, before, after in results if status == "survived"] or ["none"]
+    lines += ["", "## Left out as equivalent", ""]
+    lines += [f"- {name} ({count}): {why}" for (name, why), count in sorted(skipped.items())] or ["none"]
     lines += ["", "## Not compiled", ""]
     lines += [f"- `{m.path}:{m.line}` {m.operator}: `{after}` ({detail})"
               for m, status, _, detail, before, after in results if status == "uncompiled"] or ["none"]

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -37,12 +38,14 @@ double GameBoard::LevelTarget() const
     return area() / 4 * LngLevel + LngLevelBase;
 }
 
+// The fewest bricks that meet the requirement: where A / 3 has a fraction, a
+// group of A / 3 rounded down falls short of it.
 int32_t GameBoard::GroupingNumber() const
 {
     const int64_t twice = 2 * int64_t(LngLevel);
     if (twice < area() / 3)
         return static_cast<int32_t>(twice);
-    return static_cast<int32_t>(RoundHalfEven(area() / 3));
+    return static_cast<int32_t>(std::ceil(area() / 3));
 }
 
 bool GameBoard::GroupingMet() const
@@ -223,7 +226,7 @@ Removal GameBoard::ClearHighLighted()
 
     if (n > LngBestGroup) {
         LngBestGroup = n;
-        removal.bestGroupMeetsGrouping = !(LngBestGroup < 2 * int64_t(LngLevel) && LngBestGroup < area() / 3);
+        removal.bestGroupMeetsGrouping = GroupingMet();
     }
 
     if (LevelTarget() > LngBricksRemoved)
@@ -342,7 +345,7 @@ void GameBoard::FillEmptySpace()
 
 bool GameBoard::FillForPenalty()
 {
-    if (LngTimeLeft <= 30)
+    if (!FillAllowed())
         return false;
     LngTimeLeft -= 30;
     FillEmptySpace();

@@ -53,7 +53,9 @@ void GameFlow::Form_Load()
         m_tableOnDisk = m_table;
 
         board.LngTimeLeft = m_gameTime;
-        m_labels.lblMinmumBlock = {MinimumBlockText(board.LngLevel * 2), kColorRed};
+        // The first board's panel reads as a new game's on the same settings.
+        ShowNewGame(m_labels, board.LngTimeLeft, board.BricksForLevel());
+        m_labels.lblMinmumBlock.color = kColorRed;
 
         m_view.ShowState();
         m_view.SizeToBoard(true);
@@ -213,7 +215,7 @@ void GameFlow::timSec_Timer()
         finished.player = AddHighScore();
         if (m_recorder && !finished.player.empty()) m_recorder->Record(finished);
     }
-    m_fillEnabled = board.LngTimeLeft > 30;
+    m_fillEnabled = board.FillAllowed();
     m_view.ShowState();
 }
 

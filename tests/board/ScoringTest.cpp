@@ -123,10 +123,11 @@ TEST_F(Scoring, TimeBonusOverflowSkipped)
     EXPECT_EQ(levelUp.bonusSeconds, 5);
 }
 
-// On 3 x 3 cells (A = 4) and 3 x 2 (A = 2) a pair ends level 1, and level 2 asks for A / 3 rounded: 1, met by a pair.
+// On 3 x 3 cells (A = 4) and 3 x 2 (A = 2) a pair ends level 1, and level 2 asks for A / 3 rounded up (2 and 1),
+// met by a pair.
 TEST_F(Scoring, SmallestBoards)
 {
-    for (auto [before, after] : {std::pair{"GGB/RBR/BRB", "YYB/RBR/BRB"}, {"GGB/RBR", "YYB/RBR"}}) {
+    for (auto [before, after, grouping] : {std::tuple{"GGB/RBR/BRB", "YYB/RBR/BRB", 2}, {"GGB/RBR", "YYB/RBR", 1}}) {
         load(before);
         board.ResetCounters(100);
         random.Queue("YYRR");
@@ -134,11 +135,26 @@ TEST_F(Scoring, SmallestBoards)
         const ClickOutcome first = board.ClickCell(0, 0);
         EXPECT_EQ(board.LngLevel, 2) << before;
         ASSERT_TRUE(first.removal) << before;
-        EXPECT_EQ(first.removal->groupingNumber, 1) << before;
+        EXPECT_EQ(first.removal->groupingNumber, grouping) << before;
         EXPECT_EQ(picture(), after);
         board.ClickCell(0, 0);
         board.ClickCell(0, 0);
         EXPECT_EQ(board.LngLevel, 3) << before;
+    }
+}
+
+// The requirement is met at A / 3 exactly (A = 9, 6), and the number shown is the fewest bricks that meet it, one
+// below it never does: A = 10 asks for 4 from level 2 on, and 17 x 12 (A / 3 = 58.67) for 58 at level 29, 59 after.
+TEST_F(Scoring, GroupingNumberIsTheFewestBricksThatMeetTheRequirement)
+{
+    for (auto [width, height, level, number] : {std::tuple{5, 2, 1, 2}, {5, 2, 2, 4}, {5, 2, 9, 4}, {3, 3, 2, 3},
+                                                {3, 2, 2, 2}, {16, 11, 29, 58}, {16, 11, 30, 59}}) {
+        std::tie(board.GameWidth, board.GameHeight, board.LngLevel) = std::tie(width, height, level);
+        EXPECT_EQ(board.GroupingNumber(), number) << width << " x " << height << " level " << level;
+        for (const int32_t best : {number - 1, number}) {
+            board.LngBestGroup = best;
+            EXPECT_EQ(board.GroupingMet(), best == number) << width << " x " << height << " best " << best;
+        }
     }
 }
 

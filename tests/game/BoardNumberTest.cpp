@@ -39,7 +39,8 @@ private:
 using BoardNumberFlow = GameFlowTest;
 
 // The first game's board comes from the number given at start-up, and playing that number again from the menu
-// gives the same board; the menu offers the current number and a new game on another number changes the board.
+// gives the same board; the menu offers the current number and a new game on another number changes the board,
+// and the next new game draws a number of its own.
 TEST_F(BoardNumberFlow, TheMenuReplaysTheBoardTheCommandLineChose)
 {
     flow.setFirstBoardNumber(31337);
@@ -56,6 +57,8 @@ TEST_F(BoardNumberFlow, TheMenuReplaysTheBoardTheCommandLineChose)
     EXPECT_EQ(flow.boardNumber(), 31338u);
     EXPECT_NE(BoardColours(flow.board), first);
     EXPECT_TRUE(messages.shown.empty());
+    flow.NewGame();  // a chosen number serves one game only
+    EXPECT_NE(flow.boardNumber(), 31338u);
 }
 
 // Text that is not a board number is explained and changes nothing; a cancelled prompt changes nothing either.

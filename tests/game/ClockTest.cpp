@@ -5,7 +5,8 @@ TEST_F(GameFlowTest, ClockRunsThroughTheMusicPhases)
 {
     const std::tuple<int, const char*, const char*> steps[] = {
         {60, "00:01:00 running Pause fill", "MAIN LASTMIN"},
-        {30, "00:00:30 running Pause", "MAIN LASTMIN LAST30"},
+        {29, "00:00:31 running Pause fill", "MAIN LASTMIN"},
+        {1, "00:00:30 running Pause", "MAIN LASTMIN LAST30"},
         {29, "00:00:01 running Pause", "MAIN LASTMIN LAST30"},
         {1, "00:00:00 Pause over", "MAIN LASTMIN LAST30 GAMEOVER"},
     };
@@ -68,7 +69,8 @@ TEST_F(GameFlowTest, LevelBonusAndMuteStartThePhaseTuneAnew)
     EXPECT_EQ(flow.labels().lblScore.caption, "2");
     Tick();
     EXPECT_EQ(Status(), "00:00:49 running Pause fill");
-    flow.MnuMute_Click();
+    flow.MnuMute_Click();  // silences the looping tune at once
+    EXPECT_EQ(Played(), "LAST30 CLEAR LASTMIN NOSOUND");
     Tick();
     flow.MnuMute_Click();
     Tick();

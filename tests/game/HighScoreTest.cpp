@@ -79,7 +79,7 @@ TEST_F(GameFlowTest, HighScoreListIsBuiltAfreshEachTime)
     Start(FileOf({"", "16", "11", "120", "sound", "Ann", "90", "", "80", "Bob", "70"}));
     for (int i = 0; i < 3; ++i) flow.MnuHeighScores_Click();  // shown, hidden, shown again
     EXPECT_EQ(flow.state().lblNameText + "|" + flow.state().lblScoresText, "\r\n\r\nAnn\r\n\r\nBob|\r\n\r\n90\r\n\r\n70");
-    EXPECT_EQ(Status(), "0:02:00 hidden Resume fill");
+    EXPECT_EQ(Status(), "00:02:00 hidden Resume fill");
     flow.MnuFileNewGame_Click();
     EXPECT_FALSE(flow.state().fraHighscoresVisible);
 }

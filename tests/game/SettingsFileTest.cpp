@@ -62,6 +62,8 @@ TEST(SettingsFileReading, LinesAreReadByPosition)
         {Lines({"\xC0\xAF", "1"}), "\xC3\x80\xC2\xAF|1|-|-|sound|"},
         {Lines({"\xE0\x80\xAF", "1"}), "\xC3\xA0\xE2\x82\xAC\xC2\xAF|1|-|-|sound|"},
         {Lines({"\xED\xA0\x80", "1"}), "\xC3\xAD\xC2\xA0\xE2\x82\xAC|1|-|-|sound|"},
+        // The first and the last four-byte characters (U+10000, U+10FFFF) are.
+        {Lines({"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", "1"}), "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF|1|-|-|sound|"},
     };
     for (const auto& [text, found] : cases) EXPECT_EQ(Found(ReadSettingsText(text)), found);
 }

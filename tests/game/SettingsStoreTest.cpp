@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <fstream>
 #include <sstream>
 #include <sys/resource.h>
@@ -237,4 +238,23 @@ TEST_F(SettingsStoreTest, FullDiskKeepsThePreviousFile)
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     EXPECT_EQ(Slurp(program / "Settings.log"), "previous\r\n");
     EXPECT_EQ(FilesInProgram(), 1u);
+}
+
+// Started with standard input closed, the game gets descriptor 0 for the settings file: it still reads and writes
+// the file, and leaves no descriptor open.
+TEST_F(SettingsStoreTest, StandardInputClosed)
+{
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(0);
+        DiskSettingsStore store(program, nullptr, root.c_str());
+        const bool written = Put(store, "kept\r\n").written;
+        const bool read = store.Read() == "kept\r\n";
+        _exit(written && read && ::fcntl(0, F_GETFD) == -1 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(Slurp(program / "Settings.log"), "kept\r\n");
 }

@@ -78,8 +78,37 @@ TEST_F(GameFlowTest, LoadRunsItsStepsInOrder)
     EXPECT_EQ(view.steps(), (Strings{"ShowWindow", "LoadBricks(/t/a.tlm)", "SizeToBoard(load)", "ProcessEvents",
                                      "DrawBricks"}));
     EXPECT_TRUE(flow.labels().lblMinmumBlock.caption.ends_with("level is\r\n2"));
-    EXPECT_EQ(Status(), "0:02:00 Pause fill");
+    EXPECT_EQ(Status(), "00:02:00 Pause fill");
 }
+
+namespace {
+struct PanelCase {
+    const char *width, *height, *time, *clock, *bricks;
+    friend void PrintTo(const PanelCase& c, std::ostream* os) { *os << c.width << " x " << c.height; }
+};
+class StartUpPanel : public GameFlowTest, public ::testing::WithParamInterface<PanelCase> {};
+}  // namespace
+
+// From the first board on, the panel reads as a new game on the same settings reads: the saved game length and the
+// first level's target of this board size, with the grouping label red.
+TEST_P(StartUpPanel, IsTheNewGamePanel)
+{
+    const PanelCase& c = GetParam();
+    Start(FileOf({"", c.width, c.height, c.time, "sound"}));
+    const PanelLabels atStart = flow.labels();
+    EXPECT_EQ(atStart.lblTime.caption + "|" + atStart.lblNextLvl.caption + "|" + atStart.lblLevel.caption,
+              c.clock + std::string("|Bricks For Level\r\n") + c.bricks + "|Level: 1");
+    EXPECT_EQ(atStart.lblMinmumBlock.color, kColorRed);
+    flow.NewGame();
+    for (auto label : {&PanelLabels::lblTime, &PanelLabels::lblNextLvl, &PanelLabels::lblLevel,
+                       &PanelLabels::lblMinmumBlock, &PanelLabels::lblScore})
+        EXPECT_EQ(flow.labels().*label, atStart.*label);
+}
+
+// 16 x 11 / 4 = 44; 5 x 3 / 4 = 3.75 shows 4.
+INSTANTIATE_TEST_SUITE_P(SavedSettings, StartUpPanel,
+                         ::testing::Values(PanelCase{"16", "11", "120", "00:02:00", "44"},
+                                           PanelCase{"5", "3", "300", "00:05:00", "4"}));
 
 // A new game after game over stops the timers before sizing and takes clicks again only once it has drawn.
 TEST_F(GameFlowTest, NewGameRunsItsStepsInOrder)
@@ -160,7 +189,7 @@ TEST_P(RebuildGate, InputsWhileTheBoardIsRebuiltAreIgnored)
                                               "DrawBricks"}
                                     : Strings{"LoadBricks()", "SizeToBoard(new)", "ProcessEvents", "DrawBricks"};
     EXPECT_EQ(view.steps(), steps);
-    EXPECT_EQ(Status(), (atStartUp ? "0:02:00" : "00:02:00") + std::string(c.paused ? " hidden Resume fill" : " Pause fill"));
+    EXPECT_EQ(Status(), std::string(c.paused ? "00:02:00 hidden Resume fill" : "00:02:00 Pause fill"));
     EXPECT_TRUE(messages.shown.empty() && input.asked.empty() && files.startFolders.empty());
     EXPECT_TRUE(Played().empty() && settings.writes.empty() && flow.GameTheme().empty());
     EXPECT_FALSE(flow.state().fraHighscoresVisible || flow.state().MnuMuteChecked);

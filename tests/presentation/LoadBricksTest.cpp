@@ -1,6 +1,7 @@
 #include "BoardPicture.h"
 #include "ColorLine.h"
 #include "HostileFiles.h"
+#include "PlainBmp.h"
 #include "TestFiles.h"
 #include "ThemeFiles.h"
 #include "ThemeText.h"
@@ -96,10 +97,11 @@ TEST_F(LoadBricksTest, ColourLinesThenTheBuiltInSet)
     load(Lines({{9, "255 0 255"}, {10, (program / "back.bmp").string()}, {11, "0 0 64"}, {16, "click.wav"}}));
     ASSERT_FALSE(theme.Background().isNull());
     load(Lines({{9, " 255 0 255"}, {11, "255 0"}}));
+    load(Lines({{9, "255 0 255"}, {11, "0 0 32"}}));  // a back colour needs no background picture
 
     reload((themes / "nothere.tlm").string());
     EXPECT_EQ(theme.LngTransColor(), 0xFF00FF);
-    EXPECT_EQ(theme.LngBackColor(), 0x400000);
+    EXPECT_EQ(theme.LngBackColor(), 0x200000);
     const char* names[] = {"GREEN", "BLUE", "YELLOW", "RED", "HGREEN", "HBLUE", "HYELLOW", "HRED"};
     for (int i = 0; i < 8; ++i)
         EXPECT_EQ(theme.Picture(BrickEntry(i)), BuiltInBrick(names[i]).convertToFormat(QImage::Format_RGB32)) << i;
@@ -439,6 +441,30 @@ TEST(PlainBmp, PixelsAreQtsOwn)
             ASSERT_TRUE(ours.has_value());
             EXPECT_EQ(*ours, QImage::fromData(bytes, "BMP").convertToFormat(QImage::Format_RGB32));
             EXPECT_EQ(*ours, image);
+        }
+    }
+}
+
+// Only the plain form takes our reader: another header size, plane count, depth or a compression is left to Qt.
+TEST(PlainBmp, OnlyThePlainFormIsOurs)
+{
+    QImage image(QSize(2, 2), QImage::Format_RGB32);
+    image.fill(qRgb(10, 20, 30));
+    QByteArray plain;
+    QBuffer out(&plain);
+    out.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(image.save(&out, "BMP"));
+    for (auto [field, offset, value, ours] : {std::tuple{"none", 0, 0, true}, {"header size", 14, 108, false},
+                                              {"planes", 26, 2, false}, {"bits", 28, 32, false},
+                                              {"compression", 30, 1, false}}) {
+        QByteArray bytes = plain;
+        if (offset) bytes[offset] = static_cast<char>(value);
+        QBuffer in(&bytes);
+        in.open(QIODevice::ReadOnly);
+        const std::optional<QImage> decoded = DecodePlainBmp(in, 64);
+        EXPECT_EQ(decoded.has_value(), ours) << field;
+        if (decoded) {
+            EXPECT_EQ(*decoded, image);
         }
     }
 }
