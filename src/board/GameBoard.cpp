@@ -77,6 +77,47 @@ void GameBoard::indexCells()
     m_cellRows = static_cast<int32_t>(rows);
 }
 
+void GameBoard::changed(const CellRect& rect)
+{
+    // Without the cell index the board cannot vouch that a brick's LngX and
+    // LngY are the cell it is stored under.
+    if (m_cells)
+        m_changed.add(rect);
+    else
+        m_changed.addAll();
+}
+
+CellRect GameBoard::flaggedCells() const
+{
+    CellRect cells;
+    for (const Brick* brick : m_flagged)
+        cells.include(brick->LngX, brick->LngY);
+    return cells;
+}
+
+void GameBoard::markColumn(int32_t x)
+{
+    if (m_allColumnsMarked)
+        return;
+    if (x < 0 || x >= static_cast<int32_t>(m_columnMarked.size())) {
+        markAllColumns();
+        return;
+    }
+    if (!m_columnMarked[x]) {
+        m_columnMarked[x] = true;
+        m_markedColumns.push_back(x);
+    }
+}
+
+void GameBoard::settledColumns()
+{
+    m_allColumnsMarked = false;
+    m_markedWidth = GameWidth;
+    m_markedHeight = GameHeight;
+    m_markedColumns.clear();
+    m_columnMarked.assign(static_cast<size_t>(std::max(GameWidth, -1)) + 1, false);
+}
+
 Brick& GameBoard::cellByKey(int32_t x, int32_t y)
 {
     Brick* brick = m_bricks.FindCell(x, y);
@@ -97,6 +138,8 @@ void GameBoard::GenTiles()
                     m_bricks.AddAtCell(false, color, y, x);
             }
         indexCells();
+        m_changed.addAll();
+        markAllColumns();
         return;
     }
     if (GameWidth < 0 || GameHeight < 0)
@@ -111,6 +154,8 @@ void GameBoard::GenTiles()
     m_cells = m_bricks.Item(1);
     m_cellColumns = GameWidth + 1;
     m_cellRows = GameHeight + 1;
+    m_changed.addAll();
+    settledColumns();
 }
 
 void GameBoard::EmptyBoard()
@@ -119,12 +164,16 @@ void GameBoard::EmptyBoard()
     m_flagged.clear();
     while (m_bricks.Count() > 0)
         m_bricks.Remove(1);
+    m_changed.addAll();
+    markAllColumns();
 }
 
 void GameBoard::Replace(Bricks bricks)
 {
     m_bricks = std::move(bricks);
     indexCells();
+    m_changed.addAll();
+    markAllColumns();
 }
 
 // The flood fill runs on an explicit stack of frames that replays the
@@ -152,8 +201,10 @@ ClickOutcome GameBoard::Highlightblock(int32_t x, int32_t y)
     std::vector<Frame> stack;
     stack.reserve(64);
     const std::string color = first.StrColor;
+    CellRect entered;
     auto enter = [&](int32_t cx, int32_t cy, Brick& brick) {
         ++outcome.highlightCues;
+        entered.include(cx, cy);
         if (!brick.BlnHighLighted) {
             ++LngSelected;
             m_flagged.push_back(&brick);
@@ -196,12 +247,14 @@ ClickOutcome GameBoard::Highlightblock(int32_t x, int32_t y)
         if (!neighbour.BlnHighLighted && neighbour.StrColor == color)
             enter(nx, ny, neighbour);
     }
+    changed(entered);
     outcome.selected = LngSelected;
     return outcome;
 }
 
 void GameBoard::UnHighlightAll()
 {
+    changed(flaggedCells());
     for (Brick* brick : m_flagged)
         brick->BlnHighLighted = false;
     m_flagged.clear();
@@ -218,7 +271,9 @@ Removal GameBoard::ClearHighLighted()
     const int32_t n = LngSelected;
     removal.bricks = n;
 
+    changed(flaggedCells());
     for (Brick* brick : m_flagged) {
+        markColumn(brick->LngX);
         brick->StrColor = BrickColors::RemovedMarker;
         brick->BlnHighLighted = false;
     }
@@ -276,11 +331,28 @@ void GameBoard::DropBlocks()
         return;
     const int32_t rows = GameHeight + 1;
 
+    // Only marked columns can have anything to move or respell, and a
+    // settled column needs one pass, which every board needs anyway: the
+    // marked ones alone decide the number of passes.
+    const bool everyColumn =
+        m_allColumnsMarked || !m_cells || m_markedWidth != GameWidth || m_markedHeight != GameHeight;
+    std::vector<int32_t> looked;
+    if (everyColumn) {
+        looked.resize(static_cast<size_t>(GameWidth) + 1);
+        for (int32_t x = 0; x <= GameWidth; ++x)
+            looked[x] = x;
+    } else {
+        looked.swap(m_markedColumns);
+    }
+    // Should a cell be missing half-way, the next gravity looks at everything.
+    markAllColumns();
+
     std::vector<Column>& columns = m_columns;
-    columns.assign(static_cast<size_t>(GameWidth) + 1, Column{});
+    columns.assign(looked.size(), Column{});
     int64_t passes = 1;
-    for (int32_t x = 0; x <= GameWidth; ++x) {
-        Column& column = columns[x];
+    for (size_t i = 0; i < looked.size(); ++i) {
+        const int32_t x = looked[i];
+        Column& column = columns[i];
         column.top = rows;
         for (int32_t y = 0; y < rows; ++y) {
             const Brick& brick = cell(x, y);
@@ -296,13 +368,20 @@ void GameBoard::DropBlocks()
             passes = std::max<int64_t>(passes, int64_t(column.empty - column.top) + 1);
     }
 
-    for (int32_t x = 0; x <= GameWidth; ++x) {
-        const Column& column = columns[x];
+    settledColumns();
+    CellRect moved;
+    for (size_t i = 0; i < looked.size(); ++i) {
+        const int32_t x = looked[i];
+        const Column& column = columns[i];
         // A settled column whose gaps all read "none" comes out as it went in.
         if (column.empty == 0 || (column.lowest < column.top && column.plain))
             continue;
         const int32_t fresh = static_cast<int32_t>(std::min<int64_t>(passes, column.empty));
         const int32_t kept = column.empty - fresh;  // markers from the top of the column that survive
+        if (column.lowest > column.top) {
+            moved.include(x, column.top);
+            moved.include(x, column.lowest);
+        }
 
         // Bricks settle at the bottom in their order; those below the lowest
         // gap stay where they are.
@@ -315,32 +394,51 @@ void GameBoard::DropBlocks()
             --write;
         }
         // The surviving markers slide down by the number of fresh ones.
-        for (int32_t y = kept - 1; y >= 0; --y)
-            cell(x, y + fresh).StrColor = std::move(cell(x, y).StrColor);
+        bool plain = true;
+        for (int32_t y = kept - 1; y >= 0; --y) {
+            std::string& marker = cell(x, y + fresh).StrColor;
+            marker = std::move(cell(x, y).StrColor);
+            plain = plain && marker == BrickColors::FallenMarker;
+        }
         for (int32_t y = 0; y < fresh; ++y)
             cell(x, y).StrColor = BrickColors::FallenMarker;
+        // A "None" that survived is respelled by a later gravity.
+        if (!plain)
+            markColumn(x);
     }
+    changed(moved);
 }
 
 void GameBoard::CheckColumns()
 {
+    CellRect refilled;
     for (int32_t x = 0; x <= GameWidth; ++x) {
         if (!isEmpty(cell(x, GameHeight)))
             continue;
         for (int32_t y = 0; y <= GameHeight; ++y)
             cell(x, y).StrColor = DrawColor(m_random);
+        refilled.include(x, 0);
+        refilled.include(x, GameHeight);
     }
+    changed(refilled);
 }
 
 void GameBoard::FillEmptySpace()
 {
+    CellRect filled;
     for (int32_t x = 0; x <= GameWidth; ++x) {
         for (int32_t y = 0; y <= GameHeight; ++y) {
             Brick& brick = cell(x, y);
-            if (isEmpty(brick))
+            if (isEmpty(brick)) {
                 brick.StrColor = DrawColor(m_random);
+                filled.include(x, y);
+            }
         }
     }
+    changed(filled);
+    // No gap is left anywhere for gravity to look at.
+    if (m_cells)
+        settledColumns();
 }
 
 bool GameBoard::FillForPenalty()

@@ -2,11 +2,13 @@
 
 #include "Bricks.h"
 #include "CellKey.h"
+#include "ChangedCells.h"
 #include "RandomSource.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // What a removal did to the counters, for the game layer to show.
@@ -108,6 +110,11 @@ public:
     // redraw, though an empty one drops the flags.
     ClickOutcome ClickCell(int32_t x, int32_t y);
 
+    // The cells every routine above has changed since the last call, so that
+    // a click repaints what it changed and not the whole board. A board laid
+    // out by Replace other than one brick per cell counts as all changed.
+    ChangedCells TakeChangedCells() { return std::exchange(m_changed, {}); }
+
 private:
     double area() const;
     void indexCells();
@@ -118,6 +125,13 @@ private:
         return cellByKey(x, y);
     }
     Brick& cellByKey(int32_t x, int32_t y);
+    void changed(const CellRect& rect);
+    // The cells of the flagged bricks.
+    CellRect flaggedCells() const;
+    void markColumn(int32_t x);
+    void markAllColumns() { m_allColumnsMarked = true; }
+    // Every column of the board as it is now is settled and plain.
+    void settledColumns();
 
     RandomSource& m_random;
     Bricks m_bricks;
@@ -141,4 +155,17 @@ private:
         bool plain = true;    // every gap reads exactly "none"
     };
     std::vector<Column> m_columns;
+
+    ChangedCells m_changed;
+
+    // Columns gravity has to look at: every column outside them is settled
+    // (no gap under a brick) and its gaps read exactly "none", so gravity
+    // would leave it as it is. A removal marks the columns it empties cells
+    // in. When all are marked, or the board's size is not the one the marks
+    // were made for, gravity looks at every column.
+    std::vector<int32_t> m_markedColumns;
+    std::vector<bool> m_columnMarked;
+    bool m_allColumnsMarked = true;
+    int32_t m_markedWidth = -1;
+    int32_t m_markedHeight = -1;
 };

@@ -262,7 +262,7 @@ void GameFlow::PicMap_MouseUp(std::optional<CellCoord> cell)
         if (outcome.clearCue) m_sound.PlayClear();
         for (int32_t i = 0; i < outcome.highlightCues; ++i) m_sound.PlayHighlight();
         ShowClick(m_labels, outcome);
-        if (outcome.redraw) drawBricks();
+        if (outcome.redraw) drawChangedBricks();
     }
     m_view.ShowState();
 }
@@ -402,6 +402,15 @@ void GameFlow::ShowHighScores()
 
 void GameFlow::drawBricks()
 {
+    board.TakeChangedCells();  // all of them are drawn
     m_labels.lblScore.caption = std::to_string(board.LngScore);
     m_view.DrawBricks();
+}
+
+// Changes the view has not drawn yet, such as the flags dropped by a click
+// on an empty cell, wait in the board until this call takes them.
+void GameFlow::drawChangedBricks()
+{
+    m_labels.lblScore.caption = std::to_string(board.LngScore);
+    m_view.DrawChangedBricks(board.TakeChangedCells());
 }

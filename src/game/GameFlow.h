@@ -131,6 +131,7 @@ private:
     FinishedGame finishedGame() const;
     void ShowHighScores();
     void drawBricks();
+    void drawChangedBricks();
     // Writes "Settings.log" now, its high scores merged with those the file
     // holds by then; on success the game holds the merged table too.
     [[nodiscard]] SettingsWriteResult WriteSettings();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ChangedCells.h"
+
 #include <string>
 
 // What the game asks of its main window: the things only a window can do.
@@ -21,6 +23,13 @@ public:
     // Paints the whole board. The controller has already written the score
     // into its lblScore label.
     virtual void DrawBricks() = 0;
+    // Paints the cells that changed since the last drawing; a window that
+    // cannot tell them apart paints the whole board.
+    virtual void DrawChangedBricks(const ChangedCells& changed)
+    {
+        (void)changed;
+        DrawBricks();
+    }
     // Opens the new-game dialog without waiting for it.
     virtual void ShowNewGameDialog() = 0;
     // Centre the two overlays on the board frame's interior.

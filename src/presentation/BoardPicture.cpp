@@ -133,6 +133,22 @@ void BoardPicture::setLook(const BoardGeometry& geometry, bool brickSymbols)
     m_lookSurfaces.reset();
 }
 
+QRect BoardPicture::redrawCells(const Bricks& bricks, const CellRect& cells)
+{
+    const CellRect shown{std::max(cells.left, 0), std::max(cells.top, 0), std::min(cells.right, m_columns - 1),
+                         std::min(cells.bottom, m_rows - 1)};
+    if (shown.empty())
+        return {};
+    for (int32_t y = shown.top; y <= shown.bottom; ++y)
+        for (int32_t x = shown.left; x <= shown.right; ++x) {
+            const Brick* brick = bricks.FindCell(x, y);
+            const std::optional<BrickEntry> entry =
+                brick ? EntryFor(brick->StrColor, brick->BlnHighLighted) : std::nullopt;
+            m_cells[static_cast<size_t>(y) * m_columns + x] = entry ? static_cast<uint8_t>(*entry) + 1 : 0;
+        }
+    return m_geometry.cellRect({shown.left, shown.top}) | m_geometry.cellRect({shown.right, shown.bottom});
+}
+
 BoardPicture DrawBricks(const Bricks& bricks, const Theme& theme, const BoardGeometry& geometry, bool brickSymbols)
 {
     BoardPicture picture;

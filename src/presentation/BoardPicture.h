@@ -3,6 +3,7 @@
 #include "BoardGeometry.h"
 #include "Theme.h"
 #include "Bricks.h"
+#include "ChangedCells.h"
 #include "ColorRef.h"
 
 #include <QImage>
@@ -42,6 +43,12 @@ public:
     // The same record shown at another zoom or with the marks switched.
     // What was drawn stays as it was; only its pixels change.
     void setLook(const BoardGeometry& geometry, bool brickSymbols);
+
+    // What DrawBricks would record for the cells of `cells`, from the bricks
+    // as they are now and the look of the call that drew this picture:
+    // a click changes a few cells of a board that may hold a million.
+    // Returns the board pixels to show again.
+    QRect redrawCells(const Bricks& bricks, const CellRect& cells);
 
     // Bytes held beyond the shared surfaces.
     size_t memoryUsage() const { return sizeof(*this) + m_cells.capacity(); }

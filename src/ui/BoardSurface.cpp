@@ -17,6 +17,12 @@ void BoardSurface::showPicture(BoardPicture picture)
     update();
 }
 
+void BoardSurface::showChangedCells(const Bricks& bricks, const ChangedCells& changed)
+{
+    for (const CellRect& cells : changed.rects)
+        update(m_picture.redrawCells(bricks, cells));
+}
+
 void BoardSurface::showCursor(std::optional<CellCoord> cell)
 {
     if (cell == m_cursor)

@@ -18,6 +18,9 @@ public:
 
     // Takes the picture as the persistent image and has it shown.
     void showPicture(BoardPicture picture);
+    // Draws the changed cells of the picture again from the bricks and
+    // repaints those of them in view. Not for a change of the whole board.
+    void showChangedCells(const Bricks& bricks, const ChangedCells& changed);
     const BoardPicture& picture() const { return m_picture; }
     // Shows the same picture laid out anew: another zoom, the marks switched.
     void setLook(const BoardGeometry& geometry, bool brickSymbols);

@@ -656,6 +656,16 @@ void frmMain::DrawBricks()
     ShowLabel(lblScore, m_game.labels().lblScore, m_preferences.highContrastPanel);
 }
 
+void frmMain::DrawChangedBricks(const ChangedCells& changed)
+{
+    if (changed.all) {
+        DrawBricks();
+        return;
+    }
+    PicMap->showChangedCells(m_game.board.bricks(), changed);
+    ShowLabel(lblScore, m_game.labels().lblScore, m_preferences.highContrastPanel);
+}
+
 void frmMain::ShowNewGameDialog()
 {
     if (m_newGame) {

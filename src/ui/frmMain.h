@@ -74,6 +74,7 @@ public:
     void SizeToBoard(bool atLoad) override;
     void ProcessEvents() override;
     void DrawBricks() override;
+    void DrawChangedBricks(const ChangedCells& changed) override;
     void ShowNewGameDialog() override;
     void CentreGameOverFrame() override;
     void CentreHighScoreFrame() override;

@@ -58,3 +58,15 @@ TEST_F(Gravity, FillKeepsTheSelection)
     board.ClickCell(0, 0);
     EXPECT_EQ(picture(), "__R/BYG/GBY/YGB");
 }
+
+// A "None" that outlives one gravity is respelled by the next, though that removal is in another column.
+TEST_F(Gravity, LaterRemovalRespellsOldMarkers)
+{
+    load("RG/RG/RY/BY");
+    board.LngLevelBase = 1000;  // no level-up, whose refill would hide the markers
+    for (auto [x, after] : {std::pair{0, "_G/.G/.Y/BY"}, {1, "__/_./.Y/BY"}}) {
+        board.ClickCell(x, 0);
+        board.ClickCell(x, 0);
+        EXPECT_EQ(picture(), after) << x;
+    }
+}

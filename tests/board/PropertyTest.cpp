@@ -93,7 +93,7 @@ TEST_F(BoardProperties, SelectionMatchesTheRecursion)
     }
 }
 
-// Random games keep every cell, LngSelected, no brick over a gap, n * (n - 1) until the target, full level-ups.
+// Random games keep every cell, report every cell they draw differently, LngSelected, no brick over a gap, n * (n - 1) until the target, full level-ups.
 TEST_F(BoardProperties, RandomClickSequences)
 {
     std::mt19937 rng(13);
@@ -116,11 +116,17 @@ TEST_F(BoardProperties, RandomClickSequences)
             const bool fill = step % 40 == 39, removes = !fill && std::islower(before[i]) && board.LngSelected > 1;
             const int32_t n = board.LngSelected, score = board.LngScore, removed = board.LngBricksRemoved;
             const int32_t level = board.LngLevel, points = board.LevelTarget() > removed ? n * (n - 1) : 0;
+            board.TakeChangedCells();
             const ClickOutcome outcome = fill ? ClickOutcome{} : board.ClickCell(i % stride, i / stride);
             if (fill)
                 board.FillForPenalty();
 
             const std::string after = picture();
+            const ChangedCells changed = board.TakeChangedCells();
+            for (size_t j = 0; j < after.size(); ++j)  // a repaint of the changed cells shows the whole board
+                ASSERT_TRUE((isGap(before[j]) && isGap(after[j])) || before[j] == after[j] ||
+                            changed.contains(j % stride, j / stride))
+                    << before << " -> " << after << " at " << j;
             ASSERT_EQ(board.bricks().Count(), static_cast<int32_t>(cells));
             ASSERT_EQ(std::count_if(after.begin(), after.end(), ::islower), board.LngSelected);
             for (size_t j = stride; j < after.size(); ++j)

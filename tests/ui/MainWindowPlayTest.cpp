@@ -47,6 +47,40 @@ TEST_F(BoardClickTest, AClickNamesTheBoardCellUnderThePointer)
     EXPECT_TRUE(Control<QTimer>("timSec")->isActive() && Control<QLabel>("lblSelected")->text() == "Bricks Selected");
 }
 
+// A click repaints only the cells it changed, and the board shown is always the one a full drawing shows,
+// flags dropped by a click on an empty cell included.
+TEST_F(BoardClickTest, AClickRepaintsOnlyWhatItChanged)
+{
+    Start();
+    PaintBoard(game().board, {"RRBG", "GBYR", "GBRY", "YRGB"});
+    game().board.TakeChangedCells();
+    window->DrawBricks();
+    auto* surface = Control<BoardSurface>("PicMap");
+    int painted = 0;  // by the click's own repaint, before the grab repaints everything
+    const auto click = [&](QPoint cell) {
+        ClickCell(cell);
+        QCoreApplication::processEvents();
+        painted = surface->lastPaintedBricks();
+        return surface->grab().toImage();
+    };
+    const auto drawnWholeAfter = [&](QPoint cell) {
+        const QImage shown = click(cell);
+        window->DrawBricks();
+        QCoreApplication::processEvents();
+        return std::pair(shown, surface->grab().toImage());
+    };
+
+    for (QPoint cell : {QPoint(0, 0), QPoint(1, 0)}) {  // the two reds highlighted, then removed
+        const auto [shown, whole] = drawnWholeAfter(cell);
+        EXPECT_EQ(shown, whole) << cell.x();
+    }
+    const QImage greens = click({0, 1});
+    EXPECT_EQ(painted, 2);                       // the greens at (0, 1) and (0, 2), of 204 in view
+    EXPECT_EQ(click({0, 0}), greens);            // a gap drops the flags but leaves the screen as it was
+    const auto [shown, whole] = drawnWholeAfter({3, 3});
+    EXPECT_EQ(shown, whole);
+}
+
 using ClockWindowTest = MainWindowTest;
 
 TEST_F(ClockWindowTest, TheWindowFollowsTheClockToGameOver)
