@@ -342,7 +342,7 @@ void GameBoard::FillEmptySpace()
 
 bool GameBoard::FillForPenalty()
 {
-    if (LngTimeLeft <= 30)
+    if (!CanFillForPenalty())
         return false;
     LngTimeLeft -= 30;
     FillEmptySpace();

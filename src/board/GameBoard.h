@@ -90,6 +90,7 @@ public:
     // The fill button's trade: with more than 30 seconds left, takes 30 and
     // refills every empty cell (true); otherwise does nothing (false).
     bool FillForPenalty();
+    bool CanFillForPenalty() const { return LngTimeLeft > 30; }
 
     // Resets the counters for a new game of gameTime seconds.
     void ResetCounters(int32_t gameTime);

@@ -213,7 +213,7 @@ void GameFlow::timSec_Timer()
         finished.player = AddHighScore();
         if (m_recorder && !finished.player.empty()) m_recorder->Record(finished);
     }
-    m_fillEnabled = board.LngTimeLeft > 30;
+    m_fillEnabled = board.CanFillForPenalty();
     m_view.ShowState();
 }
 
