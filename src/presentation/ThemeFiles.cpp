@@ -8,11 +8,6 @@
 #include <QImageReader>
 
 #include <algorithm>
-#include <array>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace {
 

@@ -6,7 +6,6 @@
 namespace {
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::size_t digitsFrom(std::string_view text, std::size_t i)
 {
@@ -19,8 +18,8 @@ std::size_t digitsFrom(std::string_view text, std::size_t i)
 std::optional<Decimal> ParseDecimal(std::string_view text, DecimalRules rules)
 {
     if (rules.blanks) {
-        while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-        while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+        text.remove_prefix(std::min(text.find_first_not_of(" \t"), text.size()));
+        text = text.substr(0, text.find_last_not_of(" \t") + 1);
     }
     Decimal number;
     if (rules.sign && !text.empty() && (text.front() == '+' || text.front() == '-')) {

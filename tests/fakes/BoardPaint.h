@@ -27,10 +27,8 @@ inline std::string_view ColourOfLetter(char letter)
 // A brick's letter, lower case for a highlighted brick.
 inline char LetterOf(const Brick& brick)
 {
-    for (size_t i = 0; i < kBoardNames.size(); ++i)
-        if (brick.StrColor == kBoardNames[i])
-            return i < 4 && brick.BlnHighLighted ? "rbgy"[i] : kBoardLetters[i];
-    return '?';
+    const size_t at = std::find(kBoardNames.begin(), kBoardNames.end(), brick.StrColor) - kBoardNames.begin();
+    return at < 4 && brick.BlnHighLighted ? "rbgy"[at] : at < kBoardNames.size() ? kBoardLetters[at] : '?';
 }
 
 // The bricks of a picture, added column by column as generation adds them, or row by row; a short row leaves its
