@@ -7,6 +7,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+FileKind KindOf(const std::filesystem::path& path, bool followLinks)
+{
+    struct stat info {};
+    if ((followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info)) != 0)
+        return FileKind::Missing;
+    return S_ISREG(info.st_mode) ? FileKind::Regular : S_ISDIR(info.st_mode) ? FileKind::Folder : FileKind::Other;
+}
+
 RegularFileHandle::RegularFileHandle(const std::filesystem::path& path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);

@@ -5,6 +5,13 @@
 #include <filesystem>
 #include <string>
 
+// What a name leads to: links are followed, or with `followLinks` false a
+// link is Other. Missing is also a name that cannot be looked up; errno then
+// says why (ENOENT for no file, or for a link to nothing).
+enum class FileKind { Missing, Regular, Folder, Other };
+FileKind KindOf(const std::filesystem::path& path, bool followLinks = true);
+inline bool IsRegularFile(const std::filesystem::path& path) { return KindOf(path) == FileKind::Regular; }
+
 // An open descriptor of a regular file. O_NONBLOCK keeps open() itself from
 // waiting on a FIFO that was swapped in after a check; the type is checked
 // on the open descriptor, so no such swap can get past it.

@@ -1,5 +1,6 @@
 #include "BoardNumber.h"
 
+#include "DecimalText.h"
 #include "Utf8Text.h"
 
 #include <chrono>
@@ -8,19 +9,8 @@
 
 std::optional<uint32_t> ParseBoardNumber(std::string_view text)
 {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    uint64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + static_cast<uint64_t>(c - '0');
-        if (value > std::numeric_limits<uint32_t>::max())
-            return std::nullopt;
-    }
-    return static_cast<uint32_t>(value);
+    const auto value = ParseRounded(text, kBoardNumberText, 0, std::numeric_limits<uint32_t>::max());
+    return value ? std::optional<uint32_t>(static_cast<uint32_t>(*value)) : std::nullopt;
 }
 
 std::string NotABoardNumberMessage(std::string_view text)

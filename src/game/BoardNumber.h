@@ -6,7 +6,7 @@
 #include <string_view>
 
 // A board number as a player types it: decimal digits for 0 to 4294967295,
-// with spaces around them allowed. Anything else is not a board number.
+// with blanks around them allowed. Anything else is not a board number.
 std::optional<uint32_t> ParseBoardNumber(std::string_view text);
 
 // What the player is told when their text is not a board number.

@@ -4,6 +4,7 @@
 #include "CTime.h"
 #include "GameSettings.h"
 #include "ModSound.h"
+#include "RegularFile.h"
 
 #include <iostream>
 #include <system_error>
@@ -307,8 +308,7 @@ void GameFlow::MnuTheme_Click()
     if (!acceptsInput()) return;
     m_view.ShowState();
     const std::string path = m_files.ShowThemeDialog(m_programFolder);
-    std::error_code error;
-    if (!path.empty() && std::filesystem::is_regular_file(path, error)) {
+    if (!path.empty() && IsRegularFile(path)) {
         Rebuild rebuild(*this);
         m_gameTheme = path;
         m_view.LoadBricks(m_gameTheme);

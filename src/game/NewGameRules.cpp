@@ -1,27 +1,29 @@
 #include "NewGameRules.h"
 
-#include "NumberText.h"
+#include "DecimalText.h"
 
 #include <string>
 
 namespace {
 
-constexpr double kLargestCount = 1000;
+constexpr uint64_t kLargestCount = 1000;
 
 // One dimension of the board: `count` is what the player typed, `index` the
 // largest index that stays in force when the text is refused.
 void decideDimension(const std::string& count, const char* name, int32_t& index,
                      std::vector<std::string>& messages)
 {
-    const auto value = ParseNumber(count);
+    auto value = ParseDecimal(count, kSettingsNumber);
     if (!value) {
         messages.push_back(std::string("The game ") + name + " must be a number");
-    } else if (*value <= 2) {
+    } else if (!value->Above(2)) {
         messages.push_back(std::string("The game ") + name + " must be above 2");
-    } else if (*value > kLargestCount) {
+    } else if (value->Above(kLargestCount)) {
         messages.push_back(std::string("The game ") + name + " must be at most 1000");
-    } else if (const auto rounded = RoundToInt32(*value - 1)) {
-        index = *rounded;
+    } else {
+        // The count less one, its fraction kept, then rounded.
+        value->whole -= 1;
+        index = static_cast<int32_t>(*value->Rounded(0, kLargestCount));
     }
 }
 
@@ -42,8 +44,8 @@ NewGameDecision DecideNewGame(const NewGameTexts& texts, const NewGameValues& cu
     decideDimension(texts.txtGameWidth, "width", decision.values.GameWidth, decision.messages);
     // The time converts the text itself, so 2.5 seconds rounds to 2; text
     // that is no number, or a number beyond 32 bits, counts as no time.
-    if (const auto value = ParseNumber(texts.txtGameTime); value && *value > 1) {
-        if (const auto seconds = RoundToInt32(*value)) decision.values.GameTime = *seconds;
+    if (const auto value = ParseDecimal(texts.txtGameTime, kSettingsNumber); value && value->Above(1)) {
+        if (const auto seconds = value->Rounded(INT32_MIN, INT32_MAX)) decision.values.GameTime = int32_t(*seconds);
     }
     return decision;
 }

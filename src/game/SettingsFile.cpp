@@ -1,6 +1,6 @@
 #include "SettingsFile.h"
 
-#include "NumberText.h"
+#include "DecimalText.h"
 #include "TextLines.h"
 #include "Utf8Text.h"
 
@@ -20,7 +20,8 @@
 // convert, leaves its value as it was; the table is read pair by pair while
 // lines remain and is taken as it stands, neither sorted nor checked. Numbers
 // convert by ParseWholeNumber: blanks around them are allowed, fractions are
-// rounded half to even, and a value beyond 32 bits does not convert.
+// rounded half to even on their digits, and a value beyond 32 bits does not
+// convert.
 
 namespace {
 
@@ -53,6 +54,12 @@ std::string decodeLine(std::string_view line)
 }
 
 }  // namespace
+
+std::optional<int32_t> ParseWholeNumber(std::string_view text)
+{
+    const auto value = ParseRounded(text, kSettingsNumber, INT32_MIN, INT32_MAX);
+    return value ? std::optional<int32_t>(static_cast<int32_t>(*value)) : std::nullopt;
+}
 
 SettingsRead ReadSettingsText(std::string_view bytes)
 {

@@ -34,6 +34,9 @@ struct SettingsWrite {
 // Reads the file's bytes. Lines end with CR LF, LF or a lone CR; each line
 // is UTF-8 when it is valid UTF-8 and Windows-1252 otherwise.
 SettingsRead ReadSettingsText(std::string_view bytes);
+// A number line, or a number the player types: DecimalText.h's grammar with
+// everything allowed, rounded to a 32-bit whole number.
+std::optional<int32_t> ParseWholeNumber(std::string_view text);
 // The 25 lines, UTF-8, each ended by CR LF.
 std::string WriteSettingsText(const SettingsWrite& values);
 

@@ -185,11 +185,9 @@ SettingsWriteResult DiskSettingsStore::Write(const Compose& compose)
     // A folder, a FIFO, a device or a link to one was put there on purpose (a link to
     // /dev/null keeps nothing); a rename over it would replace it, and as
     // root even a device.
-    struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
-        if (S_ISDIR(existing.st_mode)) return failed(EISDIR);
-        return SettingsWriteResult{false, target, "Not a regular file"};
-    }
+    const FileKind kind = KindOf(target);
+    if (kind == FileKind::Folder) return failed(EISDIR);
+    if (kind == FileKind::Other) return SettingsWriteResult{false, target, "Not a regular file"};
     // A file the player made read-only is kept as it is, though the folder
     // would let a new one be renamed over it.
     if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT) return failed(errno);

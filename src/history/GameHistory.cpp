@@ -1,6 +1,7 @@
 #include "GameHistory.h"
 
 #include "HistorySchema.h"
+#include "RegularFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -14,7 +15,6 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -122,17 +122,16 @@ bool GameHistory::Refused()
 {
     if (!QDir().mkpath(m_folder))
         return !Fail(QStringLiteral("the folder %1 cannot be written").arg(Native(m_folder)));
-    struct stat status {};
     QString folder = m_folder;
-    if (::stat(Local(m_path).constData(), &status) == 0) {
-        if (!S_ISREG(status.st_mode))
+    if (const FileKind kind = KindOf(Local(m_path).constData()); kind != FileKind::Missing) {
+        if (kind != FileKind::Regular)
             return !Fail(QStringLiteral("%1 is not a regular file").arg(Native(m_path)));
         if (::faccessat(AT_FDCWD, Local(m_path).constData(), W_OK, AT_EACCESS) != 0)
             return !Fail(QStringLiteral("%1 is read-only").arg(Native(m_path)));
         folder = QFileInfo(QFileInfo(m_path).canonicalFilePath()).absolutePath();
     } else if (errno != ENOENT) {
         return !Fail(QStringLiteral("%1: %2").arg(Native(m_path), QString::fromLocal8Bit(std::strerror(errno))));
-    } else if (::lstat(Local(m_path).constData(), &status) == 0) {
+    } else if (KindOf(Local(m_path).constData(), /*followLinks=*/false) != FileKind::Missing) {
         return !Fail(QStringLiteral("%1 is a link to nothing").arg(Native(m_path)));
     }
     if (::faccessat(AT_FDCWD, Local(folder).constData(), W_OK, AT_EACCESS) != 0)

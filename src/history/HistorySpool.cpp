@@ -11,7 +11,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <sys/stat.h>
 
 namespace {
 
@@ -92,8 +91,8 @@ std::vector<FinishedGame> ReadSpool(const QString& path)
 // its target, which may be a device.
 std::optional<QString> WriteSpool(const QString& path, const std::vector<FinishedGame>& games)
 {
-    struct stat status {};
-    if (::lstat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode))
+    const FileKind kind = KindOf(QFile::encodeName(path).constData(), /*followLinks=*/false);
+    if (kind == FileKind::Folder || kind == FileKind::Other)
         return QStringLiteral("%1 is not a regular file").arg(QDir::toNativeSeparators(path));
     if (games.empty()) {
         if (QFile::exists(path) && !QFile::remove(path))

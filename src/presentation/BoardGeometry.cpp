@@ -11,7 +11,7 @@ constexpr int64_t kLargestSide = (1 << 24) - 1;
 
 int BoardGeometry::cellPixels() const
 {
-    return kCellPixels * std::clamp(zoomPercent, 100, 300) / 100;
+    return kCellPixels * std::clamp(zoomPercent, kZoomSteps.front(), kZoomSteps.back()) / 100;
 }
 
 std::optional<CellCoord> BoardGeometry::cellAt(QPointF pixel) const

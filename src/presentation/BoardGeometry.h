@@ -6,11 +6,22 @@
 #include <QRect>
 #include <QSize>
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <optional>
 
 // The side of a brick picture in pixels, and of a board cell at actual size.
 inline constexpr int kCellPixels = 32;
+
+// The board's zoom levels, in per cent of the bricks' own size.
+inline constexpr std::array<int, 5> kZoomSteps{100, 150, 200, 250, 300};
+
+// A zoom that is no step (a preferences file edited by hand) is actual size.
+inline int ZoomStepOrActualSize(int zoomPercent)
+{
+    return std::ranges::find(kZoomSteps, zoomPercent) != kZoomSteps.end() ? zoomPercent : kZoomSteps.front();
+}
 
 // How the board lies on the board surface: `columns` by `rows` square cells
 // from the top-left corner, each kCellPixels at 100 % and as many more as the

@@ -1,5 +1,6 @@
 #include "BoardPicture.h"
 
+#include "BrickColors.h"
 #include "BrickSymbols.h"
 
 #include <QPaintDevice>
@@ -18,19 +19,19 @@ std::optional<BrickEntry> EntryFor(const std::string& color, bool highlighted)
     std::optional<BrickEntry> entry;
     switch (color.size()) {
     case 3:
-        if (color == "Red")
+        if (color == BrickColors::Red)
             entry = BrickEntry::Red;
         break;
     case 4:
-        if (color == "Blue")
+        if (color == BrickColors::Blue)
             entry = BrickEntry::Blue;
         break;
     case 5:
-        if (color == "Green")
+        if (color == BrickColors::Green)
             entry = BrickEntry::Green;
         break;
     case 6:
-        if (color == "Yellow")
+        if (color == BrickColors::Yellow)
             entry = BrickEntry::Yellow;
         break;
     default:

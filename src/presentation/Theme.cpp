@@ -1,6 +1,7 @@
 #include "Theme.h"
 
 #include "BoardGeometry.h"
+#include "RegularFile.h"
 #include "ThemeFiles.h"
 #include "ThemeText.h"
 #include "WaveDecoder.h"

@@ -8,12 +8,6 @@
 #include <QImageReader>
 
 #include <algorithm>
-#include <array>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -60,12 +54,6 @@ bool AllowedPictureFormat(const QByteArray& format)
 }
 
 }  // namespace
-
-bool IsRegularFile(const std::filesystem::path& path)
-{
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
 
 std::optional<std::string> ReadTextPrefix(const std::filesystem::path& path, size_t limit)
 {

@@ -28,8 +28,6 @@ inline constexpr uint64_t kMaxThemeWaveBytes = 64ull * 1024 * 1024;
 inline constexpr uint64_t kThemeSoundBudgetBytes = 64ull * 1024 * 1024;
 inline constexpr int kMaxPictureSide = 4096;
 
-bool IsRegularFile(const std::filesystem::path& path);
-
 // Up to `limit` bytes from the start of a regular file; nothing when the
 // path is not a regular file. A regular file that cannot be opened or read
 // gives an empty text, as a theme that cannot be opened reads as empty lines.

@@ -1,10 +1,12 @@
 #include "IniPreferencesStore.h"
 
+#include "BoardGeometry.h"
+#include "RegularFile.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 
-#include <algorithm>
 #include <iostream>
 #include <optional>
 
@@ -45,15 +47,16 @@ int ZoomOf(const QVariant& value, int fallback)
     const std::optional<QString> text = TextOf(value);
     bool ok = false;
     const int zoom = text ? text->toInt(&ok) : 0;
-    return ok && std::ranges::find(kZoomSteps, zoom) != kZoomSteps.end() ? zoom : fallback;
+    return ok ? ZoomStepOrActualSize(zoom) : fallback;
 }
 
 // Anything other than no file or a regular file of modest size is left
 // alone: neither read nor replaced.
 bool SafeToOpen(const QString& path)
 {
-    const QFileInfo info(path);
-    return !info.exists() || (info.isFile() && info.size() <= IniPreferencesStore::kMaxFileBytes);
+    const FileKind kind = KindOf(QFile::encodeName(path).constData());
+    return kind == FileKind::Missing ||
+           (kind == FileKind::Regular && QFileInfo(path).size() <= IniPreferencesStore::kMaxFileBytes);
 }
 }  // namespace
 

@@ -5,7 +5,7 @@
 #include "FitFont.h"
 #include "FrmAbout.h"
 #include "LegacyFont.h"
-#include "NumberText.h"
+#include "RoundHalfEven.h"
 #include "WrapButton.h"
 #include "frmNewGame.h"
 #include "frmRules.h"

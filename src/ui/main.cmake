@@ -24,4 +24,4 @@ target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/WrapButton.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WrapButton.h
 )
-target_link_libraries(tolmora_ui PUBLIC tolmora_game tolmora_presentation tolmora_sound)
+target_link_libraries(tolmora_ui PUBLIC tolmora_game tolmora_presentation tolmora_sound PRIVATE tolmora_files)

@@ -1,5 +1,8 @@
 #include "NewGameRules.h"
-#include "NumberText.h"
+#include "BoardNumber.h"
+#include "CellKey.h"
+#include "DecimalText.h"
+#include "SettingsFile.h"
 
 #include <gtest/gtest.h>
 
@@ -48,4 +51,33 @@ TEST(Numbers, WholeNumberGrammar)
         {"16\r", std::nullopt}, {".", std::nullopt}, {"+-1", std::nullopt}, {"1.2.3", std::nullopt},
         {"1e-1", 0}, {"1e+", std::nullopt}};
     for (const auto& [text, value] : cases) EXPECT_EQ(ParseWholeNumber(text), value) << '"' << text << '"';
+}
+
+// One grammar for every text, each allowing its own parts; a number is its decimal value, so a digit far behind a
+// half lifts it in every text alike, where the nearest double (exactly 2.5) would have rounded down.
+TEST(Numbers, OneGrammarEveryText)
+{
+    using N = std::optional<int64_t>;
+    const struct {
+        const char* text;
+        N settings, colourField, boardNumber, cellKey;
+    } cases[] = {
+        {"12", 12, 12, 12, 12},           {"0", 0, 0, 0, 0},
+        {"007", 7, 7, 7, {}},             {" 12\t", 12, {}, 12, {}},
+        {"-3", -3, -3, {}, {}},           {"+5", 5, 5, {}, {}},
+        {"2.5", 2, 2, {}, {}},            {"3.5", 4, 4, {}, {}},
+        {"2.50000000000000001", 3, 3, {}, {}}, {"-2.50000000000000001", -3, -3, {}, {}},
+        {"2.49999999999999999", 2, 2, {}, {}}, {"25e-1", 2, {}, {}, {}},
+        {"6e-1", 1, {}, {}, {}},          {"0.05e1", 0, {}, {}, {}},
+        {"1.25E1", 12, {}, {}, {}},       {"1e-1000000", 0, {}, {}, {}},
+        {"1e1000000", {}, {}, {}, {}},    {"2147483648", {}, {}, 2147483648, {}},
+        {"32768", 32768, {}, 32768, 32768}, {"1 2", {}, {}, {}, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(N(ParseWholeNumber(c.text)), c.settings) << '"' << c.text << '"';
+        EXPECT_EQ(ParseRounded(c.text, kColourField, INT16_MIN, INT16_MAX), c.colourField) << '"' << c.text << '"';
+        EXPECT_EQ(N(ParseBoardNumber(c.text)), c.boardNumber) << '"' << c.text << '"';
+        const auto cell = ParseCellKey("X0Y" + std::string(c.text));
+        EXPECT_EQ(cell ? N(cell->y) : N(), c.cellKey) << '"' << c.text << '"';
+    }
 }

@@ -24,7 +24,7 @@ protected:
     QImage draw(const std::string& board = "")
     {
         if (!board.empty())
-            bricks = Board(board);
+            bricks = BricksOf(board, true);
         const BoardGeometry geometry{100, bricks.LngMaxX + 1, bricks.LngMaxY + 1};
         surface.resize(geometry.boardSize());
         surface.showPicture(DrawBricks(bricks, theme, geometry));

@@ -51,7 +51,7 @@ protected:
     // The board drawn at this zoom onto an image of the zoomed size, on a device of this pixel ratio.
     QImage render(const std::string& board, int zoom, bool symbols, qreal ratio = 1.0)
     {
-        const Bricks bricks = Board(board);
+        const Bricks bricks = BricksOf(board, true);
         return paint(DrawBricks(bricks, theme, {zoom, bricks.LngMaxX + 1, bricks.LngMaxY + 1}, symbols), ratio);
     }
 
@@ -166,7 +166,7 @@ TEST_F(BoardLookTest, DeviceScaleDrawsAsTheMatchingZoom)
 // bricks made for the screen it left, stretched.
 TEST_F(BoardLookTest, OnePictureFollowsTheScreenItIsShownOn)
 {
-    const Bricks bricks = Board("Rg./yBG");
+    const Bricks bricks = BricksOf("Rg./yBG", true);
     const BoardPicture shown = DrawBricks(bricks, theme, {150, 3, 2}, true);
     for (const qreal ratio : {1.0, 2.0, 1.5, 1.0})
         EXPECT_EQ(paint(shown, ratio), render("Rg./yBG", 150, true, ratio)) << ratio;

@@ -145,7 +145,7 @@ TEST_F(LoadBricksTest, MissingPictureKeepsThePreviousOne)
     EXPECT_TRUE(theme.Picture(BrickEntry::Green).isNull());
     EXPECT_EQ(theme.Picture(BrickEntry::Red).size(), QSize(32, 32));
 
-    const Bricks bricks = Board("GR");
+    const Bricks bricks = BricksOf("GR", true);
     QImage shown(64, 32, QImage::Format_RGB32);
     QPainter painter(&shown);
     EXPECT_EQ(DrawBricks(bricks, theme, {100, 2, 1}).paint(painter, shown.rect()), 1);

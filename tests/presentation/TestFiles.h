@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Bricks.h"
+#include "BoardPaint.h"
 #include "Theme.h"
 
 #include <QImage>
@@ -8,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -56,24 +55,6 @@ inline std::vector<std::string> Lines(const std::map<int, std::string>& byNumber
     for (const auto& [number, text] : byNumber)
         lines[number - 1] = text;
     return lines;
-}
-
-// Board from a text picture such as "RGb/.Yy": R, B, G, Y bricks, lower case
-// highlighted, anything else an empty cell.
-inline Bricks Board(const std::string& picture)
-{
-    Bricks bricks;
-    const std::string letters = "RBGY", names[] = {"Red", "Blue", "Green", "Yellow"};
-    int32_t x = 0, y = 0;
-    for (const char c : picture) {
-        if (c == '/') {
-            x = 0, ++y;
-            continue;
-        }
-        const size_t at = letters.find(char(std::toupper(c)));
-        bricks.AddAtCell(std::islower(c), at == std::string::npos ? "None" : names[at], y, x++);
-    }
-    return bricks;
 }
 
 // A scratch folder laid out like an installed game (program/ and themes/),
