@@ -3,12 +3,11 @@
 #include "BoardGeometry.h"
 #include "BoardSurface.h"
 #include "FitFont.h"
-#include "FrmAbout.h"
 #include "LegacyFont.h"
+#include "MenuActions.h"
 #include "RoundHalfEven.h"
 #include "WrapButton.h"
 #include "frmNewGame.h"
-#include "frmRules.h"
 #include "frmStatistics.h"
 
 #include <QAction>
@@ -136,7 +135,7 @@ frmMain::frmMain(const frmMainServices& services, QWidget* parent)
     setWindowTitle(QStringLiteral("Tolmora"));
     setFont(LegacyFont(8.25));
     buildControls();
-    buildMenus();
+    m_menus = std::make_unique<MenuActions>(*this, *menuBar());
     connectEvents();
     if (m_preferencesStore)
         m_preferences = m_preferencesStore->Read();
@@ -246,84 +245,14 @@ void frmMain::buildControls()
     FitOneLine(Label2, LegacyFont(18, true));
     lblName = MakeLabel(fraHighscores, QRect(16, 64, 209, 177), Qt::AlignLeft, fraHighscores->font());
     lblScores = MakeLabel(fraHighscores, QRect(240, 64, 105, 177), Qt::AlignRight, fraHighscores->font());
-}
-
-void frmMain::buildMenus()
-{
-    mnufile = menuBar()->addMenu(QStringLiteral("File"));
-    MnuFileNewGame = mnufile->addAction(QStringLiteral("New Game"));
-    MnuFileNewGame->setShortcut(Qt::Key_F1);
-    MnuTheme = mnufile->addAction(QStringLiteral("Theme"));
-    MnuTheme->setShortcut(Qt::Key_F2);
-    MnuHeighScores = mnufile->addAction(QStringLiteral("High Scores"));
-    MnuHeighScores->setShortcut(Qt::CTRL | Qt::Key_H);
-    mnufile->addSeparator();
-    MnuFilePause = mnufile->addAction(QStringLiteral("Pause"));
-    MnuFilePause->setShortcut(Qt::Key_F3);
-    MnuMute = mnufile->addAction(QStringLiteral("Mute"));
-    MnuMute->setShortcut(Qt::Key_F4);
-    MnuMute->setCheckable(true);
-    mnufile->addSeparator();
-    mnuFileExit = mnufile->addAction(QStringLiteral("Exit"));
-    mnuFileExit->setShortcut(Qt::CTRL | Qt::Key_X);
-
-    buildOptionsMenu();
-
-    MnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
-    MnuRules = MnuHelp->addAction(QStringLiteral("Rules and other help"));
-    MnuRules->setShortcut(Qt::Key_F5);
-    MnuHelp->addSeparator();
-    MnuAbout = MnuHelp->addAction(QStringLiteral("About"));
-    MnuAbout->setShortcut(Qt::Key_F6);
-
-    for (QAction* action : {MnuFileNewGame, MnuTheme, MnuHeighScores, MnuFilePause, MnuMute, mnuFileExit, MnuRules,
-                            MnuAbout})
-        action->setShortcutContext(Qt::WindowShortcut);
 
     const std::pair<QObject*, const char*> names[] = {
         {Label2, "Label2"}, {lblName, "lblName"}, {lblScores, "lblScores"}, {lblMinmumBlock, "lblMinmumBlock"},
         {lblSelected, "lblSelected"}, {lblNextLvl, "lblNextLvl"}, {lblScore, "lblScore"}, {Label1, "Label1"},
         {lblTime, "lblTime"}, {lblLevel, "lblLevel"}, {lblGameOver, "lblGameOver"}, {timSec, "timSec"},
-        {timGameOver, "timGameOver"}, {mnufile, "mnufile"}, {MnuFileNewGame, "MnuFileNewGame"},
-        {MnuTheme, "MnuTheme"}, {MnuHeighScores, "MnuHeighScores"}, {MnuFilePause, "MnuFilePause"},
-        {MnuMute, "MnuMute"}, {mnuFileExit, "mnuFileExit"}, {MnuHelp, "MnuHelp"}, {MnuRules, "MnuRules"},
-        {MnuAbout, "MnuAbout"}};
+        {timGameOver, "timGameOver"}};
     for (const auto& [object, name] : names)
         object->setObjectName(QLatin1String(name));
-}
-
-void frmMain::buildOptionsMenu()
-{
-    mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
-    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    MnuBrickSymbols = mnuOptions->addAction(QStringLiteral("Brick Symbols"));
-    MnuBrickSymbols->setShortcut(Qt::Key_F7);
-    mnuOptions->addSeparator();
-    MnuZoomIn = mnuOptions->addAction(QStringLiteral("Zoom In"));
-    // Ctrl+= too, for keyboards where + needs Shift.
-    MnuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    MnuZoomOut = mnuOptions->addAction(QStringLiteral("Zoom Out"));
-    MnuZoomOut->setShortcut(Qt::CTRL | Qt::Key_Minus);
-    MnuActualSize = mnuOptions->addAction(QStringLiteral("Actual Size"));
-    MnuActualSize->setShortcut(Qt::CTRL | Qt::Key_0);
-    mnuOptions->addSeparator();
-    MnuKeepTheme = mnuOptions->addAction(QStringLiteral("Keep Theme for New Games"));
-    MnuHighContrast = mnuOptions->addAction(QStringLiteral("High Contrast Panel"));
-    mnuOptions->addSeparator();
-    MnuPlayBoardNumber = mnuOptions->addAction(QStringLiteral("Play Board Number\u2026"));
-    MnuPlayBoardNumber->setShortcut(Qt::Key_F9);
-    MnuStatistics = mnuOptions->addAction(QStringLiteral("Statistics\u2026"));
-    MnuStatistics->setShortcut(Qt::Key_F8);
-    MnuStatistics->setEnabled(m_history != nullptr);
-    for (const auto& [action, name] :
-         {std::pair{MnuBrickSymbols, "MnuBrickSymbols"}, {MnuZoomIn, "MnuZoomIn"}, {MnuZoomOut, "MnuZoomOut"},
-          {MnuActualSize, "MnuActualSize"}, {MnuKeepTheme, "MnuKeepTheme"}, {MnuHighContrast, "MnuHighContrast"},
-          {MnuPlayBoardNumber, "MnuPlayBoardNumber"}, {MnuStatistics, "MnuStatistics"}}) {
-        action->setObjectName(QLatin1String(name));
-        action->setShortcutContext(Qt::WindowShortcut);
-    }
-    for (QAction* action : {MnuBrickSymbols, MnuKeepTheme, MnuHighContrast})
-        action->setCheckable(true);
 }
 
 // A checkable item has already flipped its mark when this runs; during a
@@ -336,11 +265,8 @@ void frmMain::togglePreference(bool PlayerPreferences::*choice)
     setPreferences(wanted);
 }
 
-// The zoom items, gated like every menu item.
 void frmMain::zoomTo(int zoomPercent)
 {
-    if (!m_game.acceptsInput())
-        return;
     PlayerPreferences wanted = m_preferences;
     wanted.zoomPercent = zoomPercent;
     setPreferences(wanted);
@@ -363,11 +289,7 @@ void frmMain::setPreferences(const PlayerPreferences& wanted)
 
 void frmMain::applyPreferences(int zoomShown)
 {
-    MnuBrickSymbols->setChecked(m_preferences.brickSymbols);
-    MnuZoomIn->setEnabled(m_preferences.zoomPercent < kZoomSteps.back());
-    MnuZoomOut->setEnabled(m_preferences.zoomPercent > kZoomSteps.front());
-    MnuKeepTheme->setChecked(m_preferences.keepThemeForNewGames);
-    MnuHighContrast->setChecked(m_preferences.highContrastPanel);
+    m_menus->show({m_game.state(), m_preferences, m_history != nullptr});
     m_game.setKeepThemeForNewGames(m_preferences.keepThemeForNewGames);
     showPanelLabels();
     applyLook(zoomShown);
@@ -389,41 +311,6 @@ void frmMain::connectEvents()
             [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF position) { PicMap_MouseUp(position); });
     // Every game handler ends by having the window show the state it left.
     connect(cmdFillSpace, &QPushButton::clicked, this, [this] { m_game.cmdFillSpace_Click(); });
-    connect(MnuFileNewGame, &QAction::triggered, this, [this] { m_game.MnuFileNewGame_Click(); });
-    connect(MnuTheme, &QAction::triggered, this, [this] { m_game.MnuTheme_Click(); });
-    connect(MnuHeighScores, &QAction::triggered, this, [this] { m_game.MnuHeighScores_Click(); });
-    connect(MnuFilePause, &QAction::triggered, this, [this] { m_game.MnuFilePause_Click(); });
-    connect(MnuMute, &QAction::triggered, this, [this] { m_game.MnuMute_Click(); });
-    // The window's own items keep to the game's gate as well: nothing may
-    // open or close while events run inside a rebuild of the board.
-    const auto gated = [this](void (frmMain::*handler)()) {
-        return [this, handler] {
-            if (m_game.acceptsInput())
-                (this->*handler)();
-        };
-    };
-    connect(mnuFileExit, &QAction::triggered, this, gated(&frmMain::mnuFileExit_Click));
-    connect(MnuRules, &QAction::triggered, this, gated(&frmMain::MnuRules_Click));
-    connect(MnuAbout, &QAction::triggered, this, gated(&frmMain::MnuAbout_Click));
-    connect(MnuStatistics, &QAction::triggered, this, gated(&frmMain::MnuStatistics_Click));
-    connect(MnuPlayBoardNumber, &QAction::triggered, this, [this] { m_game.MnuPlayBoardNumber_Click(); });
-
-    for (const auto& [action, choice] : {std::pair{MnuBrickSymbols, &PlayerPreferences::brickSymbols},
-                                         {MnuKeepTheme, &PlayerPreferences::keepThemeForNewGames},
-                                         {MnuHighContrast, &PlayerPreferences::highContrastPanel}})
-        connect(action, &QAction::triggered, this, [this, item = choice] { togglePreference(item); });
-    // The zoom steps stop at both ends.
-    connect(MnuZoomIn, &QAction::triggered, this, [this] {
-        const auto next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), m_preferences.zoomPercent);
-        if (next != kZoomSteps.end())
-            zoomTo(*next);
-    });
-    connect(MnuZoomOut, &QAction::triggered, this, [this] {
-        const auto at = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), m_preferences.zoomPercent);
-        if (at != kZoomSteps.begin())
-            zoomTo(*std::prev(at));
-    });
-    connect(MnuActualSize, &QAction::triggered, this, [this] { zoomTo(kZoomSteps.front()); });
 }
 
 void frmMain::Form_Load()
@@ -699,8 +586,7 @@ void frmMain::ShowState()
     FRAGameOver->setVisible(state.FRAGameOverVisible);
     fraHighscores->setVisible(state.fraHighscoresVisible);
     cmdFillSpace->setEnabled(state.cmdFillSpaceEnabled);
-    MnuFilePause->setText(QString::fromStdString(state.MnuFilePauseCaption));
-    MnuMute->setChecked(state.MnuMuteChecked);
+    m_menus->show({state, m_preferences, m_history != nullptr});
     SetTextColor(lblGameOver, state.lblGameOverColor);
     lblName->setText(LabelText(state.lblNameText));
     lblScores->setText(LabelText(state.lblScoresText));
@@ -723,24 +609,9 @@ void frmMain::showPanelLabels()
     ShowLabel(lblSelected, labels.lblSelected, highContrast);
 }
 
-void frmMain::mnuFileExit_Click()
-{
-    close();
-}
-
-void frmMain::MnuRules_Click()
-{
-    frmRules::ShowOrRaise();
-}
-
-void frmMain::MnuAbout_Click()
-{
-    FrmAbout::ShowOwnedBy(this);
-}
-
 // The figures are read as the window opens; an open one is brought forward
 // rather than opened twice.
-void frmMain::MnuStatistics_Click()
+void frmMain::showStatistics()
 {
     if (m_statistics) {
         m_statistics->raise();

@@ -13,9 +13,11 @@
 #include <QPointer>
 
 #include <filesystem>
+#include <memory>
 
 class BoardSurface;
 class HistoryReader;
+class MenuActions;
 class frmStatistics;
 class QAction;
 class QFrame;
@@ -93,6 +95,11 @@ public:
     // scroll bars.
     BoardGeometry boardGeometry() const;
 
+    // The menu items' own handlers.
+    void togglePreference(bool PlayerPreferences::*choice);
+    void zoomTo(int zoomPercent);
+    void showStatistics();
+
 signals:
     // The window has closed and the settings are written.
     void unloaded();
@@ -104,13 +111,9 @@ protected:
 
 private:
     void buildControls();
-    void buildMenus();
-    void buildOptionsMenu();
     // Brings the menu marks, the game, the panel and the board in line with
     // the preferences; zoomShown is the zoom the board is drawn at now.
     void applyPreferences(int zoomShown);
-    void togglePreference(bool PlayerPreferences::*choice);
-    void zoomTo(int zoomPercent);
     void applyLook(int zoomShown);
     void showPanelLabels();
     void connectEvents();
@@ -120,10 +123,6 @@ private:
     bool PicMap_KeyDown(const QKeyEvent& event);
     void showCursor(bool visible);
     void scrollCursorIntoView();
-    void mnuFileExit_Click();
-    void MnuRules_Click();
-    void MnuAbout_Click();
-    void MnuStatistics_Click();
 
 
     // Controls, named as the game names them; tests and tools find them by
@@ -154,25 +153,7 @@ private:
     BoardSurface* PicMap;
     QLabel* Picdemo;
 
-    QMenu* mnufile;
-    QAction* MnuFileNewGame;
-    QAction* MnuTheme;
-    QAction* MnuHeighScores;
-    QAction* MnuFilePause;
-    QAction* MnuMute;
-    QAction* mnuFileExit;
-    QMenu* mnuOptions;
-    QAction* MnuBrickSymbols;
-    QAction* MnuZoomIn;
-    QAction* MnuZoomOut;
-    QAction* MnuActualSize;
-    QAction* MnuKeepTheme;
-    QAction* MnuHighContrast;
-    QAction* MnuPlayBoardNumber;
-    QAction* MnuStatistics;
-    QMenu* MnuHelp;
-    QAction* MnuRules;
-    QAction* MnuAbout;
+    std::unique_ptr<MenuActions> m_menus;
 
     ModSound& m_sound;
     std::filesystem::path m_programFolder;

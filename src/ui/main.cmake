@@ -12,6 +12,8 @@ target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/IniPreferencesStore.h
   ${CMAKE_CURRENT_LIST_DIR}/LegacyFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LegacyFont.h
+  ${CMAKE_CURRENT_LIST_DIR}/MenuActions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MenuActions.h
   ${CMAKE_CURRENT_LIST_DIR}/QtFileDialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtFileDialog.h
   ${CMAKE_CURRENT_LIST_DIR}/QtInputBox.cpp
