@@ -2,11 +2,10 @@
 
 #include "BoardGeometry.h"
 #include "BoardSurface.h"
-#include "FitFont.h"
 #include "LegacyFont.h"
 #include "MenuActions.h"
 #include "RoundHalfEven.h"
-#include "WrapButton.h"
+#include "SidePanel.h"
 #include "frmNewGame.h"
 #include "frmStatistics.h"
 
@@ -35,58 +34,6 @@ constexpr int kBorder = 2;
 constexpr int kScrollBarExtent = 17;
 // A scroll bar's maximum is a 16-bit signed quantity.
 constexpr int kScrollMaximum = std::numeric_limits<int16_t>::max();
-
-// Captions break lines with CR LF; a label breaks them with LF.
-QString LabelText(const std::string& caption)
-{
-    QString text = QString::fromStdString(caption);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QRect& geometry, Qt::Alignment alignment, const QFont& font,
-                  const QString& caption = {})
-{
-    auto* label = new QLabel(parent);
-    // Names and captions are shown as typed, never as markup.
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(alignment | Qt::AlignTop);
-    label->setFont(font);
-    label->setGeometry(geometry);
-    label->setText(caption);
-    return label;
-}
-
-// A one-line caption in its designed box: the designed font where it fits,
-// else a condensed or smaller one, so the caption is never cut off.
-void FitOneLine(QLabel* label, const QFont& designed)
-{
-    label->setWordWrap(false);
-    // Only the width counts: the designed boxes were always a little low
-    // for their fonts, and the descenders simply clip.
-    const QRect across(0, 0, label->contentsRect().width(), QWIDGETSIZE_MAX);
-    label->setFont(FitFont(designed, across, label->text(), int(label->alignment())));
-}
-
-void SetTextColor(QLabel* label, ColorRef color)
-{
-    QPalette palette = label->palette();
-    const QColor wanted = QColor::fromRgb(ToQRgb(color));
-    if (palette.color(QPalette::WindowText) == wanted)
-        return;
-    palette.setColor(QPalette::WindowText, wanted);
-    palette.setColor(QPalette::Text, wanted);
-    label->setPalette(palette);
-}
-
-void ShowLabel(QLabel* label, const LabelState& state, bool highContrast)
-{
-    const QString text = LabelText(state.caption);
-    if (label->text() != text)
-        label->setText(text);
-    SetTextColor(label, PanelTextColor(state.color, highContrast));
-}
 
 void FollowTimer(QTimer* timer, bool enabled)
 {
@@ -204,32 +151,7 @@ void frmMain::buildControls()
         bar->hide();
     }
 
-    PicScore = new QWidget(client);
-    PicScore->setObjectName(QStringLiteral("PicScore"));
-    PicScore->setGeometry(472, 0, 129, 377);
-    PicInfo = new QWidget(PicScore);
-    PicInfo->setObjectName(QStringLiteral("PicInfo"));
-    PicInfo->setGeometry(0, 0, 129, 377);
-
-    const QFont panelFont = LegacyFont(8.25, true);
-    cmdFillSpace = new WrapButton(QStringLiteral("Fill Empty Space  (30 second Penalty)"), PicInfo);
-    cmdFillSpace->setObjectName(QStringLiteral("cmdFillSpace"));
-    cmdFillSpace->setGeometry(8, 168, 105, 33);
-    // The board keeps the keyboard focus, as in any game of this kind.
-    cmdFillSpace->setFocusPolicy(Qt::NoFocus);
-    lblMinmumBlock = MakeLabel(PicInfo, QRect(0, 208, 129, 177), Qt::AlignHCenter, panelFont);
-    lblSelected = MakeLabel(PicInfo, QRect(0, 128, 113, 33), Qt::AlignRight, panelFont,
-                            QStringLiteral("Bricks Selected"));
-    lblNextLvl = MakeLabel(PicInfo, QRect(0, 96, 113, 33), Qt::AlignRight, panelFont,
-                           QStringLiteral("Bricks For Level  50"));
-    lblScore = MakeLabel(PicInfo, QRect(16, 48, 97, 17), Qt::AlignRight, panelFont);
-    Label1 = MakeLabel(PicInfo, QRect(0, 24, 106, 24), Qt::AlignLeft, LegacyFont(13.5, true),
-                       QStringLiteral("Your Score"));
-    FitOneLine(Label1, LegacyFont(13.5, true));
-    lblTime = MakeLabel(PicInfo, QRect(16, 72, 97, 17), Qt::AlignRight, panelFont, QStringLiteral("0:02:00"));
-    lblLevel = MakeLabel(PicInfo, QRect(0, 0, 97, 17), Qt::AlignLeft, LegacyFont(12, true),
-                         QStringLiteral("Level: 1"));
-    FitOneLine(lblLevel, LegacyFont(12, true));
+    PicScore = new SidePanel(client);
 
     timSec = new QTimer(this);
     timSec->setInterval(1000);
@@ -247,10 +169,8 @@ void frmMain::buildControls()
     lblScores = MakeLabel(fraHighscores, QRect(240, 64, 105, 177), Qt::AlignRight, fraHighscores->font());
 
     const std::pair<QObject*, const char*> names[] = {
-        {Label2, "Label2"}, {lblName, "lblName"}, {lblScores, "lblScores"}, {lblMinmumBlock, "lblMinmumBlock"},
-        {lblSelected, "lblSelected"}, {lblNextLvl, "lblNextLvl"}, {lblScore, "lblScore"}, {Label1, "Label1"},
-        {lblTime, "lblTime"}, {lblLevel, "lblLevel"}, {lblGameOver, "lblGameOver"}, {timSec, "timSec"},
-        {timGameOver, "timGameOver"}};
+        {Label2, "Label2"},   {lblName, "lblName"},   {lblScores, "lblScores"},
+        {lblGameOver, "lblGameOver"}, {timSec, "timSec"}, {timGameOver, "timGameOver"}};
     for (const auto& [object, name] : names)
         object->setObjectName(QLatin1String(name));
 }
@@ -291,7 +211,7 @@ void frmMain::applyPreferences(int zoomShown)
 {
     m_menus->show({m_game.state(), m_preferences, m_history != nullptr});
     m_game.setKeepThemeForNewGames(m_preferences.keepThemeForNewGames);
-    showPanelLabels();
+    PicScore->showLabels(m_game.labels(), m_preferences.highContrastPanel);
     applyLook(zoomShown);
 }
 
@@ -310,7 +230,7 @@ void frmMain::connectEvents()
     connect(PicMap, &BoardSurface::mouseReleased, this,
             [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF position) { PicMap_MouseUp(position); });
     // Every game handler ends by having the window show the state it left.
-    connect(cmdFillSpace, &QPushButton::clicked, this, [this] { m_game.cmdFillSpace_Click(); });
+    connect(PicScore, &SidePanel::fillSpaceClicked, this, [this] { m_game.cmdFillSpace_Click(); });
 }
 
 void frmMain::Form_Load()
@@ -540,7 +460,7 @@ void frmMain::LoadBricks(const std::string& StrTheme)
 void frmMain::DrawBricks()
 {
     PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_theme, boardGeometry(), m_preferences.brickSymbols));
-    ShowLabel(lblScore, m_game.labels().lblScore, m_preferences.highContrastPanel);
+    PicScore->showScore(m_game.labels().lblScore, m_preferences.highContrastPanel);
 }
 
 void frmMain::DrawChangedBricks(const ChangedCells& changed)
@@ -550,7 +470,7 @@ void frmMain::DrawChangedBricks(const ChangedCells& changed)
         return;
     }
     PicMap->showChangedCells(m_game.board.bricks(), changed);
-    ShowLabel(lblScore, m_game.labels().lblScore, m_preferences.highContrastPanel);
+    PicScore->showScore(m_game.labels().lblScore, m_preferences.highContrastPanel);
 }
 
 void frmMain::ShowNewGameDialog()
@@ -585,28 +505,12 @@ void frmMain::ShowState()
     PicMap->setVisible(state.PicMapVisible);
     FRAGameOver->setVisible(state.FRAGameOverVisible);
     fraHighscores->setVisible(state.fraHighscoresVisible);
-    cmdFillSpace->setEnabled(state.cmdFillSpaceEnabled);
+    PicScore->setFillSpaceEnabled(state.cmdFillSpaceEnabled);
     m_menus->show({state, m_preferences, m_history != nullptr});
     SetTextColor(lblGameOver, state.lblGameOverColor);
     lblName->setText(LabelText(state.lblNameText));
     lblScores->setText(LabelText(state.lblScoresText));
-    showPanelLabels();
-}
-
-void frmMain::showPanelLabels()
-{
-    const PanelLabels& labels = m_game.labels();
-    const bool highContrast = m_preferences.highContrastPanel;
-    ShowLabel(lblMinmumBlock, labels.lblMinmumBlock, highContrast);
-    ShowLabel(lblScore, labels.lblScore, highContrast);
-    if (LabelText(labels.lblLevel.caption) != lblLevel->text()) {
-        ShowLabel(lblLevel, labels.lblLevel, highContrast);
-        FitOneLine(lblLevel, LegacyFont(12, true));
-    }
-    SetTextColor(lblLevel, PanelTextColor(labels.lblLevel.color, highContrast));
-    ShowLabel(lblTime, labels.lblTime, highContrast);
-    ShowLabel(lblNextLvl, labels.lblNextLvl, highContrast);
-    ShowLabel(lblSelected, labels.lblSelected, highContrast);
+    PicScore->showLabels(m_game.labels(), m_preferences.highContrastPanel);
 }
 
 // The figures are read as the window opens; an open one is brought forward

@@ -27,7 +27,7 @@ class QLabel;
 class QMenu;
 class QScrollBar;
 class QTimer;
-class WrapButton;
+class SidePanel;
 
 
 // The platform services the main window hands to the game.
@@ -115,7 +115,6 @@ private:
     // the preferences; zoomShown is the zoom the board is drawn at now.
     void applyPreferences(int zoomShown);
     void applyLook(int zoomShown);
-    void showPanelLabels();
     void connectEvents();
     void PicMap_MouseUp(QPointF position);
     // Keyboard play: the cursor keys, Space and Return, Escape. False for a
@@ -133,16 +132,7 @@ private:
     QLabel* lblScores;
     QScrollBar* HSWidth;
     QScrollBar* VSHeight;
-    QWidget* PicScore;
-    QWidget* PicInfo;
-    WrapButton* cmdFillSpace;
-    QLabel* lblMinmumBlock;
-    QLabel* lblSelected;
-    QLabel* lblNextLvl;
-    QLabel* lblScore;
-    QLabel* Label1;
-    QLabel* lblTime;
-    QLabel* lblLevel;
+    SidePanel* PicScore;
     QTimer* timSec;
     QFrame* PicMain;
     // The inside of PicMain's 2-pixel border, which clips the board.
