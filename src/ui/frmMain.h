@@ -2,7 +2,6 @@
 
 #include "BoardPicture.h"
 #include "Theme.h"
-#include "BoardCursor.h"
 #include "GameFlow.h"
 #include "GameView.h"
 #include "PlayerPreferences.h"
@@ -15,17 +14,15 @@
 #include <filesystem>
 #include <memory>
 
-class BoardSurface;
+class BoardView;
 class HistoryReader;
 class MenuActions;
 class frmStatistics;
 class QAction;
-class QFrame;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QMenu;
-class QScrollBar;
 class QTimer;
 class SidePanel;
 
@@ -65,10 +62,8 @@ public:
     void timSec_Timer();
     void timGameOver_Timer();
 
-    // The layout.
+    // The layout: the board view, and the side panel at the right.
     void Form_Resize();
-    void HSWidth_Change();
-    void VSHeight_Change();
 
     // GameView.
     void ShowWindow() override;
@@ -116,12 +111,6 @@ private:
     void applyPreferences(int zoomShown);
     void applyLook(int zoomShown);
     void connectEvents();
-    void PicMap_MouseUp(QPointF position);
-    // Keyboard play: the cursor keys, Space and Return, Escape. False for a
-    // key the board does not take, so that it goes on to the window.
-    bool PicMap_KeyDown(const QKeyEvent& event);
-    void showCursor(bool visible);
-    void scrollCursorIntoView();
 
 
     // Controls, named as the game names them; tests and tools find them by
@@ -130,18 +119,10 @@ private:
     QLabel* Label2;
     QLabel* lblName;
     QLabel* lblScores;
-    QScrollBar* HSWidth;
-    QScrollBar* VSHeight;
+    BoardView* m_board;
     SidePanel* PicScore;
     QTimer* timSec;
-    QFrame* PicMain;
-    // The inside of PicMain's 2-pixel border, which clips the board.
-    QWidget* PicMainInterior;
-    QGroupBox* FRAGameOver;
     QTimer* timGameOver;
-    QLabel* lblGameOver;
-    BoardSurface* PicMap;
-    QLabel* Picdemo;
 
     std::unique_ptr<MenuActions> m_menus;
 
@@ -155,5 +136,4 @@ private:
     const HistoryReader* m_history = nullptr;
     QPointer<frmStatistics> m_statistics;
     bool m_unloaded = false;
-    BoardCursor m_cursor;
 };
