@@ -1,6 +1,5 @@
 #include "frmMain.h"
 
-#include "BoardGeometry.h"
 #include "BoardView.h"
 #include "LegacyFont.h"
 #include "MenuActions.h"
@@ -31,8 +30,7 @@ void FollowTimer(QTimer* timer, bool enabled)
 
 frmMain::frmMain(const frmMainServices& services, QWidget* parent)
     : QMainWindow(parent),
-      m_sound(services.sound),
-      m_programFolder(services.programFolder),
+      m_themeSound(services.sound, services.programFolder),
       m_game(*this, services.sound, services.random, services.messages, services.input, services.files,
              services.settings, services.programFolder),
       m_preferencesStore(services.preferences),
@@ -228,13 +226,12 @@ void frmMain::ProcessEvents()
 
 void frmMain::LoadBricks(const std::string& StrTheme)
 {
-    m_theme = ::LoadBricks(StrTheme, m_theme, m_programFolder);
-    m_sound.clips = m_theme.Sounds();
+    m_themeSound.LoadBricks(StrTheme);
 }
 
 void frmMain::DrawBricks()
 {
-    m_board->drawBricks(m_game.board.bricks(), m_theme, boardGeometry(), m_preferences.brickSymbols);
+    m_board->drawBricks(m_game.board.bricks(), m_themeSound.theme(), boardGeometry(), m_preferences.brickSymbols);
     PicScore->showScore(m_game.labels().lblScore, m_preferences.highContrastPanel);
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "BoardPicture.h"
-#include "Theme.h"
+#include "BoardGeometry.h"
 #include "GameFlow.h"
 #include "GameView.h"
 #include "PlayerPreferences.h"
 #include "PreferencesStore.h"
+#include "ThemeSound.h"
 #include "frmNewGame.h"
 
 #include <QMainWindow>
@@ -126,9 +126,7 @@ private:
 
     std::unique_ptr<MenuActions> m_menus;
 
-    ModSound& m_sound;
-    std::filesystem::path m_programFolder;
-    Theme m_theme;
+    ThemeSound m_themeSound;
     GameFlow m_game;
     QPointer<frmNewGame> m_newGame;
     PreferencesStore* m_preferencesStore;
