@@ -19,7 +19,8 @@ void Check(QAction& action, bool checked) { action.setChecked(checked); }
 const MenuItem kItems[] = {
     {0, "MnuFileNewGame", "New Game", Qt::Key_F1, {}, [](frmMain& w) { w.game().MnuFileNewGame_Click(); }},
     {0, "MnuTheme", "Theme", Qt::Key_F2, {}, [](frmMain& w) { w.game().MnuTheme_Click(); }},
-    {0, "MnuHeighScores", "High Scores", Qt::CTRL | Qt::Key_H, {}, [](frmMain& w) { w.game().MnuHeighScores_Click(); }},
+    {0, "MnuHeighScores", "High Scores", Qt::CTRL | Qt::Key_H, {},
+     [](frmMain& w) { w.game().MnuHeighScores_Click(); }},
     {0, nullptr, nullptr},
     {0, "MnuFilePause", "Pause", Qt::Key_F3, {}, [](frmMain& w) { w.game().MnuFilePause_Click(); },
      [](QAction& a, const MenuFacts& f) { a.setText(QString::fromStdString(f.state.MnuFilePauseCaption)); }},

@@ -133,25 +133,11 @@ void frmMain::connectEvents()
     connect(timSec, &QTimer::timeout, this, &frmMain::timSec_Timer);
     connect(timGameOver, &QTimer::timeout, this, &frmMain::timGameOver_Timer);
     // Every game handler ends by having the window show the state it left.
-    connect(m_board, &BoardView::cellReleased, this, [this](std::optional<CellCoord> cell) { m_game.PicMap_MouseUp(cell); });
+    connect(m_board, &BoardView::cellReleased, this,
+            [this](std::optional<CellCoord> cell) { m_game.PicMap_MouseUp(cell); });
     connect(m_board, &BoardView::selectionDropped, this, [this] { m_game.DropSelection(); });
     connect(m_board, &BoardView::frameClicked, this, [this] { m_game.PicMain_Click(); });
     connect(PicScore, &SidePanel::fillSpaceClicked, this, [this] { m_game.cmdFillSpace_Click(); });
-}
-
-void frmMain::Form_Load()
-{
-    m_game.Form_Load();
-}
-
-void frmMain::timSec_Timer()
-{
-    m_game.timSec_Timer();
-}
-
-void frmMain::timGameOver_Timer()
-{
-    m_game.timGameOver_Timer();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
@@ -182,11 +168,6 @@ void frmMain::closeEvent(QCloseEvent* event)
         emit unloaded();
     }
     event->accept();
-}
-
-void frmMain::ShowWindow()
-{
-    show();
 }
 
 void frmMain::SizeToBoard(bool atLoad)
@@ -222,11 +203,6 @@ void frmMain::ProcessEvents()
 {
     ShowState();
     QCoreApplication::processEvents();
-}
-
-void frmMain::LoadBricks(const std::string& StrTheme)
-{
-    m_themeSound.LoadBricks(StrTheme);
 }
 
 void frmMain::DrawBricks()
@@ -293,7 +269,8 @@ void frmMain::showStatistics()
     }
     m_statistics = new frmStatistics(*m_history, this);
     m_statistics->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_statistics, &frmStatistics::playBoard, this, [this](uint32_t number) { m_game.PlayBoardNumber(number); });
+    connect(m_statistics, &frmStatistics::playBoard, this,
+            [this](uint32_t number) { m_game.PlayBoardNumber(number); });
     m_statistics->show();
 }
 

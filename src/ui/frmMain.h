@@ -56,18 +56,18 @@ public:
 
     // Runs the start-up sequence: shows the window, reads the settings,
     // sizes the window and draws the first board.
-    void Form_Load();
+    void Form_Load() { m_game.Form_Load(); }
 
     // The two timers' ticks.
-    void timSec_Timer();
-    void timGameOver_Timer();
+    void timSec_Timer() { m_game.timSec_Timer(); }
+    void timGameOver_Timer() { m_game.timGameOver_Timer(); }
 
     // The layout: the board view, and the side panel at the right.
     void Form_Resize();
 
     // GameView.
-    void ShowWindow() override;
-    void LoadBricks(const std::string& StrTheme) override;
+    void ShowWindow() override { show(); }
+    void LoadBricks(const std::string& StrTheme) override { m_themeSound.LoadBricks(StrTheme); }
     void SizeToBoard(bool atLoad) override;
     void ProcessEvents() override;
     void DrawBricks() override;
