@@ -18,11 +18,9 @@ class BoardView;
 class HistoryReader;
 class MenuActions;
 class frmStatistics;
-class QAction;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
-class QMenu;
 class QTimer;
 class SidePanel;
 
@@ -43,9 +41,10 @@ struct frmMainServices {
     const HistoryReader* history = nullptr;
 };
 
-// The main window: the board viewport with its two scroll bars, the side
-// panel and the two overlays. It turns Qt events into the game's handlers
-// and shows the game's window state; the rules and the flow live in GameFlow.
+// The main window: assembles the board view, the side panel, the menus, the
+// high-score overlay and the theme with its sounds, turns their events into
+// the game's handlers and shows the game's window state through them; the
+// rules and the flow live in GameFlow.
 class frmMain : public QMainWindow, public GameView {
     Q_OBJECT
 public:
