@@ -1,94 +1,24 @@
 #include "frmMain.h"
 
-#include "BoardGeometry.h"
-#include "BoardSurface.h"
-#include "FitFont.h"
-#include "FrmAbout.h"
+#include "BoardView.h"
 #include "LegacyFont.h"
-#include "RoundHalfEven.h"
-#include "WrapButton.h"
+#include "MenuActions.h"
+#include "SidePanel.h"
 #include "frmNewGame.h"
-#include "frmRules.h"
 #include "frmStatistics.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QScreen>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdint>
-#include <iterator>
-#include <limits>
 
 namespace {
-// PicMain's border on each side, in pixels.
-constexpr int kBorder = 2;
-// The desktop's standard scroll-bar thickness the layout was designed with.
-constexpr int kScrollBarExtent = 17;
-// A scroll bar's maximum is a 16-bit signed quantity.
-constexpr int kScrollMaximum = std::numeric_limits<int16_t>::max();
-
-// Captions break lines with CR LF; a label breaks them with LF.
-QString LabelText(const std::string& caption)
-{
-    QString text = QString::fromStdString(caption);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
-}
-
-QLabel* MakeLabel(QWidget* parent, const QRect& geometry, Qt::Alignment alignment, const QFont& font,
-                  const QString& caption = {})
-{
-    auto* label = new QLabel(parent);
-    // Names and captions are shown as typed, never as markup.
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(alignment | Qt::AlignTop);
-    label->setFont(font);
-    label->setGeometry(geometry);
-    label->setText(caption);
-    return label;
-}
-
-// A one-line caption in its designed box: the designed font where it fits,
-// else a condensed or smaller one, so the caption is never cut off.
-void FitOneLine(QLabel* label, const QFont& designed)
-{
-    label->setWordWrap(false);
-    // Only the width counts: the designed boxes were always a little low
-    // for their fonts, and the descenders simply clip.
-    const QRect across(0, 0, label->contentsRect().width(), QWIDGETSIZE_MAX);
-    label->setFont(FitFont(designed, across, label->text(), int(label->alignment())));
-}
-
-void SetTextColor(QLabel* label, ColorRef color)
-{
-    QPalette palette = label->palette();
-    const QColor wanted = QColor::fromRgb(ToQRgb(color));
-    if (palette.color(QPalette::WindowText) == wanted)
-        return;
-    palette.setColor(QPalette::WindowText, wanted);
-    palette.setColor(QPalette::Text, wanted);
-    label->setPalette(palette);
-}
-
-void ShowLabel(QLabel* label, const LabelState& state, bool highContrast)
-{
-    const QString text = LabelText(state.caption);
-    if (label->text() != text)
-        label->setText(text);
-    SetTextColor(label, PanelTextColor(state.color, highContrast));
-}
-
 void FollowTimer(QTimer* timer, bool enabled)
 {
     if (enabled && !timer->isActive())
@@ -96,36 +26,11 @@ void FollowTimer(QTimer* timer, bool enabled)
     else if (!enabled && timer->isActive())
         timer->stop();
 }
-
-// Where an overlay of this size stands centred on the viewport's interior;
-// a fraction of a pixel goes to the even neighbour.
-QPoint Centred(const QWidget* viewport, const QSize& overlay)
-{
-    const auto centre = [](int outer, int inner) { return static_cast<int>(RoundHalfEven((outer - inner) / 2.0)); };
-    return QPoint(centre(viewport->width() - 2 * kBorder, overlay.width()),
-                  centre(viewport->height() - 2 * kBorder, overlay.height()));
-}
-
-std::optional<CursorKey> CursorKeyOf(int key)
-{
-    switch (key) {
-    case Qt::Key_Left: return CursorKey::Left;
-    case Qt::Key_Right: return CursorKey::Right;
-    case Qt::Key_Up: return CursorKey::Up;
-    case Qt::Key_Down: return CursorKey::Down;
-    case Qt::Key_Home: return CursorKey::Home;
-    case Qt::Key_End: return CursorKey::End;
-    case Qt::Key_PageUp: return CursorKey::PageUp;
-    case Qt::Key_PageDown: return CursorKey::PageDown;
-    default: return std::nullopt;
-    }
-}
 }  // namespace
 
 frmMain::frmMain(const frmMainServices& services, QWidget* parent)
     : QMainWindow(parent),
-      m_sound(services.sound),
-      m_programFolder(services.programFolder),
+      m_themeSound(services.sound, services.programFolder),
       m_game(*this, services.sound, services.random, services.messages, services.input, services.files,
              services.settings, services.programFolder),
       m_preferencesStore(services.preferences),
@@ -136,7 +41,7 @@ frmMain::frmMain(const frmMainServices& services, QWidget* parent)
     setWindowTitle(QStringLiteral("Tolmora"));
     setFont(LegacyFont(8.25));
     buildControls();
-    buildMenus();
+    m_menus = std::make_unique<MenuActions>(*this, *menuBar());
     connectEvents();
     if (m_preferencesStore)
         m_preferences = m_preferencesStore->Read();
@@ -154,86 +59,14 @@ void frmMain::buildControls()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    // Created bottom to top: the background holder lies behind the viewport,
-    // the high-score overlay above everything.
-    Picdemo = new QLabel(client);
-    Picdemo->setObjectName(QStringLiteral("Picdemo"));
-    Picdemo->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picdemo->setLineWidth(kBorder);
-    Picdemo->setGeometry(8, 8, 304, 304);
-    // Only a holder of the background picture's size; it never shows.
-    Picdemo->hide();
-
-    PicMain = new QFrame(client);
-    PicMain->setObjectName(QStringLiteral("PicMain"));
-    PicMain->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    PicMain->setLineWidth(kBorder);
-    PicMain->setGeometry(0, 0, 441, 377);
-    PicMainInterior = new QWidget(PicMain);
-    PicMainInterior->setObjectName(QStringLiteral("PicMainInterior"));
-    PicMainInterior->setGeometry(kBorder, kBorder, 441 - 2 * kBorder, 377 - 2 * kBorder);
-
-    PicMap = new BoardSurface(PicMainInterior);
-    PicMap->setObjectName(QStringLiteral("PicMap"));
-    PicMap->setGeometry(8, 8, 409, 361);
-
-    FRAGameOver = new QGroupBox(PicMainInterior);
-    FRAGameOver->setObjectName(QStringLiteral("FRAGameOver"));
-    FRAGameOver->setAutoFillBackground(true);
-    FRAGameOver->setGeometry(128, 72, 185, 65);
-    FRAGameOver->hide();
-    lblGameOver = MakeLabel(FRAGameOver, QRect(8, 16, 164, 37), Qt::AlignLeft, LegacyFont(24),
-                            QStringLiteral("Game Over"));
-    FitOneLine(lblGameOver, LegacyFont(24));
-    SetTextColor(lblGameOver, kColorRed);
-    timGameOver = new QTimer(FRAGameOver);
-    timGameOver->setInterval(300);
-
-    HSWidth = new QScrollBar(Qt::Horizontal, client);
-    HSWidth->setObjectName(QStringLiteral("HSWidth"));
-    HSWidth->setGeometry(0, 376, 409, kScrollBarExtent);
-    VSHeight = new QScrollBar(Qt::Vertical, client);
-    VSHeight->setObjectName(QStringLiteral("VSHeight"));
-    VSHeight->setGeometry(440, 0, kScrollBarExtent, 369);
-    for (QScrollBar* bar : {HSWidth, VSHeight}) {
-        bar->setMinimum(0);
-        bar->setMaximum(kCellPixels);
-        // One brick per arrow click.
-        bar->setSingleStep(kCellPixels);
-        // The board moves when the thumb is let go, not while it is dragged.
-        bar->setTracking(false);
-        bar->hide();
-    }
-
-    PicScore = new QWidget(client);
-    PicScore->setObjectName(QStringLiteral("PicScore"));
-    PicScore->setGeometry(472, 0, 129, 377);
-    PicInfo = new QWidget(PicScore);
-    PicInfo->setObjectName(QStringLiteral("PicInfo"));
-    PicInfo->setGeometry(0, 0, 129, 377);
-
-    const QFont panelFont = LegacyFont(8.25, true);
-    cmdFillSpace = new WrapButton(QStringLiteral("Fill Empty Space  (30 second Penalty)"), PicInfo);
-    cmdFillSpace->setObjectName(QStringLiteral("cmdFillSpace"));
-    cmdFillSpace->setGeometry(8, 168, 105, 33);
-    // The board keeps the keyboard focus, as in any game of this kind.
-    cmdFillSpace->setFocusPolicy(Qt::NoFocus);
-    lblMinmumBlock = MakeLabel(PicInfo, QRect(0, 208, 129, 177), Qt::AlignHCenter, panelFont);
-    lblSelected = MakeLabel(PicInfo, QRect(0, 128, 113, 33), Qt::AlignRight, panelFont,
-                            QStringLiteral("Bricks Selected"));
-    lblNextLvl = MakeLabel(PicInfo, QRect(0, 96, 113, 33), Qt::AlignRight, panelFont,
-                           QStringLiteral("Bricks For Level  50"));
-    lblScore = MakeLabel(PicInfo, QRect(16, 48, 97, 17), Qt::AlignRight, panelFont);
-    Label1 = MakeLabel(PicInfo, QRect(0, 24, 106, 24), Qt::AlignLeft, LegacyFont(13.5, true),
-                       QStringLiteral("Your Score"));
-    FitOneLine(Label1, LegacyFont(13.5, true));
-    lblTime = MakeLabel(PicInfo, QRect(16, 72, 97, 17), Qt::AlignRight, panelFont, QStringLiteral("0:02:00"));
-    lblLevel = MakeLabel(PicInfo, QRect(0, 0, 97, 17), Qt::AlignLeft, LegacyFont(12, true),
-                         QStringLiteral("Level: 1"));
-    FitOneLine(lblLevel, LegacyFont(12, true));
+    // Created bottom to top: the high-score overlay lies above everything.
+    m_board = new BoardView(client);
+    PicScore = new SidePanel(client);
 
     timSec = new QTimer(this);
     timSec->setInterval(1000);
+    timGameOver = new QTimer(this);
+    timGameOver->setInterval(300);
 
     fraHighscores = new QGroupBox(client);
     fraHighscores->setObjectName(QStringLiteral("fraHighscores"));
@@ -246,84 +79,12 @@ void frmMain::buildControls()
     FitOneLine(Label2, LegacyFont(18, true));
     lblName = MakeLabel(fraHighscores, QRect(16, 64, 209, 177), Qt::AlignLeft, fraHighscores->font());
     lblScores = MakeLabel(fraHighscores, QRect(240, 64, 105, 177), Qt::AlignRight, fraHighscores->font());
-}
-
-void frmMain::buildMenus()
-{
-    mnufile = menuBar()->addMenu(QStringLiteral("File"));
-    MnuFileNewGame = mnufile->addAction(QStringLiteral("New Game"));
-    MnuFileNewGame->setShortcut(Qt::Key_F1);
-    MnuTheme = mnufile->addAction(QStringLiteral("Theme"));
-    MnuTheme->setShortcut(Qt::Key_F2);
-    MnuHeighScores = mnufile->addAction(QStringLiteral("High Scores"));
-    MnuHeighScores->setShortcut(Qt::CTRL | Qt::Key_H);
-    mnufile->addSeparator();
-    MnuFilePause = mnufile->addAction(QStringLiteral("Pause"));
-    MnuFilePause->setShortcut(Qt::Key_F3);
-    MnuMute = mnufile->addAction(QStringLiteral("Mute"));
-    MnuMute->setShortcut(Qt::Key_F4);
-    MnuMute->setCheckable(true);
-    mnufile->addSeparator();
-    mnuFileExit = mnufile->addAction(QStringLiteral("Exit"));
-    mnuFileExit->setShortcut(Qt::CTRL | Qt::Key_X);
-
-    buildOptionsMenu();
-
-    MnuHelp = menuBar()->addMenu(QStringLiteral("Help"));
-    MnuRules = MnuHelp->addAction(QStringLiteral("Rules and other help"));
-    MnuRules->setShortcut(Qt::Key_F5);
-    MnuHelp->addSeparator();
-    MnuAbout = MnuHelp->addAction(QStringLiteral("About"));
-    MnuAbout->setShortcut(Qt::Key_F6);
-
-    for (QAction* action : {MnuFileNewGame, MnuTheme, MnuHeighScores, MnuFilePause, MnuMute, mnuFileExit, MnuRules,
-                            MnuAbout})
-        action->setShortcutContext(Qt::WindowShortcut);
 
     const std::pair<QObject*, const char*> names[] = {
-        {Label2, "Label2"}, {lblName, "lblName"}, {lblScores, "lblScores"}, {lblMinmumBlock, "lblMinmumBlock"},
-        {lblSelected, "lblSelected"}, {lblNextLvl, "lblNextLvl"}, {lblScore, "lblScore"}, {Label1, "Label1"},
-        {lblTime, "lblTime"}, {lblLevel, "lblLevel"}, {lblGameOver, "lblGameOver"}, {timSec, "timSec"},
-        {timGameOver, "timGameOver"}, {mnufile, "mnufile"}, {MnuFileNewGame, "MnuFileNewGame"},
-        {MnuTheme, "MnuTheme"}, {MnuHeighScores, "MnuHeighScores"}, {MnuFilePause, "MnuFilePause"},
-        {MnuMute, "MnuMute"}, {mnuFileExit, "mnuFileExit"}, {MnuHelp, "MnuHelp"}, {MnuRules, "MnuRules"},
-        {MnuAbout, "MnuAbout"}};
+        {Label2, "Label2"}, {lblName, "lblName"}, {lblScores, "lblScores"},
+        {timSec, "timSec"}, {timGameOver, "timGameOver"}};
     for (const auto& [object, name] : names)
         object->setObjectName(QLatin1String(name));
-}
-
-void frmMain::buildOptionsMenu()
-{
-    mnuOptions = menuBar()->addMenu(QStringLiteral("Options"));
-    mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
-    MnuBrickSymbols = mnuOptions->addAction(QStringLiteral("Brick Symbols"));
-    MnuBrickSymbols->setShortcut(Qt::Key_F7);
-    mnuOptions->addSeparator();
-    MnuZoomIn = mnuOptions->addAction(QStringLiteral("Zoom In"));
-    // Ctrl+= too, for keyboards where + needs Shift.
-    MnuZoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    MnuZoomOut = mnuOptions->addAction(QStringLiteral("Zoom Out"));
-    MnuZoomOut->setShortcut(Qt::CTRL | Qt::Key_Minus);
-    MnuActualSize = mnuOptions->addAction(QStringLiteral("Actual Size"));
-    MnuActualSize->setShortcut(Qt::CTRL | Qt::Key_0);
-    mnuOptions->addSeparator();
-    MnuKeepTheme = mnuOptions->addAction(QStringLiteral("Keep Theme for New Games"));
-    MnuHighContrast = mnuOptions->addAction(QStringLiteral("High Contrast Panel"));
-    mnuOptions->addSeparator();
-    MnuPlayBoardNumber = mnuOptions->addAction(QStringLiteral("Play Board Number\u2026"));
-    MnuPlayBoardNumber->setShortcut(Qt::Key_F9);
-    MnuStatistics = mnuOptions->addAction(QStringLiteral("Statistics\u2026"));
-    MnuStatistics->setShortcut(Qt::Key_F8);
-    MnuStatistics->setEnabled(m_history != nullptr);
-    for (const auto& [action, name] :
-         {std::pair{MnuBrickSymbols, "MnuBrickSymbols"}, {MnuZoomIn, "MnuZoomIn"}, {MnuZoomOut, "MnuZoomOut"},
-          {MnuActualSize, "MnuActualSize"}, {MnuKeepTheme, "MnuKeepTheme"}, {MnuHighContrast, "MnuHighContrast"},
-          {MnuPlayBoardNumber, "MnuPlayBoardNumber"}, {MnuStatistics, "MnuStatistics"}}) {
-        action->setObjectName(QLatin1String(name));
-        action->setShortcutContext(Qt::WindowShortcut);
-    }
-    for (QAction* action : {MnuBrickSymbols, MnuKeepTheme, MnuHighContrast})
-        action->setCheckable(true);
 }
 
 // A checkable item has already flipped its mark when this runs; during a
@@ -336,11 +97,8 @@ void frmMain::togglePreference(bool PlayerPreferences::*choice)
     setPreferences(wanted);
 }
 
-// The zoom items, gated like every menu item.
 void frmMain::zoomTo(int zoomPercent)
 {
-    if (!m_game.acceptsInput())
-        return;
     PlayerPreferences wanted = m_preferences;
     wanted.zoomPercent = zoomPercent;
     setPreferences(wanted);
@@ -363,183 +121,41 @@ void frmMain::setPreferences(const PlayerPreferences& wanted)
 
 void frmMain::applyPreferences(int zoomShown)
 {
-    MnuBrickSymbols->setChecked(m_preferences.brickSymbols);
-    MnuZoomIn->setEnabled(m_preferences.zoomPercent < kZoomSteps.back());
-    MnuZoomOut->setEnabled(m_preferences.zoomPercent > kZoomSteps.front());
-    MnuKeepTheme->setChecked(m_preferences.keepThemeForNewGames);
-    MnuHighContrast->setChecked(m_preferences.highContrastPanel);
+    m_menus->show({m_game.state(), m_preferences, m_history != nullptr});
     m_game.setKeepThemeForNewGames(m_preferences.keepThemeForNewGames);
-    showPanelLabels();
+    PicScore->showLabels(m_game.labels(), m_preferences.highContrastPanel);
     applyLook(zoomShown);
 }
 
 void frmMain::connectEvents()
 {
     centralWidget()->installEventFilter(this);
-    PicMap->installEventFilter(this);
-    PicMain->installEventFilter(this);
-    PicMainInterior->installEventFilter(this);
-
-    connect(HSWidth, &QScrollBar::valueChanged, this, &frmMain::HSWidth_Change);
-    connect(VSHeight, &QScrollBar::valueChanged, this, &frmMain::VSHeight_Change);
-
     connect(timSec, &QTimer::timeout, this, &frmMain::timSec_Timer);
     connect(timGameOver, &QTimer::timeout, this, &frmMain::timGameOver_Timer);
-    connect(PicMap, &BoardSurface::mouseReleased, this,
-            [this](Qt::MouseButton, Qt::KeyboardModifiers, QPointF position) { PicMap_MouseUp(position); });
     // Every game handler ends by having the window show the state it left.
-    connect(cmdFillSpace, &QPushButton::clicked, this, [this] { m_game.cmdFillSpace_Click(); });
-    connect(MnuFileNewGame, &QAction::triggered, this, [this] { m_game.MnuFileNewGame_Click(); });
-    connect(MnuTheme, &QAction::triggered, this, [this] { m_game.MnuTheme_Click(); });
-    connect(MnuHeighScores, &QAction::triggered, this, [this] { m_game.MnuHeighScores_Click(); });
-    connect(MnuFilePause, &QAction::triggered, this, [this] { m_game.MnuFilePause_Click(); });
-    connect(MnuMute, &QAction::triggered, this, [this] { m_game.MnuMute_Click(); });
-    // The window's own items keep to the game's gate as well: nothing may
-    // open or close while events run inside a rebuild of the board.
-    const auto gated = [this](void (frmMain::*handler)()) {
-        return [this, handler] {
-            if (m_game.acceptsInput())
-                (this->*handler)();
-        };
-    };
-    connect(mnuFileExit, &QAction::triggered, this, gated(&frmMain::mnuFileExit_Click));
-    connect(MnuRules, &QAction::triggered, this, gated(&frmMain::MnuRules_Click));
-    connect(MnuAbout, &QAction::triggered, this, gated(&frmMain::MnuAbout_Click));
-    connect(MnuStatistics, &QAction::triggered, this, gated(&frmMain::MnuStatistics_Click));
-    connect(MnuPlayBoardNumber, &QAction::triggered, this, [this] { m_game.MnuPlayBoardNumber_Click(); });
-
-    for (const auto& [action, choice] : {std::pair{MnuBrickSymbols, &PlayerPreferences::brickSymbols},
-                                         {MnuKeepTheme, &PlayerPreferences::keepThemeForNewGames},
-                                         {MnuHighContrast, &PlayerPreferences::highContrastPanel}})
-        connect(action, &QAction::triggered, this, [this, item = choice] { togglePreference(item); });
-    // The zoom steps stop at both ends.
-    connect(MnuZoomIn, &QAction::triggered, this, [this] {
-        const auto next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), m_preferences.zoomPercent);
-        if (next != kZoomSteps.end())
-            zoomTo(*next);
-    });
-    connect(MnuZoomOut, &QAction::triggered, this, [this] {
-        const auto at = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), m_preferences.zoomPercent);
-        if (at != kZoomSteps.begin())
-            zoomTo(*std::prev(at));
-    });
-    connect(MnuActualSize, &QAction::triggered, this, [this] { zoomTo(kZoomSteps.front()); });
-}
-
-void frmMain::Form_Load()
-{
-    m_game.Form_Load();
-}
-
-void frmMain::timSec_Timer()
-{
-    m_game.timSec_Timer();
-}
-
-void frmMain::timGameOver_Timer()
-{
-    m_game.timGameOver_Timer();
-}
-
-// Every mouse button acts, and only its release; the position is in board
-// pixels whatever the scroll offset.
-void frmMain::PicMap_MouseUp(QPointF position)
-{
-    showCursor(false);
-    m_game.PicMap_MouseUp(boardGeometry().cellAt(position));
+    connect(m_board, &BoardView::cellReleased, this,
+            [this](std::optional<CellCoord> cell) { m_game.PicMap_MouseUp(cell); });
+    connect(m_board, &BoardView::selectionDropped, this, [this] { m_game.DropSelection(); });
+    connect(m_board, &BoardView::frameClicked, this, [this] { m_game.PicMain_Click(); });
+    connect(PicScore, &SidePanel::fillSpaceClicked, this, [this] { m_game.cmdFillSpace_Click(); });
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
         Form_Resize();
-        return false;
-    }
-    if (watched == PicMain && event->type() == QEvent::Resize) {
-        PicMainInterior->setGeometry(PicMain->contentsRect());
-        return false;
-    }
-    if (watched == PicMap &&
-        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)) {
-        // Taken by the board, so the release comes back to it wherever it
-        // happens and the frame never sees a click of its own.
-        event->accept();
-        return true;
-    }
-    if ((watched == PicMain || watched == PicMainInterior) && event->type() == QEvent::MouseButtonRelease) {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        auto* widget = static_cast<QWidget*>(watched);
-        // A click: pressed and let go over the board frame with the left button.
-        if (mouse->button() == Qt::LeftButton && widget->rect().contains(mouse->position().toPoint())) {
-            m_game.PicMain_Click();
-        }
-        return true;
-    }
     return QMainWindow::eventFilter(watched, event);
 }
 
+// The board takes keys when it would take the mouse, and not while a dialog
+// waits for the player.
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
-    if (PicMap_KeyDown(*event))
+    const bool takesInput = !QApplication::activeModalWidget() && !m_newGame && m_game.boardAcceptsInput();
+    if (m_board->PicMap_KeyDown(*event, takesInput))
         event->accept();
     else
         QMainWindow::keyPressEvent(event);
-}
-
-// The board needs no focus of its own: no control of the window takes the
-// keyboard, so the window gets every key its menus leave.
-bool frmMain::PicMap_KeyDown(const QKeyEvent& event)
-{
-    // A key held with Ctrl, Alt, Shift or Meta is left to the menus.
-    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-        return false;
-    const std::optional<CursorKey> move = CursorKeyOf(event.key());
-    const bool release = event.key() == Qt::Key_Space || event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
-    const bool drop = event.key() == Qt::Key_Escape;
-    if (!move && !release && !drop)
-        return false;
-    // The board takes keys when it would take the mouse, and not while a
-    // dialog waits for the player.
-    if (QApplication::activeModalWidget() || m_newGame || !m_game.boardAcceptsInput())
-        return true;
-    if (move)
-        m_cursor.cell = MoveCursor(m_cursor.cell, *move, m_game.board.GameWidth, m_game.board.GameHeight);
-    showCursor(true);
-    scrollCursorIntoView();
-    if (release)
-        m_game.PicMap_MouseUp(m_cursor.cell);
-    else if (drop)
-        m_game.DropSelection();
-    return true;
-}
-
-void frmMain::showCursor(bool visible)
-{
-    m_cursor.visible = visible;
-    PicMap->showCursor(m_cursor.visible ? std::optional(m_cursor.cell) : std::nullopt);
-}
-
-void frmMain::scrollCursorIntoView()
-{
-    const QRect cell = boardGeometry().cellRect(m_cursor.cell);
-    // Measured from where the board lies, which after a new game is 0, 0
-    // whatever the bars say. A hidden bar means the board fits that way.
-    const auto reveal = [](QScrollBar* bar, int shown, int start, int length, int visible) {
-        if (bar->isHidden())
-            return;
-        if (start < shown)
-            shown = start;
-        else if (start + length > shown + visible)
-            shown = start + length - visible;
-        bar->setValue(shown);
-    };
-    reveal(HSWidth, -PicMap->x(), cell.x(), cell.width(), PicMainInterior->width());
-    reveal(VSHeight, -PicMap->y(), cell.y(), cell.height(), PicMainInterior->height());
-    // A bar already at its value moves nothing by itself.
-    if (!HSWidth->isHidden())
-        HSWidth_Change();
-    if (!VSHeight->isHidden())
-        VSHeight_Change();
 }
 
 void frmMain::closeEvent(QCloseEvent* event)
@@ -554,27 +170,12 @@ void frmMain::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void frmMain::ShowWindow()
-{
-    show();
-}
-
 void frmMain::SizeToBoard(bool atLoad)
 {
-    // Every new board starts the keyboard cursor afresh.
-    m_cursor = BoardCursor{};
-    showCursor(false);
-    PicMap->setGeometry(QRect(QPoint(0, 0), boardGeometry().boardSize()));
-    if (!atLoad)
-        Picdemo->setGeometry(PicMap->geometry());
-    PicMain->setGeometry(0, 0, PicMap->width() + 2 * kBorder, PicMap->height() + 2 * kBorder);
-    if (!atLoad)
-        QCoreApplication::processEvents();
-
-    // The room for both scroll bars is always part of the window. The
-    // window manager adds its own frame outside this size.
-    const int clientWidth = PicMain->width() + VSHeight->width() + PicScore->width();
-    const int clientHeight = PicMain->height() + HSWidth->height();
+    m_board->sizeToBoard(boardGeometry(), atLoad);
+    // The window manager adds its own frame outside this size.
+    const int clientWidth = m_board->viewSize().width() + PicScore->width();
+    const int clientHeight = m_board->viewSize().height();
     const int menuHeight = menuBar()->isVisibleTo(this) ? menuBar()->heightForWidth(clientWidth) : 0;
     QSize wanted(clientWidth, clientHeight + std::max(menuHeight, 0));
     // Like any desktop window it grows no larger than the screen; a board
@@ -594,48 +195,8 @@ void frmMain::Form_Resize()
 {
     const int W = centralWidget()->width();
     const int H = centralWidget()->height();
-
-    // Narrower or lower than the fixed parts (a minimized window, say):
-    // the viewport keeps its geometry and the rest follows it.
-    const int viewWidth = W - PicScore->width() - VSHeight->width();
-    const int viewHeight = H - HSWidth->height();
-    if (viewWidth >= 0 && viewHeight >= 0)
-        PicMain->setGeometry(0, 0, viewWidth, viewHeight);
-
-    VSHeight->setGeometry(PicMain->width(), 0, VSHeight->width(), PicMain->height());
-    HSWidth->setGeometry(0, PicMain->height(), PicMain->width(), HSWidth->height());
+    m_board->layOut(QSize(W - PicScore->width(), H));
     PicScore->setGeometry(W - PicScore->width(), 0, PicScore->width(), H);
-
-    // The bar's range held every board at actual size; a zoomed board
-    // needs that range times the zoom. One arrow step is one cell.
-    const int cell = boardGeometry().cellPixels();
-    const int64_t scrollMaximum = int64_t{kScrollMaximum} * cell / kCellPixels;
-    auto follow = [cell, scrollMaximum](QScrollBar* bar, int overhang, int visible) {
-        if (overhang <= 0) {
-            bar->hide();
-            return;
-        }
-        bar->show();
-        bar->setPageStep(std::max(visible, 1));
-        bar->setSingleStep(cell);
-        // Too large for the bar's range: the old maximum stays.
-        if (overhang <= scrollMaximum)
-            bar->setMaximum(overhang);
-    };
-    const int interiorWidth = PicMain->width() - 2 * kBorder;
-    const int interiorHeight = PicMain->height() - 2 * kBorder;
-    follow(VSHeight, PicMap->height() - interiorHeight, interiorHeight);
-    follow(HSWidth, PicMap->width() - interiorWidth, interiorWidth);
-}
-
-void frmMain::HSWidth_Change()
-{
-    PicMap->move(-HSWidth->value(), PicMap->y());
-}
-
-void frmMain::VSHeight_Change()
-{
-    PicMap->move(PicMap->x(), -VSHeight->value());
 }
 
 void frmMain::ProcessEvents()
@@ -644,16 +205,10 @@ void frmMain::ProcessEvents()
     QCoreApplication::processEvents();
 }
 
-void frmMain::LoadBricks(const std::string& StrTheme)
-{
-    m_theme = ::LoadBricks(StrTheme, m_theme, m_programFolder);
-    m_sound.clips = m_theme.Sounds();
-}
-
 void frmMain::DrawBricks()
 {
-    PicMap->showPicture(::DrawBricks(m_game.board.bricks(), m_theme, boardGeometry(), m_preferences.brickSymbols));
-    ShowLabel(lblScore, m_game.labels().lblScore, m_preferences.highContrastPanel);
+    m_board->drawBricks(m_game.board.bricks(), m_themeSound.theme(), boardGeometry(), m_preferences.brickSymbols);
+    PicScore->showScore(m_game.labels().lblScore, m_preferences.highContrastPanel);
 }
 
 void frmMain::DrawChangedBricks(const ChangedCells& changed)
@@ -662,8 +217,8 @@ void frmMain::DrawChangedBricks(const ChangedCells& changed)
         DrawBricks();
         return;
     }
-    PicMap->showChangedCells(m_game.board.bricks(), changed);
-    ShowLabel(lblScore, m_game.labels().lblScore, m_preferences.highContrastPanel);
+    m_board->drawChangedBricks(m_game.board.bricks(), changed);
+    PicScore->showScore(m_game.labels().lblScore, m_preferences.highContrastPanel);
 }
 
 void frmMain::ShowNewGameDialog()
@@ -679,14 +234,14 @@ void frmMain::ShowNewGameDialog()
 
 void frmMain::CentreGameOverFrame()
 {
-    FRAGameOver->move(Centred(PicMain, FRAGameOver->size()));
+    m_board->centreGameOverFrame();
 }
 
 void frmMain::CentreHighScoreFrame()
 {
     // Centred on the viewport's interior size, placed in the window's own
     // coordinates, as the frame lies on the window rather than in PicMain.
-    fraHighscores->move(Centred(PicMain, fraHighscores->size()));
+    fraHighscores->move(m_board->centred(fraHighscores->size()));
 }
 
 void frmMain::ShowState()
@@ -694,53 +249,18 @@ void frmMain::ShowState()
     const WindowState& state = m_game.state();
     FollowTimer(timSec, state.timSecEnabled);
     FollowTimer(timGameOver, state.timGameOverEnabled);
-    PicMain->setEnabled(state.PicMainEnabled);
-    PicMap->setVisible(state.PicMapVisible);
-    FRAGameOver->setVisible(state.FRAGameOverVisible);
+    m_board->showState(state);
     fraHighscores->setVisible(state.fraHighscoresVisible);
-    cmdFillSpace->setEnabled(state.cmdFillSpaceEnabled);
-    MnuFilePause->setText(QString::fromStdString(state.MnuFilePauseCaption));
-    MnuMute->setChecked(state.MnuMuteChecked);
-    SetTextColor(lblGameOver, state.lblGameOverColor);
+    PicScore->setFillSpaceEnabled(state.cmdFillSpaceEnabled);
+    m_menus->show({state, m_preferences, m_history != nullptr});
     lblName->setText(LabelText(state.lblNameText));
     lblScores->setText(LabelText(state.lblScoresText));
-    showPanelLabels();
-}
-
-void frmMain::showPanelLabels()
-{
-    const PanelLabels& labels = m_game.labels();
-    const bool highContrast = m_preferences.highContrastPanel;
-    ShowLabel(lblMinmumBlock, labels.lblMinmumBlock, highContrast);
-    ShowLabel(lblScore, labels.lblScore, highContrast);
-    if (LabelText(labels.lblLevel.caption) != lblLevel->text()) {
-        ShowLabel(lblLevel, labels.lblLevel, highContrast);
-        FitOneLine(lblLevel, LegacyFont(12, true));
-    }
-    SetTextColor(lblLevel, PanelTextColor(labels.lblLevel.color, highContrast));
-    ShowLabel(lblTime, labels.lblTime, highContrast);
-    ShowLabel(lblNextLvl, labels.lblNextLvl, highContrast);
-    ShowLabel(lblSelected, labels.lblSelected, highContrast);
-}
-
-void frmMain::mnuFileExit_Click()
-{
-    close();
-}
-
-void frmMain::MnuRules_Click()
-{
-    frmRules::ShowOrRaise();
-}
-
-void frmMain::MnuAbout_Click()
-{
-    FrmAbout::ShowOwnedBy(this);
+    PicScore->showLabels(m_game.labels(), m_preferences.highContrastPanel);
 }
 
 // The figures are read as the window opens; an open one is brought forward
 // rather than opened twice.
-void frmMain::MnuStatistics_Click()
+void frmMain::showStatistics()
 {
     if (m_statistics) {
         m_statistics->raise();
@@ -749,7 +269,8 @@ void frmMain::MnuStatistics_Click()
     }
     m_statistics = new frmStatistics(*m_history, this);
     m_statistics->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_statistics, &frmStatistics::playBoard, this, [this](uint32_t number) { m_game.PlayBoardNumber(number); });
+    connect(m_statistics, &frmStatistics::playBoard, this,
+            [this](uint32_t number) { m_game.PlayBoardNumber(number); });
     m_statistics->show();
 }
 
@@ -758,32 +279,13 @@ BoardGeometry frmMain::boardGeometry() const
     return {m_preferences.zoomPercent, m_game.board.GameWidth + 1, m_game.board.GameHeight + 1};
 }
 
-// After a zoom the board is fitted as at start-up and keeps the point at the
-// viewport's top-left corner where it was while a bar still scrolls it, and
-// the keyboard cursor where it was; the picture keeps what the last
-// DrawBricks drew, only larger or smaller.
 void frmMain::applyLook(int zoomShown)
 {
     // Before start-up has sized the window there is nothing to fit; the
     // start-up's own sizing takes the zoom.
     if (!isVisible())
         return;
-    if (m_preferences.zoomPercent != zoomShown) {
-        const int before = BoardGeometry{zoomShown}.cellPixels();
-        const int after = boardGeometry().cellPixels();
-        const QPoint corner(HSWidth->value(), VSHeight->value());
-        const BoardCursor cursor = m_cursor;
-        SizeToBoard(true);
-        // Fitting the board put it at 0, 0 whatever the bars say; after a zoom
-        // the bars and the board agree again, a hidden bar at 0.
-        for (auto [bar, value] : {std::pair{HSWidth, corner.x()}, {VSHeight, corner.y()}})
-            bar->setValue(bar->isHidden() ? 0 : static_cast<int>(int64_t{value} * after / before));
-        PicMap->move(-HSWidth->value(), -VSHeight->value());
-        m_cursor = cursor;
-        showCursor(m_cursor.visible);
-        // A cursor in use stays in view, so a key never acts on a cell the player cannot see.
-        if (m_cursor.visible)
-            scrollCursorIntoView();
-    }
-    PicMap->setLook(boardGeometry(), m_preferences.brickSymbols);
+    if (m_preferences.zoomPercent != zoomShown)
+        m_board->keepViewThroughZoom(zoomShown, [this] { SizeToBoard(true); });
+    m_board->setLook(boardGeometry(), m_preferences.brickSymbols);
 }

@@ -1,31 +1,28 @@
 #pragma once
 
-#include "BoardPicture.h"
-#include "Theme.h"
-#include "BoardCursor.h"
+#include "BoardGeometry.h"
 #include "GameFlow.h"
 #include "GameView.h"
 #include "PlayerPreferences.h"
 #include "PreferencesStore.h"
+#include "ThemeSound.h"
 #include "frmNewGame.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include <filesystem>
+#include <memory>
 
-class BoardSurface;
+class BoardView;
 class HistoryReader;
+class MenuActions;
 class frmStatistics;
-class QAction;
-class QFrame;
 class QGroupBox;
 class QKeyEvent;
 class QLabel;
-class QMenu;
-class QScrollBar;
 class QTimer;
-class WrapButton;
+class SidePanel;
 
 
 // The platform services the main window hands to the game.
@@ -44,9 +41,10 @@ struct frmMainServices {
     const HistoryReader* history = nullptr;
 };
 
-// The main window: the board viewport with its two scroll bars, the side
-// panel and the two overlays. It turns Qt events into the game's handlers
-// and shows the game's window state; the rules and the flow live in GameFlow.
+// The main window: assembles the board view, the side panel, the menus, the
+// high-score overlay and the theme with its sounds, turns their events into
+// the game's handlers and shows the game's window state through them; the
+// rules and the flow live in GameFlow.
 class frmMain : public QMainWindow, public GameView {
     Q_OBJECT
 public:
@@ -57,20 +55,18 @@ public:
 
     // Runs the start-up sequence: shows the window, reads the settings,
     // sizes the window and draws the first board.
-    void Form_Load();
+    void Form_Load() { m_game.Form_Load(); }
 
     // The two timers' ticks.
-    void timSec_Timer();
-    void timGameOver_Timer();
+    void timSec_Timer() { m_game.timSec_Timer(); }
+    void timGameOver_Timer() { m_game.timGameOver_Timer(); }
 
-    // The layout.
+    // The layout: the board view, and the side panel at the right.
     void Form_Resize();
-    void HSWidth_Change();
-    void VSHeight_Change();
 
     // GameView.
-    void ShowWindow() override;
-    void LoadBricks(const std::string& StrTheme) override;
+    void ShowWindow() override { show(); }
+    void LoadBricks(const std::string& StrTheme) override { m_themeSound.LoadBricks(StrTheme); }
     void SizeToBoard(bool atLoad) override;
     void ProcessEvents() override;
     void DrawBricks() override;
@@ -93,6 +89,11 @@ public:
     // scroll bars.
     BoardGeometry boardGeometry() const;
 
+    // The menu items' own handlers.
+    void togglePreference(bool PlayerPreferences::*choice);
+    void zoomTo(int zoomPercent);
+    void showStatistics();
+
 signals:
     // The window has closed and the settings are written.
     void unloaded();
@@ -104,26 +105,11 @@ protected:
 
 private:
     void buildControls();
-    void buildMenus();
-    void buildOptionsMenu();
     // Brings the menu marks, the game, the panel and the board in line with
     // the preferences; zoomShown is the zoom the board is drawn at now.
     void applyPreferences(int zoomShown);
-    void togglePreference(bool PlayerPreferences::*choice);
-    void zoomTo(int zoomPercent);
     void applyLook(int zoomShown);
-    void showPanelLabels();
     void connectEvents();
-    void PicMap_MouseUp(QPointF position);
-    // Keyboard play: the cursor keys, Space and Return, Escape. False for a
-    // key the board does not take, so that it goes on to the window.
-    bool PicMap_KeyDown(const QKeyEvent& event);
-    void showCursor(bool visible);
-    void scrollCursorIntoView();
-    void mnuFileExit_Click();
-    void MnuRules_Click();
-    void MnuAbout_Click();
-    void MnuStatistics_Click();
 
 
     // Controls, named as the game names them; tests and tools find them by
@@ -132,51 +118,14 @@ private:
     QLabel* Label2;
     QLabel* lblName;
     QLabel* lblScores;
-    QScrollBar* HSWidth;
-    QScrollBar* VSHeight;
-    QWidget* PicScore;
-    QWidget* PicInfo;
-    WrapButton* cmdFillSpace;
-    QLabel* lblMinmumBlock;
-    QLabel* lblSelected;
-    QLabel* lblNextLvl;
-    QLabel* lblScore;
-    QLabel* Label1;
-    QLabel* lblTime;
-    QLabel* lblLevel;
+    BoardView* m_board;
+    SidePanel* PicScore;
     QTimer* timSec;
-    QFrame* PicMain;
-    // The inside of PicMain's 2-pixel border, which clips the board.
-    QWidget* PicMainInterior;
-    QGroupBox* FRAGameOver;
     QTimer* timGameOver;
-    QLabel* lblGameOver;
-    BoardSurface* PicMap;
-    QLabel* Picdemo;
 
-    QMenu* mnufile;
-    QAction* MnuFileNewGame;
-    QAction* MnuTheme;
-    QAction* MnuHeighScores;
-    QAction* MnuFilePause;
-    QAction* MnuMute;
-    QAction* mnuFileExit;
-    QMenu* mnuOptions;
-    QAction* MnuBrickSymbols;
-    QAction* MnuZoomIn;
-    QAction* MnuZoomOut;
-    QAction* MnuActualSize;
-    QAction* MnuKeepTheme;
-    QAction* MnuHighContrast;
-    QAction* MnuPlayBoardNumber;
-    QAction* MnuStatistics;
-    QMenu* MnuHelp;
-    QAction* MnuRules;
-    QAction* MnuAbout;
+    std::unique_ptr<MenuActions> m_menus;
 
-    ModSound& m_sound;
-    std::filesystem::path m_programFolder;
-    Theme m_theme;
+    ThemeSound m_themeSound;
     GameFlow m_game;
     QPointer<frmNewGame> m_newGame;
     PreferencesStore* m_preferencesStore;
@@ -184,5 +133,4 @@ private:
     const HistoryReader* m_history = nullptr;
     QPointer<frmStatistics> m_statistics;
     bool m_unloaded = false;
-    BoardCursor m_cursor;
 };

@@ -12,6 +12,8 @@ target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/IniPreferencesStore.h
   ${CMAKE_CURRENT_LIST_DIR}/LegacyFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LegacyFont.h
+  ${CMAKE_CURRENT_LIST_DIR}/MenuActions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/MenuActions.h
   ${CMAKE_CURRENT_LIST_DIR}/QtFileDialog.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtFileDialog.h
   ${CMAKE_CURRENT_LIST_DIR}/QtInputBox.cpp
@@ -20,6 +22,10 @@ target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QtMessageBox.h
   ${CMAKE_CURRENT_LIST_DIR}/SessionBusProbe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SessionBusProbe.h
+  ${CMAKE_CURRENT_LIST_DIR}/SidePanel.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SidePanel.h
+  ${CMAKE_CURRENT_LIST_DIR}/ThemeSound.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ThemeSound.h
   ${CMAKE_CURRENT_LIST_DIR}/Twips.h
   ${CMAKE_CURRENT_LIST_DIR}/WrapButton.cpp
   ${CMAKE_CURRENT_LIST_DIR}/WrapButton.h

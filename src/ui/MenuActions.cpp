@@ -1,0 +1,109 @@
+#include "MenuActions.h"
+
+#include "FrmAbout.h"
+#include "frmMain.h"
+#include "frmRules.h"
+
+#include <QAction>
+#include <QMenuBar>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+constexpr std::pair<const char*, const char*> kMenus[] = {
+    {"mnufile", "File"}, {"mnuOptions", "Options"}, {"MnuHelp", "Help"}};
+
+void Check(QAction& action, bool checked) { action.setChecked(checked); }
+
+const MenuItem kItems[] = {
+    {0, "MnuFileNewGame", "New Game", Qt::Key_F1, {}, [](frmMain& w) { w.game().MnuFileNewGame_Click(); }},
+    {0, "MnuTheme", "Theme", Qt::Key_F2, {}, [](frmMain& w) { w.game().MnuTheme_Click(); }},
+    {0, "MnuHeighScores", "High Scores", Qt::CTRL | Qt::Key_H, {},
+     [](frmMain& w) { w.game().MnuHeighScores_Click(); }},
+    {0, nullptr, nullptr},
+    {0, "MnuFilePause", "Pause", Qt::Key_F3, {}, [](frmMain& w) { w.game().MnuFilePause_Click(); },
+     [](QAction& a, const MenuFacts& f) { a.setText(QString::fromStdString(f.state.MnuFilePauseCaption)); }},
+    {0, "MnuMute", "Mute", Qt::Key_F4, {}, [](frmMain& w) { w.game().MnuMute_Click(); },
+     [](QAction& a, const MenuFacts& f) { Check(a, f.state.MnuMuteChecked); }, true},
+    {0, nullptr, nullptr},
+    {0, "mnuFileExit", "Exit", Qt::CTRL | Qt::Key_X, {}, [](frmMain& w) { w.close(); }, nullptr, false, true},
+
+    {1, "MnuBrickSymbols", "Brick Symbols", Qt::Key_F7, {},
+     [](frmMain& w) { w.togglePreference(&PlayerPreferences::brickSymbols); },
+     [](QAction& a, const MenuFacts& f) { Check(a, f.preferences.brickSymbols); }, true},
+    {1, nullptr, nullptr},
+    // Ctrl+= too, for keyboards where + needs Shift. The zoom steps stop at both ends.
+    {1, "MnuZoomIn", "Zoom In", Qt::CTRL | Qt::Key_Plus, Qt::CTRL | Qt::Key_Equal,
+     [](frmMain& w) {
+         const auto next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), w.preferences().zoomPercent);
+         if (next != kZoomSteps.end())
+             w.zoomTo(*next);
+     },
+     [](QAction& a, const MenuFacts& f) { a.setEnabled(f.preferences.zoomPercent < kZoomSteps.back()); }, false, true},
+    {1, "MnuZoomOut", "Zoom Out", Qt::CTRL | Qt::Key_Minus, {},
+     [](frmMain& w) {
+         const auto at = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), w.preferences().zoomPercent);
+         if (at != kZoomSteps.begin())
+             w.zoomTo(*std::prev(at));
+     },
+     [](QAction& a, const MenuFacts& f) { a.setEnabled(f.preferences.zoomPercent > kZoomSteps.front()); }, false, true},
+    {1, "MnuActualSize", "Actual Size", Qt::CTRL | Qt::Key_0, {}, [](frmMain& w) { w.zoomTo(kZoomSteps.front()); },
+     nullptr, false, true},
+    {1, nullptr, nullptr},
+    {1, "MnuKeepTheme", "Keep Theme for New Games", Qt::Key_unknown, {},
+     [](frmMain& w) { w.togglePreference(&PlayerPreferences::keepThemeForNewGames); },
+     [](QAction& a, const MenuFacts& f) { Check(a, f.preferences.keepThemeForNewGames); }, true},
+    {1, "MnuHighContrast", "High Contrast Panel", Qt::Key_unknown, {},
+     [](frmMain& w) { w.togglePreference(&PlayerPreferences::highContrastPanel); },
+     [](QAction& a, const MenuFacts& f) { Check(a, f.preferences.highContrastPanel); }, true},
+    {1, nullptr, nullptr},
+    {1, "MnuPlayBoardNumber", "Play Board Number\u2026", Qt::Key_F9, {},
+     [](frmMain& w) { w.game().MnuPlayBoardNumber_Click(); }},
+    {1, "MnuStatistics", "Statistics\u2026", Qt::Key_F8, {}, [](frmMain& w) { w.showStatistics(); },
+     [](QAction& a, const MenuFacts& f) { a.setEnabled(f.history); }, false, true},
+
+    {2, "MnuRules", "Rules and other help", Qt::Key_F5, {}, [](frmMain&) { frmRules::ShowOrRaise(); }, nullptr, false,
+     true},
+    {2, nullptr, nullptr},
+    {2, "MnuAbout", "About", Qt::Key_F6, {}, [](frmMain& w) { FrmAbout::ShowOwnedBy(&w); }, nullptr, false, true},
+};
+}  // namespace
+
+MenuActions::MenuActions(frmMain& window, QMenuBar& bar)
+{
+    QMenu* menus[std::size(kMenus)];
+    for (size_t i = 0; i < std::size(kMenus); ++i) {
+        menus[i] = bar.addMenu(QString::fromUtf8(kMenus[i].second));
+        menus[i]->setObjectName(QLatin1String(kMenus[i].first));
+    }
+    for (const MenuItem& item : kItems) {
+        QMenu* menu = menus[item.menu];
+        if (!item.name) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromUtf8(item.text));
+        action->setObjectName(QLatin1String(item.name));
+        QList<QKeySequence> keys;
+        for (QKeyCombination key : {item.key, item.alternate})
+            if (key.key() != Qt::Key_unknown)
+                keys << QKeySequence(key);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setCheckable(item.checkable);
+        // Every game handler ends by having the window show the state it left.
+        QObject::connect(action, &QAction::triggered, &window, [&window, &item] {
+            if (!item.gated || window.game().acceptsInput())
+                item.handler(window);
+        });
+        m_actions.emplace_back(&item, action);
+    }
+}
+
+void MenuActions::show(const MenuFacts& facts)
+{
+    for (const auto& [item, action] : m_actions)
+        if (item->show)
+            item->show(*action, facts);
+}
