@@ -69,48 +69,6 @@ protected:
     }
 };
 
-// One click on the board: the release through PicMap, the game's handler
-// (a selection, or the removal of the group selected by the click before),
-// DrawBricks and the repaint of the visible part of the board.
-void BM_ClickCycle(benchmark::State& state)
-{
-    const auto columns = static_cast<int>(state.range(0));
-    const auto rows = static_cast<int>(state.range(1));
-    Game game(SettingsFor(columns, rows));
-    game.window->Form_Load();
-    game.WaitForPaint();
-    const QWidget* interior = game.window->findChild<QWidget*>(QStringLiteral("PicMainInterior"));
-    const int visibleColumns = std::min(columns, interior->width() / kCellPixels);
-    const int visibleRows = std::min(rows, interior->height() / kCellPixels);
-    PaintCounter counter;
-    game.surface()->installEventFilter(&counter);
-    const GameBoard& board = game.window->game().board;
-    int64_t clicks = 0;
-    int64_t cell = 0;
-    for (auto _ : state) {
-        // Each brick twice in a row: select its group, then remove it. Cells
-        // left empty by earlier removals are passed over, as a player would.
-        if (clicks % 2 == 0) {
-            for (int tries = 0; tries < visibleColumns * visibleRows; ++tries) {
-                ++cell;
-                const Brick* brick = board.bricks().ItemByXY(static_cast<int32_t>((cell * 7) % visibleColumns),
-                                                             static_cast<int32_t>((cell * 5) % visibleRows));
-                if (brick && brick->StrColor != "None" && brick->StrColor != "none")
-                    break;
-            }
-        }
-        const int column = static_cast<int>((cell * 7) % visibleColumns);
-        const int row = static_cast<int>((cell * 5) % visibleRows);
-        game.Click(QPointF(kCellPixels * column + kCellPixels / 2, kCellPixels * row + kCellPixels / 2));
-        QCoreApplication::processEvents();
-        ++clicks;
-    }
-    state.counters["score"] = game.window->game().board.LngScore;
-    state.counters["paints_per_click"] = clicks ? static_cast<double>(counter.paints) / clicks : 0.0;
-    state.counters["painted_bricks"] = game.surface()->lastPaintedBricks();
-}
-BENCHMARK(BM_ClickCycle)->Args({17, 12})->Args({1000, 1000})->Unit(benchmark::kMillisecond);
-
 // From the release of one click on the board to the board surface painted:
 // range 2 is 0 for a click that selects a group, 1 for a click that removes
 // the group the previous (untimed) click selected. Only bricks in view are
