@@ -1,7 +1,6 @@
 #include "GameFlow.h"
 
 #include "BoardNumber.h"
-#include "CTime.h"
 #include "GameSettings.h"
 #include "ModSound.h"
 #include "RegularFile.h"
@@ -55,35 +54,45 @@ void GameFlow::Form_Load()
 
         board.LngTimeLeft = m_gameTime;
         // The first board's panel reads as a new game's on the same settings.
-        ShowNewGame(m_labels, board.LngTimeLeft, board.BricksForLevel());
-        m_labels.lblMinmumBlock.color = kColorRed;
+        ShowNewGame(m_panel, board.LngTimeLeft, board.BricksForLevel());
+        m_panel.groupingMet = false;
 
-        m_view.ShowState();
         m_view.SizeToBoard(true);
         m_view.ProcessEvents();
         startBoard();
         board.GenTiles();
         drawBricks();
     }
-    m_view.ShowState();
 }
 
-WindowState GameFlow::state() const
+GameSnapshot GameFlow::snapshot() const
 {
-    WindowState shown;
-    shown.timSecEnabled = m_run.clockRuns();
-    shown.timGameOverEnabled = m_gameOverShown;
-    shown.PicMainEnabled = !m_run.over();
-    shown.PicMapVisible = m_run.boardShown();
-    shown.FRAGameOverVisible = m_gameOverShown;
-    shown.fraHighscoresVisible = m_highScoresShown;
-    shown.cmdFillSpaceEnabled = m_fillEnabled;
-    shown.MnuFilePauseCaption = m_run.pauseCaption();
-    shown.MnuMuteChecked = !m_sound.BlnSound;
-    shown.lblGameOverColor = m_gameOverColor;
-    shown.lblNameText = m_highScoreNames;
-    shown.lblScoresText = m_highScoreScores;
+    GameSnapshot shown;
+    shown.run = m_run.state();
+    shown.clockRuns = m_run.clockRuns();
+    shown.gameOverShown = m_gameOverShown;
+    shown.gameOverLit = m_gameOverLit;
+    shown.boardEnabled = !m_run.over();
+    shown.boardShown = m_run.boardShown();
+    shown.highScoresShown = m_highScoresShown;
+    shown.fillAvailable = m_fillEnabled;
+    shown.muted = !m_sound.BlnSound;
+    shown.highScores = m_highScoreRows;
+    shown.panel = m_panel;
     return shown;
+}
+
+MessageAnswer GameFlow::tell(const std::string& message, const std::string& title, MessageButtons buttons)
+{
+    m_view.ShowState();
+    return m_messages.Show(message, title, buttons);
+}
+
+std::optional<std::string> GameFlow::ask(const std::string& prompt, const std::string& title,
+                                         const std::string& value)
+{
+    m_view.ShowState();
+    return m_input.Ask(prompt, title, value);
 }
 
 void GameFlow::Form_Unload()
@@ -123,8 +132,7 @@ void GameFlow::saveSettings()
     std::cerr << "tolmora: warning: could not write " << result.path.string() << ": " << result.reason << std::endl;
     if (m_toldUnsaved) return;
     m_toldUnsaved = true;
-    m_view.ShowState();
-    m_messages.Show("Your settings and high scores could not be saved to " + result.path.string() + ": " +
+    tell("Your settings and high scores could not be saved to " + result.path.string() + ": " +
                         result.reason + ".",
                     "Tolmora", MessageButtons::Ok);
 }
@@ -132,15 +140,11 @@ void GameFlow::saveSettings()
 void GameFlow::MnuFileNewGame_Click()
 {
     if (!acceptsInput()) return;
-    m_view.ShowState();
-    const MessageAnswer answer =
-        m_messages.Show("Are you sure you want to start a new game?", "Tolmora", MessageButtons::YesNo);
-    if (answer == MessageAnswer::Yes) {
+    if (tell("Are you sure you want to start a new game?", "Tolmora", MessageButtons::YesNo) == MessageAnswer::Yes) {
         m_run.StopClock();
         m_view.ShowNewGameDialog();
         m_highScoresShown = false;
     }
-    m_view.ShowState();
 }
 
 NewGameValues GameFlow::newGameValues() const { return {board.GameWidth, board.GameHeight, m_gameTime}; }
@@ -150,10 +154,8 @@ void GameFlow::cmdStart_Click(const NewGameTexts& texts)
     // A second press while the first one's new game lets events run.
     if (!acceptsInput()) return;
     const NewGameDecision decision = DecideNewGame(texts, newGameValues());
-    for (const std::string& message : decision.messages) {
-        m_view.ShowState();
-        m_messages.Show(message, kNewGameErrorTitle, MessageButtons::Ok);
-    }
+    for (const std::string& message : decision.messages)
+        tell(message, kNewGameErrorTitle, MessageButtons::Ok);
     board.GameWidth = decision.values.GameWidth;
     board.GameHeight = decision.values.GameHeight;
     m_gameTime = decision.values.GameTime;
@@ -171,9 +173,8 @@ void GameFlow::NewGame()
         m_run.StopClock();
         board.ResetCounters(m_gameTime);
         m_fillsUsed = 0;
-        ShowNewGame(m_labels, board.LngTimeLeft, board.BricksForLevel());
+        ShowNewGame(m_panel, board.LngTimeLeft, board.BricksForLevel());
         m_gameOverShown = false;
-        m_view.ShowState();
         m_view.SizeToBoard(false);
         m_view.ProcessEvents();
         board.EmptyBoard();
@@ -182,14 +183,13 @@ void GameFlow::NewGame()
         drawBricks();
         m_run.Rebuilt();
     }
-    m_view.ShowState();
 }
 
 void GameFlow::timSec_Timer()
 {
     if (!m_run.clockRuns()) return;
     board.LngTimeLeft -= 1;
-    m_labels.lblTime.caption = CTime(board.LngTimeLeft);
+    m_panel.timeLeft = board.LngTimeLeft;
 
     if (const MusicPhase tune = TuneToStart(m_currentPlay, board.LngTimeLeft); tune != MusicPhase::None) {
         m_currentPlay = tune;
@@ -217,13 +217,11 @@ void GameFlow::timSec_Timer()
         if (m_recorder && !finished.player.empty()) m_recorder->Record(finished);
     }
     m_fillEnabled = board.FillAllowed();
-    m_view.ShowState();
 }
 
 void GameFlow::timGameOver_Timer()
 {
-    m_gameOverColor = m_gameOverColor == kColorRed ? kColorBlack : kColorRed;
-    m_view.ShowState();
+    m_gameOverLit = !m_gameOverLit;
 }
 
 void GameFlow::PauseGame()
@@ -232,23 +230,16 @@ void GameFlow::PauseGame()
     if (m_run.boardShown()) m_highScoresShown = false;
 }
 
-void GameFlow::togglePause()
-{
-    PauseGame();
-    m_view.ShowState();
-}
-
 void GameFlow::MnuFilePause_Click()
 {
     if (!acceptsInput()) return;
-    togglePause();
+    PauseGame();
 }
 
 void GameFlow::PicMain_Click()
 {
     if (!acceptsInput() || m_run.over()) return;
     if (m_run.state() == RunState::Paused) PauseGame();
-    m_view.ShowState();
 }
 
 void GameFlow::PicMap_MouseUp(std::optional<CellCoord> cell)
@@ -262,21 +253,19 @@ void GameFlow::PicMap_MouseUp(std::optional<CellCoord> cell)
         const ClickOutcome outcome = board.ClickCell(cell->x, cell->y);
         if (outcome.clearCue) m_sound.PlayClear();
         for (int32_t i = 0; i < outcome.highlightCues; ++i) m_sound.PlayHighlight();
-        ShowClick(m_labels, outcome);
+        ShowClick(m_panel, outcome);
         if (outcome.redraw) drawChangedBricks();
     }
-    m_view.ShowState();
 }
 
 void GameFlow::DropSelection()
 {
     if (!boardAcceptsInput()) return;
     board.UnHighlightAll();
-    ShowClick(m_labels, ClickOutcome{.redraw = true});
+    ShowClick(m_panel, ClickOutcome{.redraw = true});
     // Drawn even when nothing was flagged: a click on an empty cell drops
     // the flags but leaves the old highlight on the screen.
     drawBricks();
-    m_view.ShowState();
 }
 
 void GameFlow::cmdFillSpace_Click()
@@ -286,7 +275,6 @@ void GameFlow::cmdFillSpace_Click()
         ++m_fillsUsed;
         drawBricks();
     }
-    m_view.ShowState();
 }
 
 void GameFlow::MnuMute_Click()
@@ -300,13 +288,12 @@ void GameFlow::toggleMute()
     m_currentPlay = MusicPhase::None;
     m_sound.BlnSound = !m_sound.BlnSound;
     if (!m_sound.BlnSound) m_sound.StopSound();
-    m_view.ShowState();
 }
 
 void GameFlow::MnuTheme_Click()
 {
     if (!acceptsInput()) return;
-    m_view.ShowState();
+    m_view.ShowState();  // the dialog waits on the player
     const std::string path = m_files.ShowThemeDialog(m_programFolder);
     if (!path.empty() && IsRegularFile(path)) {
         Rebuild rebuild(*this);
@@ -314,7 +301,6 @@ void GameFlow::MnuTheme_Click()
         m_view.LoadBricks(m_gameTheme);
         drawBricks();
     }
-    m_view.ShowState();
 }
 
 void GameFlow::MnuHeighScores_Click()
@@ -322,7 +308,6 @@ void GameFlow::MnuHeighScores_Click()
     if (!acceptsInput()) return;
     m_highScoresShown = true;
     ShowHighScores();
-    m_view.ShowState();
 }
 
 // The player names their own entry when the walk gives it a slot; the table
@@ -334,8 +319,7 @@ std::string GameFlow::AddHighScore()
     std::optional<int> ownSlot;
     const ScoreEntry entry = EnterHighScore(m_table, board.LngScore, [this, &ownSlot](int slot) {
         if (!ownSlot) ownSlot = slot;
-        m_view.ShowState();
-        return m_input.Ask("Please enter your name.", "New High Score", "").value_or(std::string());
+        return ask("Please enter your name.", "New High Score", "").value_or(std::string());
     });
     board.LngScore = entry.carried;
     if (entry.entered) saveSettings();
@@ -368,15 +352,12 @@ FinishedGame GameFlow::finishedGame() const
 void GameFlow::MnuPlayBoardNumber_Click()
 {
     if (!acceptsInput()) return;
-    m_view.ShowState();
     const std::optional<std::string> text =
-        m_input.Ask("Board number (0 to 4294967295):", "Play Board Number", std::to_string(m_boardNumber));
+        ask("Board number (0 to 4294967295):", "Play Board Number", std::to_string(m_boardNumber));
     if (!text) return;
     if (const std::optional<uint32_t> number = ParseBoardNumber(*text))
         return PlayBoardNumber(*number);
-    m_view.ShowState();
-    m_messages.Show(NotABoardNumberMessage(*text), "Play Board Number", MessageButtons::Ok);
-    m_view.ShowState();
+    tell(NotABoardNumberMessage(*text), "Play Board Number", MessageButtons::Ok);
 }
 
 void GameFlow::PlayBoardNumber(uint32_t number)
@@ -389,21 +370,18 @@ void GameFlow::PlayBoardNumber(uint32_t number)
 
 void GameFlow::ShowHighScores()
 {
-    togglePause();
+    PauseGame();
     m_view.CentreHighScoreFrame();
-    m_highScoreNames.clear();
-    m_highScoreScores.clear();
-    for (int i = 0; i < kHighScoreSlots; ++i) {
-        if (m_table.StrHighNames[i].empty()) continue;
-        m_highScoreNames += "\r\n\r\n" + m_table.StrHighNames[i];
-        m_highScoreScores += "\r\n\r\n" + std::to_string(m_table.LngHighScores[i]);
-    }
+    m_highScoreRows.clear();
+    for (int i = 0; i < kHighScoreSlots; ++i)
+        if (!m_table.StrHighNames[i].empty())
+            m_highScoreRows.push_back({m_table.StrHighNames[i], m_table.LngHighScores[i]});
 }
 
 void GameFlow::drawBricks()
 {
     board.TakeChangedCells();  // all of them are drawn
-    m_labels.lblScore.caption = std::to_string(board.LngScore);
+    m_panel.score = board.LngScore;
     m_view.DrawBricks();
 }
 
@@ -411,6 +389,6 @@ void GameFlow::drawBricks()
 // on an empty cell, wait in the board until this call takes them.
 void GameFlow::drawChangedBricks()
 {
-    m_labels.lblScore.caption = std::to_string(board.LngScore);
+    m_panel.score = board.LngScore;
     m_view.DrawChangedBricks(board.TakeChangedCells());
 }

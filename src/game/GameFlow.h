@@ -6,7 +6,7 @@
 #include "HighScoreTable.h"
 #include "MusicPhase.h"
 #include "NewGameRules.h"
-#include "PanelText.h"
+#include "GameSnapshot.h"
 #include "RunState.h"
 #include "Services.h"
 #include "SettingsStore.h"
@@ -20,28 +20,10 @@
 class ModSound;
 class RandomSource;
 
-// What the main window's controls show, computed by the controller from the
-// run state and the overlays; the widgets follow it and nothing reads it back.
-struct WindowState {
-    bool timSecEnabled = false;       // the game clock, 1000 ms
-    bool timGameOverEnabled = false;  // the game-over blink, 300 ms
-    bool PicMainEnabled = true;       // the board frame; disabled once the game is over
-    bool PicMapVisible = true;        // the board surface; hidden while paused
-    bool FRAGameOverVisible = false;
-    bool fraHighscoresVisible = false;
-    bool cmdFillSpaceEnabled = true;
-    std::string MnuFilePauseCaption = "Pause";  // "Pause" or "Resume"
-    bool MnuMuteChecked = false;                // checked = sound off
-    ColorRef lblGameOverColor = kColorRed;
-    std::string lblNameText;    // the high-score list's names column
-    std::string lblScoresText;  // and its scores column
-    friend bool operator==(const WindowState&, const WindowState&) = default;
-};
-
 // The game as the main window runs it, without widgets. Each handler is
 // called by the window for the event of the same name and runs its steps in
 // order, calling back into the window through GameView; afterwards the
-// window shows state() and labels(). While start-up, a new game or a
+// window shows snapshot(). While start-up, a new game or a
 // theme load rebuilds the board, every handler the window forwards is
 // ignored: events run inside a rebuild, and none may touch a half-built board.
 class GameFlow {
@@ -56,7 +38,7 @@ public:
     GameBoard board;
 
     // What the window shows, and the facts behind it.
-    WindowState state() const;
+    GameSnapshot snapshot() const;
     RunState runState() const { return m_run.state(); }
     bool gameOver() const { return m_run.over(); }
     // False while a rebuild is under way; the window drops its own inputs too.
@@ -68,8 +50,6 @@ public:
     const std::string& GameTheme() const { return m_gameTheme; }
     MusicPhase LngCurrentPlay() const { return m_currentPlay; }
     const HighScoreTable& highScores() const { return m_table; }
-    // The side panel's captions and colours.
-    const PanelLabels& labels() const { return m_labels; }
     NewGameValues newGameValues() const;
     // The number the current board was drawn from.
     uint32_t boardNumber() const { return m_boardNumber; }
@@ -122,7 +102,6 @@ private:
     class Rebuild;
 
     void PauseGame();
-    void togglePause();
     void toggleMute();
     // The name the player entered for the table, empty when none was asked.
     std::string AddHighScore();
@@ -132,6 +111,9 @@ private:
     void ShowHighScores();
     void drawBricks();
     void drawChangedBricks();
+    // What waits on the player has the window show the game as it is first.
+    MessageAnswer tell(const std::string& message, const std::string& title, MessageButtons buttons);
+    std::optional<std::string> ask(const std::string& prompt, const std::string& title, const std::string& value);
     // Writes "Settings.log" now, its high scores merged with those the file
     // holds by then; on success the game holds the merged table too.
     [[nodiscard]] SettingsWriteResult WriteSettings();
@@ -156,15 +138,14 @@ private:
     bool m_gameOverShown = false;
     bool m_highScoresShown = false;
     bool m_fillEnabled = true;
-    ColorRef m_gameOverColor = kColorRed;
-    std::string m_highScoreNames;
-    std::string m_highScoreScores;
+    bool m_gameOverLit = true;
+    std::vector<HighScoreRow> m_highScoreRows;
     int32_t m_gameTime = 0;
     std::string m_gameTheme;
     bool m_keepThemeForNewGames = false;
     MusicPhase m_currentPlay = MusicPhase::None;
     HighScoreTable m_table;
-    PanelLabels m_labels;
+    PanelValues m_panel;
     // The player is told only once that the settings cannot be saved.
     bool m_toldUnsaved = false;
     // The table as this copy last read or wrote it, so that a write can tell

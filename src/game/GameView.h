@@ -18,7 +18,7 @@ public:
     // Sizes the board surface, its frame and the window to GameWidth and
     // GameHeight; atLoad is true at start-up, false at a new game.
     virtual void SizeToBoard(bool atLoad) = 0;
-    // Lets pending window events run once.
+    // Shows the state, then lets pending window events run once.
     virtual void ProcessEvents() = 0;
     // Paints the whole board. The controller has already written the score
     // into its lblScore label.
@@ -35,8 +35,8 @@ public:
     // Centre the two overlays on the board frame's interior.
     virtual void CentreGameOverFrame() = 0;
     virtual void CentreHighScoreFrame() = 0;
-    // Brings every widget in line with the controller's WindowState and the
-    // controller's PanelLabels. Called at the end of each handler and before
-    // anything that lets events run or waits on the player.
+    // Brings every widget in line with the controller's snapshot. The window
+    // calls it after every handler it forwards; the controller calls it
+    // before anything that waits on the player.
     virtual void ShowState() = 0;
 };

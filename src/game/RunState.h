@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 // Where a game is. Ready: start-up or a new game, the clock stopped, the
 // board playable; Running: the clock ticks; Paused: the clock stopped and the
 // board hidden; Over: the clock stopped for good and the board frame
@@ -19,8 +17,6 @@ public:
     bool clockRuns() const { return m_state == RunState::Running; }
     bool boardShown() const { return m_state != RunState::Paused; }
     bool over() const { return m_state == RunState::Over || (m_state == RunState::Paused && m_resumeTo == RunState::Over); }
-    // The File menu item's caption: what choosing it would do.
-    std::string pauseCaption() const { return m_state == RunState::Paused ? "Resume" : "Pause"; }
 
     // The first click on the board starts the clock.
     void Start()

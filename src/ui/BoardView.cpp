@@ -296,12 +296,12 @@ void BoardView::setLook(const BoardGeometry& geometry, bool brickSymbols)
     PicMap->setLook(m_geometry, brickSymbols);
 }
 
-void BoardView::showState(const WindowState& state)
+void BoardView::showState(const GameSnapshot& state)
 {
-    PicMain->setEnabled(state.PicMainEnabled);
-    PicMap->setVisible(state.PicMapVisible);
-    FRAGameOver->setVisible(state.FRAGameOverVisible);
-    SetTextColor(lblGameOver, state.lblGameOverColor);
+    PicMain->setEnabled(state.boardEnabled);
+    PicMap->setVisible(state.boardShown);
+    FRAGameOver->setVisible(state.gameOverShown);
+    SetTextColor(lblGameOver, state.gameOverLit ? kColorRed : kColorBlack);
 }
 
 // A fraction of a pixel goes to the even neighbour.

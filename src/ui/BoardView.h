@@ -42,7 +42,7 @@ public:
     // new zoom, and the view keeps its corner and the cursor where they were.
     void keepViewThroughZoom(int zoomShown, const std::function<void()>& refit);
     void setLook(const BoardGeometry& geometry, bool brickSymbols);
-    void showState(const WindowState& state);
+    void showState(const GameSnapshot& state);
     // Where an overlay of this size stands centred on the frame's interior.
     QPoint centred(QSize overlay) const;
     void centreGameOverFrame();

@@ -1,6 +1,7 @@
 #include "MenuActions.h"
 
 #include "FrmAbout.h"
+#include "GameTexts.h"
 #include "frmMain.h"
 #include "frmRules.h"
 
@@ -17,15 +18,15 @@ constexpr std::pair<const char*, const char*> kMenus[] = {
 void Check(QAction& action, bool checked) { action.setChecked(checked); }
 
 const MenuItem kItems[] = {
-    {0, "MnuFileNewGame", "New Game", Qt::Key_F1, {}, [](frmMain& w) { w.game().MnuFileNewGame_Click(); }},
-    {0, "MnuTheme", "Theme", Qt::Key_F2, {}, [](frmMain& w) { w.game().MnuTheme_Click(); }},
+    {0, "MnuFileNewGame", "New Game", Qt::Key_F1, {}, [](frmMain& w) { w.handle(&GameFlow::MnuFileNewGame_Click); }},
+    {0, "MnuTheme", "Theme", Qt::Key_F2, {}, [](frmMain& w) { w.handle(&GameFlow::MnuTheme_Click); }},
     {0, "MnuHeighScores", "High Scores", Qt::CTRL | Qt::Key_H, {},
-     [](frmMain& w) { w.game().MnuHeighScores_Click(); }},
+     [](frmMain& w) { w.handle(&GameFlow::MnuHeighScores_Click); }},
     {0, nullptr, nullptr},
-    {0, "MnuFilePause", "Pause", Qt::Key_F3, {}, [](frmMain& w) { w.game().MnuFilePause_Click(); },
-     [](QAction& a, const MenuFacts& f) { a.setText(QString::fromStdString(f.state.MnuFilePauseCaption)); }},
-    {0, "MnuMute", "Mute", Qt::Key_F4, {}, [](frmMain& w) { w.game().MnuMute_Click(); },
-     [](QAction& a, const MenuFacts& f) { Check(a, f.state.MnuMuteChecked); }, true},
+    {0, "MnuFilePause", "Pause", Qt::Key_F3, {}, [](frmMain& w) { w.handle(&GameFlow::MnuFilePause_Click); },
+     [](QAction& a, const MenuFacts& f) { a.setText(PauseCaption(f.state.run)); }},
+    {0, "MnuMute", "Mute", Qt::Key_F4, {}, [](frmMain& w) { w.handle(&GameFlow::MnuMute_Click); },
+     [](QAction& a, const MenuFacts& f) { Check(a, f.state.muted); }, true},
     {0, nullptr, nullptr},
     {0, "mnuFileExit", "Exit", Qt::CTRL | Qt::Key_X, {}, [](frmMain& w) { w.close(); }, nullptr, false, true},
 
@@ -59,7 +60,7 @@ const MenuItem kItems[] = {
      [](QAction& a, const MenuFacts& f) { Check(a, f.preferences.highContrastPanel); }, true},
     {1, nullptr, nullptr},
     {1, "MnuPlayBoardNumber", "Play Board Number\u2026", Qt::Key_F9, {},
-     [](frmMain& w) { w.game().MnuPlayBoardNumber_Click(); }},
+     [](frmMain& w) { w.handle(&GameFlow::MnuPlayBoardNumber_Click); }},
     {1, "MnuStatistics", "Statistics\u2026", Qt::Key_F8, {}, [](frmMain& w) { w.showStatistics(); },
      [](QAction& a, const MenuFacts& f) { a.setEnabled(f.history); }, false, true},
 

@@ -14,7 +14,7 @@ class QMenuBar;
 
 // What a menu item shows of the window: its mark, its caption, whether it is on.
 struct MenuFacts {
-    const WindowState& state;
+    const GameSnapshot& state;
     const PlayerPreferences& preferences;
     bool history;
 };

@@ -7,13 +7,6 @@
 
 #include <QLabel>
 
-QString LabelText(const std::string& caption)
-{
-    QString text = QString::fromStdString(caption);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
-}
-
 QLabel* MakeLabel(QWidget* parent, const QRect& geometry, Qt::Alignment alignment, const QFont& font,
                   const QString& caption)
 {
@@ -49,12 +42,11 @@ void SetTextColor(QLabel* label, ColorRef color)
 }
 
 namespace {
-void ShowLabel(QLabel* label, const LabelState& state, bool highContrast)
+void ShowLabel(QLabel* label, const PanelCaption& caption, bool highContrast)
 {
-    const QString text = LabelText(state.caption);
-    if (label->text() != text)
-        label->setText(text);
-    SetTextColor(label, PanelTextColor(state.color, highContrast));
+    if (caption.text && label->text() != *caption.text)
+        label->setText(*caption.text);
+    SetTextColor(label, PanelTextColor(caption.color, highContrast));
 }
 }  // namespace
 
@@ -94,23 +86,23 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent)
     connect(cmdFillSpace, &QPushButton::clicked, this, &SidePanel::fillSpaceClicked);
 }
 
-void SidePanel::showLabels(const PanelLabels& labels, bool highContrast)
+void SidePanel::showPanel(const PanelValues& panel, bool highContrast)
 {
-    ShowLabel(lblMinmumBlock, labels.lblMinmumBlock, highContrast);
-    ShowLabel(lblScore, labels.lblScore, highContrast);
-    if (LabelText(labels.lblLevel.caption) != lblLevel->text()) {
-        ShowLabel(lblLevel, labels.lblLevel, highContrast);
+    const PanelCaptions captions = CaptionsOf(panel);
+    ShowLabel(lblMinmumBlock, captions.lblMinmumBlock, highContrast);
+    ShowLabel(lblScore, captions.lblScore, highContrast);
+    const QString level = lblLevel->text();
+    ShowLabel(lblLevel, captions.lblLevel, highContrast);
+    if (lblLevel->text() != level)
         FitOneLine(lblLevel, LegacyFont(12, true));
-    }
-    SetTextColor(lblLevel, PanelTextColor(labels.lblLevel.color, highContrast));
-    ShowLabel(lblTime, labels.lblTime, highContrast);
-    ShowLabel(lblNextLvl, labels.lblNextLvl, highContrast);
-    ShowLabel(lblSelected, labels.lblSelected, highContrast);
+    ShowLabel(lblTime, captions.lblTime, highContrast);
+    ShowLabel(lblNextLvl, captions.lblNextLvl, highContrast);
+    ShowLabel(lblSelected, captions.lblSelected, highContrast);
 }
 
-void SidePanel::showScore(const LabelState& score, bool highContrast)
+void SidePanel::showScore(const PanelValues& panel, bool highContrast)
 {
-    ShowLabel(lblScore, score, highContrast);
+    ShowLabel(lblScore, CaptionsOf(panel).lblScore, highContrast);
 }
 
 void SidePanel::setFillSpaceEnabled(bool enabled)

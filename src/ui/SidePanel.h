@@ -1,10 +1,8 @@
 #pragma once
 
-#include "PanelText.h"
+#include "GameTexts.h"
 
 #include <QWidget>
-
-#include <string>
 
 class QLabel;
 class WrapButton;
@@ -17,9 +15,9 @@ class SidePanel : public QWidget {
 public:
     explicit SidePanel(QWidget* parent);
 
-    void showLabels(const PanelLabels& labels, bool highContrast);
+    void showPanel(const PanelValues& panel, bool highContrast);
     // The score alone, shown with every drawing of the board.
-    void showScore(const LabelState& score, bool highContrast);
+    void showScore(const PanelValues& panel, bool highContrast);
     void setFillSpaceEnabled(bool enabled);
 
 signals:
@@ -38,8 +36,6 @@ private:
 };
 
 // The window's captions, here and on the overlays.
-// Captions break lines with CR LF; a label breaks them with LF.
-QString LabelText(const std::string& caption);
 QLabel* MakeLabel(QWidget* parent, const QRect& geometry, Qt::Alignment alignment, const QFont& font,
                   const QString& caption = {});
 // A one-line caption in its designed box: the designed font where it fits,

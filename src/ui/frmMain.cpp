@@ -1,6 +1,7 @@
 #include "frmMain.h"
 
 #include "BoardView.h"
+#include "GameTexts.h"
 #include "LegacyFont.h"
 #include "MenuActions.h"
 #include "SidePanel.h"
@@ -121,9 +122,8 @@ void frmMain::setPreferences(const PlayerPreferences& wanted)
 
 void frmMain::applyPreferences(int zoomShown)
 {
-    m_menus->show({m_game.state(), m_preferences, m_history != nullptr});
     m_game.setKeepThemeForNewGames(m_preferences.keepThemeForNewGames);
-    PicScore->showLabels(m_game.labels(), m_preferences.highContrastPanel);
+    ShowState();
     applyLook(zoomShown);
 }
 
@@ -132,12 +132,11 @@ void frmMain::connectEvents()
     centralWidget()->installEventFilter(this);
     connect(timSec, &QTimer::timeout, this, &frmMain::timSec_Timer);
     connect(timGameOver, &QTimer::timeout, this, &frmMain::timGameOver_Timer);
-    // Every game handler ends by having the window show the state it left.
     connect(m_board, &BoardView::cellReleased, this,
-            [this](std::optional<CellCoord> cell) { m_game.PicMap_MouseUp(cell); });
-    connect(m_board, &BoardView::selectionDropped, this, [this] { m_game.DropSelection(); });
-    connect(m_board, &BoardView::frameClicked, this, [this] { m_game.PicMain_Click(); });
-    connect(PicScore, &SidePanel::fillSpaceClicked, this, [this] { m_game.cmdFillSpace_Click(); });
+            [this](std::optional<CellCoord> cell) { handle(&GameFlow::PicMap_MouseUp, cell); });
+    connect(m_board, &BoardView::selectionDropped, this, [this] { handle(&GameFlow::DropSelection); });
+    connect(m_board, &BoardView::frameClicked, this, [this] { handle(&GameFlow::PicMain_Click); });
+    connect(PicScore, &SidePanel::fillSpaceClicked, this, [this] { handle(&GameFlow::cmdFillSpace_Click); });
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
@@ -208,7 +207,7 @@ void frmMain::ProcessEvents()
 void frmMain::DrawBricks()
 {
     m_board->drawBricks(m_game.board.bricks(), m_themeSound.theme(), boardGeometry(), m_preferences.brickSymbols);
-    PicScore->showScore(m_game.labels().lblScore, m_preferences.highContrastPanel);
+    PicScore->showScore(m_game.snapshot().panel, m_preferences.highContrastPanel);
 }
 
 void frmMain::DrawChangedBricks(const ChangedCells& changed)
@@ -218,7 +217,7 @@ void frmMain::DrawChangedBricks(const ChangedCells& changed)
         return;
     }
     m_board->drawChangedBricks(m_game.board.bricks(), changed);
-    PicScore->showScore(m_game.labels().lblScore, m_preferences.highContrastPanel);
+    PicScore->showScore(m_game.snapshot().panel, m_preferences.highContrastPanel);
 }
 
 void frmMain::ShowNewGameDialog()
@@ -228,7 +227,7 @@ void frmMain::ShowNewGameDialog()
         m_newGame->activateWindow();
         return;
     }
-    m_newGame = new frmNewGame(m_game, this);
+    m_newGame = new frmNewGame(*this);
     m_newGame->show();
 }
 
@@ -246,16 +245,17 @@ void frmMain::CentreHighScoreFrame()
 
 void frmMain::ShowState()
 {
-    const WindowState& state = m_game.state();
-    FollowTimer(timSec, state.timSecEnabled);
-    FollowTimer(timGameOver, state.timGameOverEnabled);
+    const GameSnapshot state = m_game.snapshot();
+    FollowTimer(timSec, state.clockRuns);
+    FollowTimer(timGameOver, state.gameOverShown);
     m_board->showState(state);
-    fraHighscores->setVisible(state.fraHighscoresVisible);
-    PicScore->setFillSpaceEnabled(state.cmdFillSpaceEnabled);
+    fraHighscores->setVisible(state.highScoresShown);
+    PicScore->setFillSpaceEnabled(state.fillAvailable);
     m_menus->show({state, m_preferences, m_history != nullptr});
-    lblName->setText(LabelText(state.lblNameText));
-    lblScores->setText(LabelText(state.lblScoresText));
-    PicScore->showLabels(m_game.labels(), m_preferences.highContrastPanel);
+    const auto [names, scores] = HighScoreColumns(state.highScores);
+    lblName->setText(names);
+    lblScores->setText(scores);
+    PicScore->showPanel(state.panel, m_preferences.highContrastPanel);
 }
 
 // The figures are read as the window opens; an open one is brought forward
@@ -270,7 +270,7 @@ void frmMain::showStatistics()
     m_statistics = new frmStatistics(*m_history, this);
     m_statistics->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_statistics, &frmStatistics::playBoard, this,
-            [this](uint32_t number) { m_game.PlayBoardNumber(number); });
+            [this](uint32_t number) { handle(&GameFlow::PlayBoardNumber, number); });
     m_statistics->show();
 }
 

@@ -12,6 +12,7 @@
 #include <QPointer>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 class BoardView;
@@ -53,13 +54,23 @@ public:
 
     GameFlow& game() { return m_game; }
 
+    // Runs one of the game's handlers and shows the state it left: every
+    // handler the window forwards comes through here, so none can leave a
+    // stale screen.
+    template <typename Handler, typename... Args>
+    void handle(Handler handler, Args&&... args)
+    {
+        std::invoke(handler, m_game, std::forward<Args>(args)...);
+        ShowState();
+    }
+
     // Runs the start-up sequence: shows the window, reads the settings,
     // sizes the window and draws the first board.
-    void Form_Load() { m_game.Form_Load(); }
+    void Form_Load() { handle(&GameFlow::Form_Load); }
 
     // The two timers' ticks.
-    void timSec_Timer() { m_game.timSec_Timer(); }
-    void timGameOver_Timer() { m_game.timGameOver_Timer(); }
+    void timSec_Timer() { handle(&GameFlow::timSec_Timer); }
+    void timGameOver_Timer() { handle(&GameFlow::timGameOver_Timer); }
 
     // The layout: the board view, and the side panel at the right.
     void Form_Resize();

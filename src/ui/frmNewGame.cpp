@@ -1,6 +1,7 @@
 #include "frmNewGame.h"
 
 #include "GameFlow.h"
+#include "frmMain.h"
 #include "LegacyFont.h"
 #include "Twips.h"
 #include "WrapButton.h"
@@ -22,10 +23,10 @@ QLabel* MakeLabel(QWidget* parent, const char* caption, QRect geometry)
 }
 }  // namespace
 
-frmNewGame::frmNewGame(GameFlow& game, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+frmNewGame::frmNewGame(frmMain& owner)
+    : QDialog(&owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint),
-      m_game(game)
+      m_window(owner)
 {
     setObjectName(QStringLiteral("frmNewGame"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -67,7 +68,7 @@ frmNewGame::frmNewGame(GameFlow& game, QWidget* owner)
 
 void frmNewGame::Form_Load()
 {
-    const NewGameTexts texts = NewGameDialogTexts(m_game.newGameValues());
+    const NewGameTexts texts = NewGameDialogTexts(m_window.game().newGameValues());
     txtGameHeight->setText(QString::fromStdString(texts.txtGameHeight));
     txtGameWidth->setText(QString::fromStdString(texts.txtGameWidth));
     txtGameTime->setText(QString::fromStdString(texts.txtGameTime));
@@ -86,9 +87,10 @@ void frmNewGame::cmdStart_Click()
     // The new game lets events run while it sizes the window; a second
     // press queued behind the first must neither start another game nor
     // close the dialog under the first.
-    if (!m_game.acceptsInput())
+    if (!m_window.game().acceptsInput())
         return;
-    m_game.cmdStart_Click(NewGameTexts{txtGameWidth->text().toStdString(), txtGameHeight->text().toStdString(),
-                                       txtGameTime->text().toStdString()});
+    m_window.handle(&GameFlow::cmdStart_Click,
+                    NewGameTexts{txtGameWidth->text().toStdString(), txtGameHeight->text().toStdString(),
+                                 txtGameTime->text().toStdString()});
     close();
 }

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class GameFlow;
+class frmMain;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -14,7 +14,7 @@ class QPushButton;
 class frmNewGame : public QDialog {
     Q_OBJECT
 public:
-    frmNewGame(GameFlow& game, QWidget* owner);
+    explicit frmNewGame(frmMain& owner);
 
     QLabel* Label1;
     QLineEdit* txtGameWidth;
@@ -30,5 +30,5 @@ public:
     void Command1_Click();
 
 private:
-    GameFlow& m_game;
+    frmMain& m_window;
 };

@@ -6,6 +6,8 @@ target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/frmMain.h
   ${CMAKE_CURRENT_LIST_DIR}/frmNewGame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmNewGame.h
+  ${CMAKE_CURRENT_LIST_DIR}/GameTexts.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GameTexts.h
   ${CMAKE_CURRENT_LIST_DIR}/FitFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/FitFont.h
   ${CMAKE_CURRENT_LIST_DIR}/IniPreferencesStore.cpp

@@ -9,7 +9,7 @@ TEST_F(GameFlowTest, ClickPlaysItsCuesAndShowsItsOutcome)
     PaintBoard(flow.board, {"RRB", "RGY", "YBG"});
     Click(1, 0);
     EXPECT_EQ(Played(), "HIGHLIGHT HIGHLIGHT HIGHLIGHT");
-    EXPECT_EQ(flow.labels().lblSelected.caption, "Bricks Selected\r\n3");
+    EXPECT_EQ(flow.snapshot().panel.selected, 3);
     EXPECT_EQ(view.steps(), Strings{"DrawBricks"});
 
     audio.calls.clear();
@@ -17,8 +17,6 @@ TEST_F(GameFlowTest, ClickPlaysItsCuesAndShowsItsOutcome)
     Click(0, 1);  // three of A = 4 end level 1 on the 3 x 3 board
     EXPECT_EQ(Played(), "CLEAR");
     EXPECT_EQ(view.steps(), Strings{"DrawBricks"});
-    const PanelLabels& labels = flow.labels();
-    EXPECT_EQ(std::tie(labels.lblSelected.caption, labels.lblScore.caption, labels.lblLevel.caption,
-                       labels.lblTime.caption),
-              std::tuple("Bricks Selected\r\n0", "6", "Level: 2", "00:02:30"));
+    const PanelValues panel = flow.snapshot().panel;
+    EXPECT_EQ(std::tie(panel.selected, panel.score, panel.level, panel.timeLeft), std::tuple(0, 6, 2, 150));
 }

@@ -4,11 +4,11 @@
 TEST_F(GameFlowTest, ClockRunsThroughTheMusicPhases)
 {
     const std::tuple<int, const char*, const char*> steps[] = {
-        {60, "00:01:00 running Pause fill", "MAIN LASTMIN"},
-        {29, "00:00:31 running Pause fill", "MAIN LASTMIN"},
-        {1, "00:00:30 running Pause", "MAIN LASTMIN LAST30"},
-        {29, "00:00:01 running Pause", "MAIN LASTMIN LAST30"},
-        {1, "00:00:00 Pause over", "MAIN LASTMIN LAST30 GAMEOVER"},
+        {60, "60s running fill", "MAIN LASTMIN"},
+        {29, "31s running fill", "MAIN LASTMIN"},
+        {1, "30s running", "MAIN LASTMIN LAST30"},
+        {29, "1s running", "MAIN LASTMIN LAST30"},
+        {1, "0s over", "MAIN LASTMIN LAST30 GAMEOVER"},
     };
     Start();
     Click(0, 0);
@@ -16,8 +16,8 @@ TEST_F(GameFlowTest, ClockRunsThroughTheMusicPhases)
     flow.board.LngScore = 100;
     input.answers = {"Ann"};
     input.onAsk = [&] {
-        EXPECT_TRUE(flow.state().FRAGameOverVisible && flow.state().timGameOverEnabled && settings.writes.empty());
-        EXPECT_EQ(Status() + " " + Played(), "00:00:00 Pause over MAIN LASTMIN LAST30 GAMEOVER");
+        EXPECT_TRUE(flow.snapshot().gameOverShown && settings.writes.empty());
+        EXPECT_EQ(Status() + " " + Played(), "0s over MAIN LASTMIN LAST30 GAMEOVER");
         EXPECT_EQ(view.steps().back(), "CentreGameOverFrame");
         EXPECT_EQ(view.calls.back(), "ShowState");
     };
@@ -35,15 +35,15 @@ TEST_F(GameFlowTest, ClockRunsThroughTheMusicPhases)
     view.calls.clear();
     flow.MnuFilePause_Click();
     flow.PicMain_Click();  // the frame of a finished game takes no clicks
-    EXPECT_EQ(Status(), "00:00:00 hidden Resume over");
+    EXPECT_EQ(Status(), "0s hidden over");
     flow.MnuFilePause_Click();
     flow.MnuHeighScores_Click();
     flow.MnuHeighScores_Click();
-    EXPECT_FALSE(flow.state().fraHighscoresVisible);
+    EXPECT_FALSE(flow.snapshot().highScoresShown);
     const int32_t selected = flow.board.LngSelected;
     Click(2, 2);
     Tick();
-    EXPECT_EQ(Status() + " " + Played(), "00:00:00 Pause over MAIN LASTMIN LAST30 GAMEOVER");
+    EXPECT_EQ(Status() + " " + Played(), "0s over MAIN LASTMIN LAST30 GAMEOVER");
     EXPECT_EQ(flow.board.LngSelected, selected);
     EXPECT_EQ(view.steps(), (Strings{"CentreHighScoreFrame", "CentreHighScoreFrame"}));
 
@@ -66,9 +66,9 @@ TEST_F(GameFlowTest, LevelBonusAndMuteStartThePhaseTuneAnew)
     Tick(5);
     Click(0, 0);  // removes the two reds, which completes level 1 on a 3 x 3 board
     EXPECT_EQ(flow.board.LngTimeLeft, 50);
-    EXPECT_EQ(flow.labels().lblScore.caption, "2");
+    EXPECT_EQ(flow.snapshot().panel.score, 2);
     Tick();
-    EXPECT_EQ(Status(), "00:00:49 running Pause fill");
+    EXPECT_EQ(Status(), "49s running fill");
     flow.MnuMute_Click();  // silences the looping tune at once
     EXPECT_EQ(Played(), "LAST30 CLEAR LASTMIN NOSOUND");
     Tick();
@@ -84,13 +84,13 @@ TEST_F(GameFlowTest, PauseBeforeTheFirstClick)
     flow.MnuFilePause_Click();
     flow.NewGame();
     Click(0, 0);  // the hidden board takes no clicks
-    EXPECT_EQ(Status(), "00:02:00 hidden Resume fill");
+    EXPECT_EQ(Status(), "120s hidden fill");
     flow.PicMain_Click();
-    EXPECT_EQ(Status(), "00:02:00 running Pause fill");
+    EXPECT_EQ(Status(), "120s running fill");
     flow.PicMain_Click();  // not paused: the frame click does nothing
-    EXPECT_EQ(Status(), "00:02:00 running Pause fill");
+    EXPECT_EQ(Status(), "120s running fill");
     flow.MnuFilePause_Click();  // and pausing stops it again
-    EXPECT_EQ(Status(), "00:02:00 hidden Resume fill");
+    EXPECT_EQ(Status(), "120s hidden fill");
 }
 
 // A click on an empty cell drops the selection without a redraw, leaving the old highlight; the fill button redraws.

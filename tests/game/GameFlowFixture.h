@@ -47,13 +47,12 @@ public:
         return names;
     }
 
-    // The clock and pause as the player sees them, e.g. "00:01:59 running Pause fill".
+    // The clock as the panel shows it, in seconds, and the controls, e.g. "119s running fill".
     std::string Status() const
     {
-        const WindowState s = flow.state();
-        return flow.labels().lblTime.caption + (s.timSecEnabled ? " running" : "") +
-               (s.PicMapVisible ? " " : " hidden ") + s.MnuFilePauseCaption + (s.cmdFillSpaceEnabled ? " fill" : "") +
-               (flow.gameOver() ? " over" : "");
+        const GameSnapshot s = flow.snapshot();
+        return (s.panel.timeLeft ? std::to_string(*s.panel.timeLeft) + "s" : "unshown") + (s.clockRuns ? " running" : "") +
+               (s.boardShown ? "" : " hidden") + (s.fillAvailable ? " fill" : "") + (flow.gameOver() ? " over" : "");
     }
 
     // Starts the program on this settings file (none: no file), then forgets what start-up did.

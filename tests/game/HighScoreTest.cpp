@@ -78,10 +78,10 @@ TEST_F(GameFlowTest, HighScoreListIsBuiltAfreshEachTime)
 {
     Start(FileOf({"", "16", "11", "120", "sound", "Ann", "90", "", "80", "Bob", "70"}));
     for (int i = 0; i < 3; ++i) flow.MnuHeighScores_Click();  // shown, hidden, shown again
-    EXPECT_EQ(flow.state().lblNameText + "|" + flow.state().lblScoresText, "\r\n\r\nAnn\r\n\r\nBob|\r\n\r\n90\r\n\r\n70");
-    EXPECT_EQ(Status(), "00:02:00 hidden Resume fill");
+    EXPECT_EQ(flow.snapshot().highScores, (std::vector<HighScoreRow>{{"Ann", 90}, {"Bob", 70}}));
+    EXPECT_EQ(Status(), "120s hidden fill");
     flow.MnuFileNewGame_Click();
-    EXPECT_FALSE(flow.state().fraHighscoresVisible);
+    EXPECT_FALSE(flow.snapshot().highScoresShown);
 }
 
 // Scores that cannot be saved are told to the player once, with the path and the reason, and warned about each time.

@@ -48,7 +48,7 @@ TEST_F(GameFlowTest, StartUpAppliesTheFileAndCloseWritesItBack)
     const Strings file{"/t/a.tlm", "4", "5", "60", "MUTE", "Ann", "90"};
     Start(FileOf(file));
     EXPECT_FALSE(sound.BlnSound);
-    EXPECT_TRUE(flow.state().MnuMuteChecked);
+    EXPECT_TRUE(flow.snapshot().muted);
     EXPECT_EQ(flow.GameTime(), 60);
     flow.Form_Unload();
     EXPECT_EQ(Played(), "NOSOUND");
@@ -77,13 +77,14 @@ TEST_F(GameFlowTest, LoadRunsItsStepsInOrder)
     flow.Form_Load();
     EXPECT_EQ(view.steps(), (Strings{"ShowWindow", "LoadBricks(/t/a.tlm)", "SizeToBoard(load)", "ProcessEvents",
                                      "DrawBricks"}));
-    EXPECT_TRUE(flow.labels().lblMinmumBlock.caption.ends_with("level is\r\n2"));
-    EXPECT_EQ(Status(), "00:02:00 Pause fill");
+    EXPECT_EQ(flow.snapshot().panel.groupingNumber, 2);
+    EXPECT_EQ(Status(), "120s fill");
 }
 
 namespace {
 struct PanelCase {
-    const char *width, *height, *time, *clock, *bricks;
+    const char *width, *height, *time;
+    std::optional<int32_t> clock, bricks;
     friend void PrintTo(const PanelCase& c, std::ostream* os) { *os << c.width << " x " << c.height; }
 };
 class StartUpPanel : public GameFlowTest, public ::testing::WithParamInterface<PanelCase> {};
@@ -95,20 +96,17 @@ TEST_P(StartUpPanel, IsTheNewGamePanel)
 {
     const PanelCase& c = GetParam();
     Start(FileOf({"", c.width, c.height, c.time, "sound"}));
-    const PanelLabels atStart = flow.labels();
-    EXPECT_EQ(atStart.lblTime.caption + "|" + atStart.lblNextLvl.caption + "|" + atStart.lblLevel.caption,
-              c.clock + std::string("|Bricks For Level\r\n") + c.bricks + "|Level: 1");
-    EXPECT_EQ(atStart.lblMinmumBlock.color, kColorRed);
+    const PanelValues atStart = flow.snapshot().panel;
+    EXPECT_EQ(std::tie(atStart.timeLeft, atStart.bricksForLevel, atStart.level, atStart.groupingMet),
+              std::tuple(c.clock, c.bricks, 1, false));
     flow.NewGame();
-    for (auto label : {&PanelLabels::lblTime, &PanelLabels::lblNextLvl, &PanelLabels::lblLevel,
-                       &PanelLabels::lblMinmumBlock, &PanelLabels::lblScore})
-        EXPECT_EQ(flow.labels().*label, atStart.*label);
+    EXPECT_EQ(flow.snapshot().panel, atStart);
 }
 
 // 16 x 11 / 4 = 44; 5 x 3 / 4 = 3.75 shows 4.
 INSTANTIATE_TEST_SUITE_P(SavedSettings, StartUpPanel,
-                         ::testing::Values(PanelCase{"16", "11", "120", "00:02:00", "44"},
-                                           PanelCase{"5", "3", "300", "00:05:00", "4"}));
+                         ::testing::Values(PanelCase{"16", "11", "120", 120, 44},
+                                           PanelCase{"5", "3", "300", 300, 4}));
 
 // A new game after game over stops the timers before sizing and takes clicks again only once it has drawn.
 TEST_F(GameFlowTest, NewGameRunsItsStepsInOrder)
@@ -120,17 +118,17 @@ TEST_F(GameFlowTest, NewGameRunsItsStepsInOrder)
     flow.board.GameWidth = 30;
     view.onCall = [&](const std::string& call) {
         if (call == "SizeToBoard(new)") {
-            EXPECT_FALSE(flow.state().timGameOverEnabled || flow.state().FRAGameOverVisible);
-            EXPECT_EQ(Status(), "00:00:01 Pause over");
+            EXPECT_FALSE(flow.snapshot().gameOverShown);
+            EXPECT_EQ(Status(), "1s over");
         } else if (call == "ProcessEvents") {
             EXPECT_EQ(flow.board.bricks().Count(), 17 * 12);
         } else if (call == "DrawBricks") {
-            EXPECT_TRUE(flow.board.bricks().Count() == 31 * 12 && flow.labels().lblScore.caption == "0");
+            EXPECT_TRUE(flow.board.bricks().Count() == 31 * 12 && flow.snapshot().panel.score == 0);
         }
     };
     flow.NewGame();
     EXPECT_EQ(view.steps(), (Strings{"LoadBricks()", "SizeToBoard(new)", "ProcessEvents", "DrawBricks"}));
-    EXPECT_EQ(Status(), "00:00:01 Pause");
+    EXPECT_EQ(Status(), "1s");
 }
 
 class KeepTheme : public GameFlowTest, public ::testing::WithParamInterface<bool> {};
@@ -189,10 +187,10 @@ TEST_P(RebuildGate, InputsWhileTheBoardIsRebuiltAreIgnored)
                                               "DrawBricks"}
                                     : Strings{"LoadBricks()", "SizeToBoard(new)", "ProcessEvents", "DrawBricks"};
     EXPECT_EQ(view.steps(), steps);
-    EXPECT_EQ(Status(), std::string(c.paused ? "00:02:00 hidden Resume fill" : "00:02:00 Pause fill"));
+    EXPECT_EQ(Status(), std::string(c.paused ? "120s hidden fill" : "120s fill"));
     EXPECT_TRUE(messages.shown.empty() && input.asked.empty() && files.startFolders.empty());
     EXPECT_TRUE(Played().empty() && settings.writes.empty() && flow.GameTheme().empty());
-    EXPECT_FALSE(flow.state().fraHighscoresVisible || flow.state().MnuMuteChecked);
+    EXPECT_FALSE(flow.snapshot().highScoresShown || flow.snapshot().muted);
     EXPECT_TRUE(flow.board.LngSelected == 0 && flow.board.LngTimeLeft == 120);
     EXPECT_EQ(flow.board.bricks().Count(), 17 * 12);
 }

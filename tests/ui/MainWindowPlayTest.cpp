@@ -1,4 +1,5 @@
 #include "BoardPaint.h"
+#include "GameTexts.h"
 #include "BoardSurface.h"
 #include "MainWindowFixture.h"
 #include "WaveDecoder.h"
@@ -26,14 +27,15 @@ TEST_F(BoardClickTest, FirstReleaseSelectsTheGroupSecondRemovesIt)
     ClickCell({1, 0});
     EXPECT_TRUE(Control<QLabel>("lblSelected")->text() == "Bricks Selected\n0" && game().board.LngScore > 0);
     // Every side-panel label shows its model's caption and colour.
-    const PanelLabels& labels = game().labels();
-    for (const auto& [label, model] : std::initializer_list<std::pair<QLabel*, const LabelState*>>{
-             {Control<QLabel>("lblMinmumBlock"), &labels.lblMinmumBlock}, {Control<QLabel>("lblScore"), &labels.lblScore},
-             {Control<QLabel>("lblLevel"), &labels.lblLevel}, {Control<QLabel>("lblTime"), &labels.lblTime},
-             {Control<QLabel>("lblNextLvl"), &labels.lblNextLvl}, {Control<QLabel>("lblSelected"), &labels.lblSelected}}) {
+    const PanelCaptions captions = CaptionsOf(game().snapshot().panel);
+    for (const auto& [label, model] : std::initializer_list<std::pair<QLabel*, const PanelCaption*>>{
+             {Control<QLabel>("lblMinmumBlock"), &captions.lblMinmumBlock}, {Control<QLabel>("lblScore"), &captions.lblScore},
+             {Control<QLabel>("lblLevel"), &captions.lblLevel}, {Control<QLabel>("lblTime"), &captions.lblTime},
+             {Control<QLabel>("lblNextLvl"), &captions.lblNextLvl}, {Control<QLabel>("lblSelected"), &captions.lblSelected}}) {
         const QColor color = label->palette().color(QPalette::WindowText);
-        EXPECT_EQ(label->text(), QString::fromStdString(model->caption).replace("\r\n", "\n"));
-        EXPECT_EQ(color.red() | color.green() << 8 | color.blue() << 16, int(model->color)) << model->caption;
+        ASSERT_TRUE(model->text.has_value()) << label->objectName().toStdString();
+        EXPECT_EQ(label->text(), *model->text);
+        EXPECT_EQ(color.red() | color.green() << 8 | color.blue() << 16, int(model->color)) << model->text->toStdString();
     }
 }
 

@@ -1,6 +1,6 @@
 #include "HostileFiles.h"
 #include "MainWindowFixture.h"
-#include "PanelText.h"
+#include "GameTexts.h"
 
 #include <QAction>
 #include <QLabel>

@@ -3,6 +3,7 @@ find_package(Qt6 REQUIRED COMPONENTS Test)
 add_executable(tolmora_window_tests
   ${CMAKE_CURRENT_LIST_DIR}/BoardFeaturesWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/BoardViewWindowTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/GameTextsTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HistoryWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/HostileThemeWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/KeyboardPlayTest.cpp

@@ -251,7 +251,7 @@ SoakBot::Action SoakBot::Choose()
 {
     const GameFlow& game = m_window->game();
     const bool over = game.gameOver();
-    const bool paused = !game.state().PicMapVisible;
+    const bool paused = !game.snapshot().boardShown;
     // A player mostly clicks bricks, lets the clock run, and starts a new
     // game soon after one ends.
     const std::pair<Action, int> weights[] = {
@@ -320,9 +320,9 @@ StepFacts SoakBot::Perform(Action action)
         return NewGame(false);
     case Action::LargestGame:
         // Every window opens alike: the game running, with sound, no Rules.
-        if (window.game().state().MnuFilePauseCaption != "Pause")
+        if (window.game().snapshot().run == RunState::Paused)
             FindControl<QAction>(window, "MnuFilePause")->trigger();
-        if (window.game().state().MnuMuteChecked)
+        if (window.game().snapshot().muted)
             FindControl<QAction>(window, "MnuMute")->trigger();
         if (m_rules)
             m_rules->close();

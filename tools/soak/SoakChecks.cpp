@@ -1,6 +1,6 @@
 #include "SoakChecks.h"
 
-#include "CTime.h"
+#include "GameTexts.h"
 #include "FindControl.h"
 #include "SettingsFile.h"
 #include "frmMain.h"
@@ -129,7 +129,7 @@ std::string CheckGame(frmMain& window, const PanelSnapshot& before, const StepFa
     // removal; the fill button's penalty waits for the next tick.
     const bool timeRewritten = facts.ticked || facts.newGame || board.LngTimeLeft > before.LngTimeLeft;
     std::string fault = CheckLabel("lblTime", FindControl<QLabel>(window, "lblTime"), timeRewritten,
-                                   QString::fromStdString(CTime(board.LngTimeLeft)), before.lblTime);
+                                   CTime(board.LngTimeLeft), before.lblTime);
     if (!fault.empty())
         return fault;
 
@@ -164,9 +164,9 @@ std::string SettingsWatch::Check(const GameFlow& game)
     if (fault.empty()) fault = Differ("GameWidth", read.GameWidth, game.board.GameWidth);
     if (fault.empty()) fault = Differ("GameHeight", read.GameHeight, game.board.GameHeight);
     if (fault.empty()) fault = Differ("GameTime", read.GameTime, game.GameTime());
-    if (fault.empty() && read.mute != game.state().MnuMuteChecked)
+    if (fault.empty() && read.mute != game.snapshot().muted)
         fault = "\"Settings.log\" reads back the sound line as " + std::string(read.mute ? "mute" : "sound") +
-                " while the game is " + (game.state().MnuMuteChecked ? "muted" : "not muted");
+                " while the game is " + (game.snapshot().muted ? "muted" : "not muted");
     for (int i = 0; i < kHighScoreSlots && fault.empty(); ++i) {
         const std::string slot = " of slot " + std::to_string(i);
         fault = Differ("the name" + slot, read.StrHighNames[i], OnOneLine(game.highScores().StrHighNames[i]));
