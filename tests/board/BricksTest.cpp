@@ -19,7 +19,7 @@ TEST(BrickCollection, CellKeySpelling)
 TEST(BrickCollection, MatchesAPlainList)
 {
     // Look-alikes of cell keys are plain keys; "" adds without a key.
-    const std::string odd[] = {"", "X01Y2", "X1Y02", "X+1Y2", "x1y2", "X1Y", "X1Y2 ", "X2147483648Y0", "X-1Y-2"};
+    const std::string odd[] = {"", "X01Y2", "X1Y02", "X+1Y2", "x1y2", "X1Y", "X1Y2 ", "X2147483648Y0", "X-1Y-2", "Q1Y2"};
     std::mt19937 rng(5);
     auto pick = [&](size_t n) { return static_cast<int32_t>(rng() % n); };
     for (int round = 0; round < 30; ++round) {

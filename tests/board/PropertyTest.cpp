@@ -151,3 +151,25 @@ TEST_F(BoardProperties, RandomClickSequences)
     EXPECT_GT(removals, 4000);
     EXPECT_GT(levelUps, 400);
 }
+
+// The changed cells keep every cell added and at most a few rectangles; an empty rectangle adds nothing to repaint.
+TEST(ChangedCellsTest, KeepEveryCellInAFewRectangles)
+{
+    std::mt19937 rng(3);
+    for (int round = 0; round < 20; ++round) {
+        ChangedCells changed;
+        changed.add(CellRect{});
+        ASSERT_TRUE(changed.empty());
+        std::vector<std::pair<int32_t, int32_t>> cells;
+        for (int i = 0; i <= round; ++i) {
+            const int32_t x = rng() % 50, y = rng() % 50;
+            changed.add({x, y, x, y});
+            cells.emplace_back(x, y);
+        }
+        changed.add(CellRect{7, 7, 6, 6});
+        ASSERT_LE(changed.rects.size(), ChangedCells::kMostRects);
+        for (const auto& [x, y] : cells)
+            ASSERT_TRUE(changed.contains(x, y)) << round;
+        ASSERT_FALSE(changed.all);
+    }
+}

@@ -156,6 +156,22 @@ TEST(HistorySpool, RoundTripsAndIgnoresDamage)
         EXPECT_TRUE(ReadSpoolText(damaged).empty()) << damaged.left(80).toStdString();
 }
 
+// A spool is read up to 4 MiB: a larger one is not a spool this game wrote.
+TEST(HistorySpool, IsReadUpToItsSizeLimit)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath("spool");
+    const std::vector<FinishedGame> games{Game(500)};
+    for (auto [size, read] : {std::pair{4 << 20, true}, {(4 << 20) + 1, false}}) {
+        QByteArray text = SpoolText(games);
+        text.append(QByteArray(size - text.size(), ' '));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) == size);
+        file.close();
+        EXPECT_EQ(ReadSpool(path), read ? games : std::vector<FinishedGame>{}) << size;
+    }
+}
+
 RecentGame Recent(int32_t score, int32_t width, int32_t height, int32_t gameTime, uint32_t board)
 {
     return {QStringLiteral("2026-12-06T23:10:00Z"), width, height, gameTime, score, board};

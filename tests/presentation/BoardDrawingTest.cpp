@@ -69,6 +69,35 @@ TEST_F(BoardDrawingTest, EmptyAndMisspelledCellsShowTheBackColour)
     EXPECT_EQ(draw(), backOnly);
 }
 
+// A board drawn wider than its bricks reach shows the back colour in the columns no brick lies in.
+TEST_F(BoardDrawingTest, ColumnsBeyondTheBricksShowTheBackColour)
+{
+    bricks = BricksOf("rg\nby", true);
+    const BoardGeometry geometry{100, 3, 2};
+    surface.resize(geometry.boardSize());
+    surface.showPicture(DrawBricks(bricks, theme, geometry));
+    const QImage shot = surface.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 64; x < 96; ++x)
+            ASSERT_EQ(shot.pixel(x, y), kBackRgb) << x << "," << y;
+}
+
+// The cursor is a closed ring: the same on every side of its cell.
+TEST(CursorRing, IsTheSameOnEverySide)
+{
+    for (int side : {32, 64, 96}) {
+        QImage cell(side, side, QImage::Format_RGB32);
+        cell.fill(Qt::gray);
+        {
+            QPainter painter(&cell);
+            PaintCursor(painter, cell.rect());
+        }
+        EXPECT_NE(cell.pixel(side / 2, side / 8), qRgb(128, 128, 128)) << side;
+        EXPECT_EQ(cell.transformed(QTransform().rotate(90)), cell) << side;
+        EXPECT_EQ(cell.mirrored(true, false), cell) << side;
+    }
+}
+
 // A 300x200 background fills a 544x384 board, white left out, and painting in parts gives the same pixels.
 TEST_F(BoardDrawingTest, BackgroundIsStretchedOverTheWholeBoard)
 {

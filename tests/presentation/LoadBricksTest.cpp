@@ -456,7 +456,7 @@ TEST(PlainBmp, OnlyThePlainFormIsOurs)
     ASSERT_TRUE(image.save(&out, "BMP"));
     for (auto [field, offset, value, ours] : {std::tuple{"none", 0, 0, true}, {"header size", 14, 108, false},
                                               {"planes", 26, 2, false}, {"bits", 28, 32, false},
-                                              {"compression", 30, 1, false}}) {
+                                              {"compression", 30, 1, false}, {"compression's high byte", 33, 1, false}}) {
         QByteArray bytes = plain;
         if (offset) bytes[offset] = static_cast<char>(value);
         QBuffer in(&bytes);
