@@ -21,14 +21,14 @@ namespace offscreen {
 
 class SilentMessages final : public MessageBoxService {
 public:
-    MessageAnswer Show(const std::string&, const std::string&, MessageButtons buttons) override
+    MessageAnswer Show(const DialogText&, const DialogText&, MessageButtons buttons) override
     {
         return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
 };
 class SilentInput final : public InputBoxService {
 public:
-    std::optional<std::string> Ask(const std::string&, const std::string&, const std::string&) override
+    std::optional<std::string> Ask(const DialogText&, const DialogText&, const std::string&) override
     {
         return std::nullopt;
     }

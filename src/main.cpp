@@ -10,6 +10,7 @@
 #include "RandomSource.h"
 #include "SettingsStore.h"
 #include "StartUpWarmUp.h"
+#include "Translations.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -100,7 +101,8 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine line = ReadCommandLine(arguments);
+    Translations translations;
+    const CommandLine line = ReadCommandLine(arguments, &translations);
     if (int status = 0; EndsHere(line, status))
         return status;
 
@@ -111,6 +113,7 @@ int main(int argc, char** argv)
     warmUp.startFonts();
     warmUp.checkSessionBus();
     QApplication app(argc, argv);
+    translations.install();
     warmUp.startSessionBus();
 
     const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();

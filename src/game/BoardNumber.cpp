@@ -13,15 +13,15 @@ std::optional<uint32_t> ParseBoardNumber(std::string_view text)
     return value ? std::optional<uint32_t>(static_cast<uint32_t>(*value)) : std::nullopt;
 }
 
-std::string NotABoardNumberMessage(std::string_view text)
+DialogText NotABoardNumberMessage(std::string_view text)
 {
     // Long text is quoted only in part, so the message stays readable.
     constexpr std::size_t kQuoted = 40;
     std::string quoted = FirstCharacters(text, kQuoted);
     if (quoted.size() < text.size())
         quoted += "...";
-    return "\"" + quoted + "\" is not a board number. A board number is a whole number from 0 to " +
-           std::to_string(std::numeric_limits<uint32_t>::max()) + ".";
+    return {TOLMORA_TEXT("Tolmora", "\"%1\" is not a board number. A board number is a whole number from 0 to %2."),
+            {quoted, std::to_string(std::numeric_limits<uint32_t>::max())}};
 }
 
 std::string UtcNowIso8601()

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <optional>
+#include "DialogText.h"
+
 #include <string>
 #include <string_view>
 
@@ -10,7 +12,7 @@
 std::optional<uint32_t> ParseBoardNumber(std::string_view text);
 
 // What the player is told when their text is not a board number.
-std::string NotABoardNumberMessage(std::string_view text);
+DialogText NotABoardNumberMessage(std::string_view text);
 
 // The current time in UTC, ISO 8601 to the second: "2026-12-06T23:10:00Z".
 std::string UtcNowIso8601();

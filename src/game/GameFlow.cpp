@@ -82,13 +82,13 @@ GameSnapshot GameFlow::snapshot() const
     return shown;
 }
 
-MessageAnswer GameFlow::tell(const std::string& message, const std::string& title, MessageButtons buttons)
+MessageAnswer GameFlow::tell(const DialogText& message, const DialogText& title, MessageButtons buttons)
 {
     m_view.ShowState();
     return m_messages.Show(message, title, buttons);
 }
 
-std::optional<std::string> GameFlow::ask(const std::string& prompt, const std::string& title,
+std::optional<std::string> GameFlow::ask(const DialogText& prompt, const DialogText& title,
                                          const std::string& value)
 {
     m_view.ShowState();
@@ -132,15 +132,15 @@ void GameFlow::saveSettings()
     std::cerr << "tolmora: warning: could not write " << result.path.string() << ": " << result.reason << std::endl;
     if (m_toldUnsaved) return;
     m_toldUnsaved = true;
-    tell("Your settings and high scores could not be saved to " + result.path.string() + ": " +
-                        result.reason + ".",
-                    "Tolmora", MessageButtons::Ok);
+    tell({TOLMORA_TEXT("Tolmora", "Your settings and high scores could not be saved to %1: %2."),
+          {result.path.string(), result.reason}},
+         TOLMORA_TEXT("Tolmora", "Tolmora"), MessageButtons::Ok);
 }
 
 void GameFlow::MnuFileNewGame_Click()
 {
     if (!acceptsInput()) return;
-    if (tell("Are you sure you want to start a new game?", "Tolmora", MessageButtons::YesNo) == MessageAnswer::Yes) {
+    if (tell(TOLMORA_TEXT("Tolmora", "Are you sure you want to start a new game?"), TOLMORA_TEXT("Tolmora", "Tolmora"), MessageButtons::YesNo) == MessageAnswer::Yes) {
         m_run.StopClock();
         m_view.ShowNewGameDialog();
         m_highScoresShown = false;
@@ -154,7 +154,7 @@ void GameFlow::cmdStart_Click(const NewGameTexts& texts)
     // A second press while the first one's new game lets events run.
     if (!acceptsInput()) return;
     const NewGameDecision decision = DecideNewGame(texts, newGameValues());
-    for (const std::string& message : decision.messages)
+    for (const DialogText& message : decision.messages)
         tell(message, kNewGameErrorTitle, MessageButtons::Ok);
     board.GameWidth = decision.values.GameWidth;
     board.GameHeight = decision.values.GameHeight;
@@ -319,7 +319,7 @@ std::string GameFlow::AddHighScore()
     std::optional<int> ownSlot;
     const ScoreEntry entry = EnterHighScore(m_table, board.LngScore, [this, &ownSlot](int slot) {
         if (!ownSlot) ownSlot = slot;
-        return ask("Please enter your name.", "New High Score", "").value_or(std::string());
+        return ask(TOLMORA_TEXT("Tolmora", "Please enter your name."), TOLMORA_TEXT("Tolmora", "New High Score"), "").value_or(std::string());
     });
     board.LngScore = entry.carried;
     if (entry.entered) saveSettings();
@@ -353,11 +353,12 @@ void GameFlow::MnuPlayBoardNumber_Click()
 {
     if (!acceptsInput()) return;
     const std::optional<std::string> text =
-        ask("Board number (0 to 4294967295):", "Play Board Number", std::to_string(m_boardNumber));
+        ask(TOLMORA_TEXT("Tolmora", "Board number (0 to 4294967295):"), TOLMORA_TEXT("Tolmora", "Play Board Number"),
+            std::to_string(m_boardNumber));
     if (!text) return;
     if (const std::optional<uint32_t> number = ParseBoardNumber(*text))
         return PlayBoardNumber(*number);
-    tell(NotABoardNumberMessage(*text), "Play Board Number", MessageButtons::Ok);
+    tell(NotABoardNumberMessage(*text), TOLMORA_TEXT("Tolmora", "Play Board Number"), MessageButtons::Ok);
 }
 
 void GameFlow::PlayBoardNumber(uint32_t number)

@@ -112,8 +112,8 @@ private:
     void drawBricks();
     void drawChangedBricks();
     // What waits on the player has the window show the game as it is first.
-    MessageAnswer tell(const std::string& message, const std::string& title, MessageButtons buttons);
-    std::optional<std::string> ask(const std::string& prompt, const std::string& title, const std::string& value);
+    MessageAnswer tell(const DialogText& message, const DialogText& title, MessageButtons buttons);
+    std::optional<std::string> ask(const DialogText& prompt, const DialogText& title, const std::string& value);
     // Writes "Settings.log" now, its high scores merged with those the file
     // holds by then; on success the game holds the merged table too.
     [[nodiscard]] SettingsWriteResult WriteSettings();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DialogText.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -25,10 +27,10 @@ struct NewGameValues {
 // first, in order (each with the title "Error" and an OK button).
 struct NewGameDecision {
     NewGameValues values;
-    std::vector<std::string> messages;
+    std::vector<DialogText> messages;
 };
 
-inline constexpr const char* kNewGameErrorTitle = "Error";
+inline constexpr const char* kNewGameErrorTitle = TOLMORA_TEXT("Tolmora", "Error");
 
 // The dialog's texts when it opens: columns, rows, seconds.
 NewGameTexts NewGameDialogTexts(const NewGameValues& current);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DialogText.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -13,14 +15,14 @@ enum class MessageAnswer { Ok, Yes, No };
 class MessageBoxService {
 public:
     virtual ~MessageBoxService() = default;
-    virtual MessageAnswer Show(const std::string& text, const std::string& title, MessageButtons buttons) = 0;
+    virtual MessageAnswer Show(const DialogText& text, const DialogText& title, MessageButtons buttons) = 0;
 };
 
 class InputBoxService {
 public:
     virtual ~InputBoxService() = default;
     // The player's answer, or nothing when the prompt was cancelled.
-    virtual std::optional<std::string> Ask(const std::string& prompt, const std::string& title,
+    virtual std::optional<std::string> Ask(const DialogText& prompt, const DialogText& title,
                                            const std::string& defaultText) = 0;
 };
 

@@ -3,6 +3,7 @@
 #include "GameHistory.h"
 #include "HistorySpool.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPointer>
@@ -219,15 +220,16 @@ QString BackgroundHistory::Shared::Compose(const GameHistory& history, const std
     }
     QString problem;
     if (!pending.empty()) {
-        const QString where = spoolProblem ? QStringLiteral("in memory only, as %1").arg(*spoolProblem)
-                                           : QStringLiteral("in %1").arg(QDir::toNativeSeparators(SpoolPath()));
-        problem = QStringLiteral("The history is unavailable: %1. %2 finished game(s) wait %3, to be written"
-                                 " when it can be.")
-                      .arg(writeProblem)
-                      .arg(pending.size())
-                      .arg(where);
+        const QString where =
+            spoolProblem ? QCoreApplication::translate("History", "in memory only, as %1").arg(*spoolProblem)
+                         : QCoreApplication::translate("History", "in %1").arg(QDir::toNativeSeparators(SpoolPath()));
+        problem = QCoreApplication::translate("History",
+                                              "The history is unavailable: %1. %n finished game(s) wait %3, to be"
+                                              " written when it can be.",
+                                              nullptr, static_cast<int>(pending.size()))
+                      .arg(writeProblem, where);
     } else if (!readProblem.isEmpty()) {
-        problem = QStringLiteral("The history is unavailable: %1.").arg(readProblem);
+        problem = QCoreApplication::translate("History", "The history is unavailable: %1.").arg(readProblem);
     }
     if (!problem.isEmpty()) {
         lines << problem;

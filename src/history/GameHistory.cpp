@@ -4,6 +4,7 @@
 #include "RegularFile.h"
 
 #include <QDateTime>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -104,7 +105,7 @@ bool GameHistory::EnsureOpen()
         // A fresh file that fails too is no longer about the old file's contents.
         opened = Open();
         if (opened == Opened::Damaged)
-            Fail(QStringLiteral("a new history file could not be started in %1").arg(Native(m_folder)));
+            Fail(QCoreApplication::translate("History", "a new history file could not be started in %1").arg(Native(m_folder)));
     }
     if (opened != Opened::Usable) {
         Close();
@@ -121,21 +122,21 @@ bool GameHistory::EnsureOpen()
 bool GameHistory::Refused()
 {
     if (!QDir().mkpath(m_folder))
-        return !Fail(QStringLiteral("the folder %1 cannot be written").arg(Native(m_folder)));
+        return !Fail(QCoreApplication::translate("History", "the folder %1 cannot be written").arg(Native(m_folder)));
     QString folder = m_folder;
     if (const FileKind kind = KindOf(Local(m_path).constData()); kind != FileKind::Missing) {
         if (kind != FileKind::Regular)
-            return !Fail(QStringLiteral("%1 is not a regular file").arg(Native(m_path)));
+            return !Fail(QCoreApplication::translate("History", "%1 is not a regular file").arg(Native(m_path)));
         if (::faccessat(AT_FDCWD, Local(m_path).constData(), W_OK, AT_EACCESS) != 0)
-            return !Fail(QStringLiteral("%1 is read-only").arg(Native(m_path)));
+            return !Fail(QCoreApplication::translate("History", "%1 is read-only").arg(Native(m_path)));
         folder = QFileInfo(QFileInfo(m_path).canonicalFilePath()).absolutePath();
     } else if (errno != ENOENT) {
         return !Fail(QStringLiteral("%1: %2").arg(Native(m_path), QString::fromLocal8Bit(std::strerror(errno))));
     } else if (KindOf(Local(m_path).constData(), /*followLinks=*/false) != FileKind::Missing) {
-        return !Fail(QStringLiteral("%1 is a link to nothing").arg(Native(m_path)));
+        return !Fail(QCoreApplication::translate("History", "%1 is a link to nothing").arg(Native(m_path)));
     }
     if (::faccessat(AT_FDCWD, Local(folder).constData(), W_OK, AT_EACCESS) != 0)
-        return !Fail(QStringLiteral("the folder %1 cannot be written").arg(Native(folder)));
+        return !Fail(QCoreApplication::translate("History", "the folder %1 cannot be written").arg(Native(folder)));
     return false;
 }
 
@@ -220,9 +221,9 @@ bool GameHistory::SetAside()
                                    QString()}) {
         const QString from = m_path + journal;
         if (QFileInfo::exists(from) && !QFile::rename(from, from + suffix))
-            return Fail(QStringLiteral("the damaged file %1 could not be moved aside").arg(Native(from)));
+            return Fail(QCoreApplication::translate("History", "the damaged file %1 could not be moved aside").arg(Native(from)));
     }
-    m_notice = QStringLiteral("The history file was damaged and was kept as %1.").arg(Native(m_path + suffix));
+    m_notice = QCoreApplication::translate("History", "The history file was damaged and was kept as %1.").arg(Native(m_path + suffix));
     return true;
 }
 

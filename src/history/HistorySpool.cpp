@@ -2,6 +2,7 @@
 
 #include "RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -93,10 +94,10 @@ std::optional<QString> WriteSpool(const QString& path, const std::vector<Finishe
 {
     const FileKind kind = KindOf(QFile::encodeName(path).constData(), /*followLinks=*/false);
     if (kind == FileKind::Folder || kind == FileKind::Other)
-        return QStringLiteral("%1 is not a regular file").arg(QDir::toNativeSeparators(path));
+        return QCoreApplication::translate("History", "%1 is not a regular file").arg(QDir::toNativeSeparators(path));
     if (games.empty()) {
         if (QFile::exists(path) && !QFile::remove(path))
-            return QStringLiteral("%1 could not be removed").arg(QDir::toNativeSeparators(path));
+            return QCoreApplication::translate("History", "%1 could not be removed").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
     QSaveFile file(path);

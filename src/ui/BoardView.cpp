@@ -72,7 +72,7 @@ BoardView::BoardView(QWidget* parent) : QWidget(parent)
     FRAGameOver->setGeometry(128, 72, 185, 65);
     FRAGameOver->hide();
     lblGameOver = MakeLabel(FRAGameOver, QRect(8, 16, 164, 37), Qt::AlignLeft, LegacyFont(24),
-                            QStringLiteral("Game Over"));
+                            tr("Game Over"));
     lblGameOver->setObjectName(QStringLiteral("lblGameOver"));
     FitOneLine(lblGameOver, LegacyFont(24));
     SetTextColor(lblGameOver, kColorRed);

@@ -1,7 +1,9 @@
 #include "CommandLine.h"
 
 #include "BoardNumber.h"
+#include "GameTexts.h"
 #include "TolmoraVersion.h"
+#include "Translations.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
@@ -24,28 +26,28 @@ struct ToolkitOption {
 };
 
 const ToolkitOption kToolkitOptions[] = {
-    {"platform", "platformName[:options]", "The window system plugin (xcb, wayland, offscreen ...)."},
-    {"platformpluginpath", "path", "Path to the platform plugins."},
-    {"platformtheme", "theme", "Platform theme."},
-    {"plugin", "plugin", "Additional plugins to load, can be given more than once."},
-    {"qwindowgeometry", "geometry", "Geometry of the main window, like 100x100+50+50."},
-    {"qwindowicon", "icon", "Default window icon."},
-    {"qwindowtitle", "title", "Title of the first window."},
-    {"reverse", nullptr, "Lays the window out from right to left."},
-    {"session", "session", "Restores the program from an earlier session."},
-    {"style", "style", "The widget style.", true},
-    {"stylesheet", "file", "A style sheet for the widgets.", true},
-    {"widgetcount", nullptr, "Reports the widgets left undestroyed at the end."},
-    {"testability", nullptr, "Loads the testability library."},
-    {"qmljsdebugger", "value", "Starts the QML debugger (as -qmljsdebugger=value).", true, false},
-    {"display", "display", "X11 display name, overrides $DISPLAY."},
-    {"name", "name", "X11 instance name."},
-    {"geometry", "geometry", "X11 alias for -qwindowgeometry."},
-    {"icon", "icon", "X11 alias for -qwindowicon."},
-    {"title", "title", "X11 alias for -qwindowtitle."},
-    {"visual", "id", "ID of the X11 visual to use."},
-    {"nograb", nullptr, "X11: never grabs the mouse."},
-    {"dograb", nullptr, "X11: grabs the mouse even under a debugger."},
+    {"platform", "platformName[:options]", QT_TRANSLATE_NOOP("CommandLine", "The window system plugin (xcb, wayland, offscreen ...).")},
+    {"platformpluginpath", "path", QT_TRANSLATE_NOOP("CommandLine", "Path to the platform plugins.")},
+    {"platformtheme", "theme", QT_TRANSLATE_NOOP("CommandLine", "Platform theme.")},
+    {"plugin", "plugin", QT_TRANSLATE_NOOP("CommandLine", "Additional plugins to load, can be given more than once.")},
+    {"qwindowgeometry", "geometry", QT_TRANSLATE_NOOP("CommandLine", "Geometry of the main window, like 100x100+50+50.")},
+    {"qwindowicon", "icon", QT_TRANSLATE_NOOP("CommandLine", "Default window icon.")},
+    {"qwindowtitle", "title", QT_TRANSLATE_NOOP("CommandLine", "Title of the first window.")},
+    {"reverse", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Lays the window out from right to left.")},
+    {"session", "session", QT_TRANSLATE_NOOP("CommandLine", "Restores the program from an earlier session.")},
+    {"style", "style", QT_TRANSLATE_NOOP("CommandLine", "The widget style."), true},
+    {"stylesheet", "file", QT_TRANSLATE_NOOP("CommandLine", "A style sheet for the widgets."), true},
+    {"widgetcount", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Reports the widgets left undestroyed at the end.")},
+    {"testability", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Loads the testability library.")},
+    {"qmljsdebugger", "value", QT_TRANSLATE_NOOP("CommandLine", "Starts the QML debugger (as -qmljsdebugger=value)."), true, false},
+    {"display", "display", QT_TRANSLATE_NOOP("CommandLine", "X11 display name, overrides $DISPLAY.")},
+    {"name", "name", QT_TRANSLATE_NOOP("CommandLine", "X11 instance name.")},
+    {"geometry", "geometry", QT_TRANSLATE_NOOP("CommandLine", "X11 alias for -qwindowgeometry.")},
+    {"icon", "icon", QT_TRANSLATE_NOOP("CommandLine", "X11 alias for -qwindowicon.")},
+    {"title", "title", QT_TRANSLATE_NOOP("CommandLine", "X11 alias for -qwindowtitle.")},
+    {"visual", "id", QT_TRANSLATE_NOOP("CommandLine", "ID of the X11 visual to use.")},
+    {"nograb", nullptr, QT_TRANSLATE_NOOP("CommandLine", "X11: never grabs the mouse.")},
+    {"dograb", nullptr, QT_TRANSLATE_NOOP("CommandLine", "X11: grabs the mouse even under a debugger.")},
 };
 
 // How many arguments from `at` on are a toolkit option with its value: 0
@@ -80,12 +82,17 @@ QString Quoted(const QString& text)
 
 }  // namespace
 
-CommandLine ReadCommandLine(const QStringList& arguments)
+CommandLine ReadCommandLine(const QStringList& arguments, const Translations* words)
 {
     CommandLine line;
-    const auto fail = [&line](const QString& why) {
+    const auto say = [words](const char* context, const char* source) {
+        return words ? words->text(context, source) : QString::fromUtf8(source);
+    };
+    const auto fail = [&line, &say](const QString& why) {
         line.exitStatus = 2;
-        line.err = QStringLiteral("tolmora: %1\nTry 'tolmora --help' for more information.\n").arg(why);
+        line.err = QStringLiteral("tolmora: %1\n%2\n")
+                       .arg(why, say("CommandLine", QT_TRANSLATE_NOOP("CommandLine",
+                                                                       "Try 'tolmora --help' for more information.")));
         return line;
     };
 
@@ -100,7 +107,8 @@ CommandLine ReadCommandLine(const QStringList& arguments)
         }
         const int taken = ToolkitArgumentCount(arguments, i);
         if (taken < 0)
-            return fail(QStringLiteral("Missing value after %1.").arg(Quoted(arguments[i])));
+            return fail(say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Missing value after %1."))
+                            .arg(Quoted(arguments[i])));
         if (taken == 0)
             ours << arguments[i];
         else
@@ -108,25 +116,35 @@ CommandLine ReadCommandLine(const QStringList& arguments)
     }
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tolmora, a puzzle game against the clock."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption helpAll(QStringLiteral("help-all"));
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption boardNumber(QStringLiteral("board-number"),
-                                         QStringLiteral("Plays board number <N> (0 to 4294967295) first."),
-                                         QStringLiteral("N"));
+    parser.setApplicationDescription(
+        say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Tolmora, a puzzle game against the clock.")));
+    // The toolkit's own help and version options, with their descriptions in
+    // the player's language (the parser can only translate once the
+    // application exists).
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  say("QCommandLineParser", "Displays help on commandline options."));
+    const QCommandLineOption helpAll(QStringLiteral("help-all"),
+                                     say("QCommandLineParser", "Displays help including Qt specific options."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     say("QCommandLineParser", "Displays version information."));
+    parser.addOptions({help, helpAll, version});
+    const QCommandLineOption boardNumber(
+        QStringLiteral("board-number"),
+        say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Plays board number <N> (0 to 4294967295) first.")),
+        QStringLiteral("N"));
     parser.addOption(boardNumber);
 
     if (!parser.parse(ours)) {
         // The parser quotes an unknown option whole; a very long one is cut.
         if (const QStringList unknown = parser.unknownOptionNames(); !unknown.isEmpty())
-            return fail(QStringLiteral("Unknown option %1.").arg(Quoted(unknown.constFirst())));
+            return fail(
+                say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Unknown option %1.")).arg(Quoted(unknown.constFirst())));
         return fail(parser.errorText());
     }
     if (parser.isSet(help) || parser.isSet(helpAll)) {
         if (parser.isSet(helpAll)) {
             for (const ToolkitOption& option : kToolkitOptions) {
-                QCommandLineOption listed(QLatin1String(option.name), QLatin1String(option.description));
+                QCommandLineOption listed(QLatin1String(option.name), say("CommandLine", option.description));
                 if (option.valueName)
                     listed.setValueName(QLatin1String(option.valueName));
                 parser.addOption(listed);
@@ -135,7 +153,9 @@ CommandLine ReadCommandLine(const QStringList& arguments)
         line.exitStatus = 0;
         // The program's name as a player types it, however it was started.
         line.out = parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
-                                             QStringLiteral("Usage: tolmora"));
+                                             say("QCommandLineParser", "Usage: %1").arg(QStringLiteral("tolmora")));
+        line.out.replace(QRegularExpression(QStringLiteral("^Options:$"), QRegularExpression::MultilineOption),
+                         say("QCommandLineParser", "Options:"));
         return line;
     }
     if (parser.isSet(version)) {
@@ -147,12 +167,14 @@ CommandLine ReadCommandLine(const QStringList& arguments)
         return line;
     }
     if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("unexpected argument %1.").arg(Quoted(parser.positionalArguments().constFirst())));
+        return fail(say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "unexpected argument %1."))
+                        .arg(Quoted(parser.positionalArguments().constFirst())));
     if (parser.isSet(boardNumber)) {
         const QString text = parser.value(boardNumber);
         line.boardNumber = ParseBoardNumber(text.toStdString());
         if (!line.boardNumber)
-            return fail(QString::fromStdString(NotABoardNumberMessage(text.toStdString())));
+            return fail(Filled(say("Tolmora", NotABoardNumberMessage(text.toStdString()).pattern),
+                               NotABoardNumberMessage(text.toStdString())));
     }
     return line;
 }

@@ -21,4 +21,7 @@ struct CommandLine {
     QString err;
 };
 
-CommandLine ReadCommandLine(const QStringList& arguments);
+class Translations;
+
+// `words`, when given, puts the help and the messages in the player's language.
+CommandLine ReadCommandLine(const QStringList& arguments, const Translations* words = nullptr);

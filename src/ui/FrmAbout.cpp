@@ -28,14 +28,14 @@ FrmAbout::FrmAbout(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                          | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFixedSize(Px(5925), Px(3645));
 
     Label1 = new QLabel(this);
     Label1->setFont(LegacyFont(24, true));
     Label1->setGeometry(PxRect(120, 120, 5655, 735));
 
-    Label2 = new QLabel(QStringLiteral("Credits"), this);
+    Label2 = new QLabel(tr("Credits"), this);
     Label2->setFont(LegacyFont(8.25));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label2->setGeometry(PxRect(0, 960, 5895, 255));
@@ -81,18 +81,14 @@ QString FrmAbout::CreditsText()
         QStringList names;
     };
     const Section sections[] = {
-        {"Developers", {QStringLiteral("The Tolmora developers")}},
-        {"Sound",
-         {QStringLiteral("The Tolmora synthesizer"),
-          QStringLiteral("Tunes and effects by the Tolmora developers")}},
-        {"Graphics",
-         {QStringLiteral("The Tolmora brick painter"),
-          QStringLiteral("Pictures and icon by the Tolmora developers")}},
+        {QT_TR_NOOP("Developers"), {tr("The Tolmora developers")}},
+        {QT_TR_NOOP("Sound"), {tr("The Tolmora synthesizer"), tr("Tunes and effects by the Tolmora developers")}},
+        {QT_TR_NOOP("Graphics"), {tr("The Tolmora brick painter"), tr("Pictures and icon by the Tolmora developers")}},
     };
     const QString crlf = QStringLiteral("\r\n");
     QStringList blocks;
     for (const Section& section : sections) {
-        QStringList lines{QString::fromLatin1(section.title), QString(40, QLatin1Char('-'))};
+        QStringList lines{tr(section.title), QString(40, QLatin1Char('-'))};
         lines += section.names;
         blocks += lines.join(crlf);
     }
@@ -101,7 +97,7 @@ QString FrmAbout::CreditsText()
 
 void FrmAbout::Form_Load()
 {
-    Label1->setText(QStringLiteral("Tolmora v%1.%2.%3")
+    Label1->setText(tr("Tolmora v%1.%2.%3")
                         .arg(TolmoraVersion::Major)
                         .arg(TolmoraVersion::Minor)
                         .arg(TolmoraVersion::Revision));
@@ -113,7 +109,7 @@ void FrmAbout::Form_Load()
     SngCreditsTop = static_cast<float>(lblCredits->y()) * TwipsPerPixel;
     PlaceCredits();
 
-    lblCopyright->setText(QStringLiteral(
+    lblCopyright->setText(tr(
         "Copyright \u00A9 the Tolmora developers. Tolmora, its pictures, sounds and help "
         "were made by the Tolmora developers with the project's own tools. This program "
         "comes with no warranty of any kind, to the extent permitted by law."));

@@ -1,5 +1,7 @@
 #include "GameTexts.h"
 
+#include <QCoreApplication>
+
 namespace {
 // The field behind "00", cut to its last two characters.
 QString twoDigits(int32_t value)
@@ -7,6 +9,27 @@ QString twoDigits(int32_t value)
     return (QStringLiteral("00") + QString::number(value)).right(2);
 }
 }  // namespace
+
+QString Translated(const DialogText& text)
+{
+    return Filled(QCoreApplication::translate("Tolmora", text.pattern), text);
+}
+
+QString Filled(const QString& pattern, const DialogText& text)
+{
+    QString filled;
+    for (qsizetype i = 0; i < pattern.size(); ++i) {
+        const QChar next = i + 1 < pattern.size() ? pattern[i + 1] : QChar();
+        const int n = next.digitValue();
+        if (pattern[i] == QLatin1Char('%') && n >= 1 && static_cast<size_t>(n) <= text.args.size()) {
+            filled += QString::fromStdString(text.args[static_cast<size_t>(n - 1)]);
+            ++i;
+        } else {
+            filled += pattern[i];
+        }
+    }
+    return filled;
+}
 
 QString CTime(int32_t LngSeconds)
 {
@@ -26,7 +49,8 @@ QString CTime(int32_t LngSeconds)
 
 QString PauseCaption(RunState run)
 {
-    return run == RunState::Paused ? QStringLiteral("Resume") : QStringLiteral("Pause");
+    return run == RunState::Paused ? QCoreApplication::translate("MenuActions", "Resume")
+                                   : QCoreApplication::translate("MenuActions", "Pause");
 }
 
 PanelCaptions CaptionsOf(const PanelValues& panel)
@@ -36,21 +60,25 @@ PanelCaptions CaptionsOf(const PanelValues& panel)
     };
     PanelCaptions captions;
     captions.lblMinmumBlock.text = shown(panel.groupingNumber, [](int32_t number) {
-        return QStringLiteral("When this text turns green you have aquired the minimum Grouping score for your level. "
-                              "Each level has a minimum number of bricks that must be grouped together. "
-                              "The grouping number for your level is\n%1")
+        return QCoreApplication::translate(
+                   "SidePanel",
+                   "When this text turns green you have aquired the minimum Grouping score for your level. "
+                   "Each level has a minimum number of bricks that must be grouped together. "
+                   "The grouping number for your level is\n%1")
             .arg(number);
     });
     if (panel.groupingMet)
         captions.lblMinmumBlock.color = *panel.groupingMet ? kColorGreen : kColorRed;
     captions.lblScore = {shown(panel.score, [](int32_t score) { return QString::number(score); }),
                          panel.scoreCounts ? kColorBlack : kColorRed};
-    captions.lblLevel.text = QStringLiteral("Level: %1").arg(panel.level);
+    captions.lblLevel.text = QCoreApplication::translate("SidePanel", "Level: %1").arg(panel.level);
     captions.lblTime.text = shown(panel.timeLeft, CTime);
     captions.lblNextLvl.text =
-        shown(panel.bricksForLevel, [](int32_t left) { return QStringLiteral("Bricks For Level\n%1").arg(left); });
+        shown(panel.bricksForLevel, [](int32_t left) { return QCoreApplication::translate("SidePanel", "Bricks For Level\n%1").arg(left);
+    });
     captions.lblSelected.text =
-        shown(panel.selected, [](int32_t selected) { return QStringLiteral("Bricks Selected\n%1").arg(selected); });
+        shown(panel.selected, [](int32_t selected) { return QCoreApplication::translate("SidePanel", "Bricks Selected\n%1").arg(selected);
+    });
     return captions;
 }
 

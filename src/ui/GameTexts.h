@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColorRef.h"
+#include "DialogText.h"
 #include "GameSnapshot.h"
 
 #include <QString>
@@ -11,6 +12,12 @@
 #include <vector>
 
 // The one place where the game's values become the main window's words.
+
+// A dialog's text in the player's language: the pattern translated, then
+// its values filled in.
+QString Translated(const DialogText& text);
+// `pattern` (the text's own, translated) with the text's values filled in.
+QString Filled(const QString& pattern, const DialogText& text);
 
 // A number of seconds as the clock shows it: "hh:mm:ss", each field its last
 // two decimal characters (so 360000 seconds, 100 hours, reads 00:00:00, and a

@@ -86,8 +86,8 @@ bool IniPreferencesStore::Write(const PlayerPreferences& preferences)
     std::cerr << "tolmora: warning: could not write " << m_path.toStdString() << std::endl;
     if (m_tell && !m_told) {
         m_told = true;
-        m_tell->Show("Your preferences could not be saved to " + m_path.toStdString() + ".", "Tolmora",
-                     MessageButtons::Ok);
+        m_tell->Show({TOLMORA_TEXT("Tolmora", "Your preferences could not be saved to %1."), {m_path.toStdString()}},
+                     TOLMORA_TEXT("Tolmora", "Tolmora"), MessageButtons::Ok);
     }
     return false;
 }

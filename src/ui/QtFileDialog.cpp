@@ -3,10 +3,7 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 
-namespace {
-const QString kThemeFilter = QStringLiteral("Theme File (*.tlm)");
-const QString kAllFilter = QStringLiteral("All Files (*.*)");
-}  // namespace
+#include <QCoreApplication>
 
 std::unique_ptr<QFileDialog> QtFileDialog::CreateThemeDialog(QWidget* owner, const std::filesystem::path& startFolder)
 {
@@ -16,14 +13,16 @@ std::unique_ptr<QFileDialog> QtFileDialog::CreateThemeDialog(QWidget* owner, con
     dialog->setAcceptMode(QFileDialog::AcceptOpen);
     // A typed name need not exist; the theme menu checks for the file itself.
     dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilters({kThemeFilter, kAllFilter});
-    dialog->selectNameFilter(kThemeFilter);
+    const QString themeFilter = QCoreApplication::translate("QtFileDialog", "Theme File (*.tlm)");
+    const QString allFilter = QCoreApplication::translate("QtFileDialog", "All Files (*.*)");
+    dialog->setNameFilters({themeFilter, allFilter});
+    dialog->selectNameFilter(themeFilter);
 
     // "*.*" is the desktop convention for every file, but Qt matches it
     // literally, which would hide files without an extension.
     QFileDialog* raw = dialog.get();
-    QObject::connect(raw, &QFileDialog::filterSelected, raw, [raw](const QString& filter) {
-        if (filter != kAllFilter)
+    QObject::connect(raw, &QFileDialog::filterSelected, raw, [raw, allFilter](const QString& filter) {
+        if (filter != allFilter)
             return;
         if (auto* model = raw->findChild<QFileSystemModel*>())
             model->setNameFilters({QStringLiteral("*")});

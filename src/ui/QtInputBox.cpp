@@ -1,14 +1,16 @@
 #include "QtInputBox.h"
 
+#include "GameTexts.h"
+
 #include <QInputDialog>
 
-std::optional<std::string> QtInputBox::Ask(const std::string& prompt, const std::string& title,
+std::optional<std::string> QtInputBox::Ask(const DialogText& prompt, const DialogText& title,
                                            const std::string& defaultText)
 {
     QInputDialog dialog(m_owner);
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(QString::fromStdString(title));
-    dialog.setLabelText(QString::fromStdString(prompt));
+    dialog.setWindowTitle(Translated(title));
+    dialog.setLabelText(Translated(prompt));
     dialog.setTextValue(QString::fromStdString(defaultText));
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

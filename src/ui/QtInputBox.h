@@ -9,7 +9,7 @@
 class QtInputBox final : public InputBoxService {
 public:
     void setOwner(QWidget* owner) { m_owner = owner; }
-    std::optional<std::string> Ask(const std::string& prompt, const std::string& title,
+    std::optional<std::string> Ask(const DialogText& prompt, const DialogText& title,
                                    const std::string& defaultText) override;
 
 private:

@@ -1,11 +1,13 @@
 #include "QtMessageBox.h"
 
+#include "GameTexts.h"
+
 #include <QMessageBox>
 
-MessageAnswer QtMessageBox::Show(const std::string& text, const std::string& title, MessageButtons buttons)
+MessageAnswer QtMessageBox::Show(const DialogText& text, const DialogText& title, MessageButtons buttons)
 {
     const bool yesNo = buttons == MessageButtons::YesNo;
-    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
+    QMessageBox box(QMessageBox::NoIcon, Translated(title), Translated(text),
                     yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, m_owner);
     box.setDefaultButton(yesNo ? QMessageBox::Yes : QMessageBox::Ok);
     const int answer = box.exec();

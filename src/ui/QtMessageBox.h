@@ -10,7 +10,7 @@
 class QtMessageBox final : public MessageBoxService {
 public:
     void setOwner(QWidget* owner) { m_owner = owner; }
-    MessageAnswer Show(const std::string& text, const std::string& title, MessageButtons buttons) override;
+    MessageAnswer Show(const DialogText& text, const DialogText& title, MessageButtons buttons) override;
 
 private:
     QPointer<QWidget> m_owner;

@@ -59,23 +59,23 @@ SidePanel::SidePanel(QWidget* parent) : QWidget(parent)
     PicInfo->setGeometry(0, 0, 129, 377);
 
     const QFont panelFont = LegacyFont(8.25, true);
-    cmdFillSpace = new WrapButton(QStringLiteral("Fill Empty Space  (30 second Penalty)"), PicInfo);
+    cmdFillSpace = new WrapButton(tr("Fill Empty Space  (30 second Penalty)"), PicInfo);
     cmdFillSpace->setObjectName(QStringLiteral("cmdFillSpace"));
     cmdFillSpace->setGeometry(8, 168, 105, 33);
     // The board keeps the keyboard focus, as in any game of this kind.
     cmdFillSpace->setFocusPolicy(Qt::NoFocus);
     lblMinmumBlock = MakeLabel(PicInfo, QRect(0, 208, 129, 177), Qt::AlignHCenter, panelFont);
     lblSelected = MakeLabel(PicInfo, QRect(0, 128, 113, 33), Qt::AlignRight, panelFont,
-                            QStringLiteral("Bricks Selected"));
+                            tr("Bricks Selected"));
     lblNextLvl = MakeLabel(PicInfo, QRect(0, 96, 113, 33), Qt::AlignRight, panelFont,
-                           QStringLiteral("Bricks For Level  50"));
+                           tr("Bricks For Level  50"));
     lblScore = MakeLabel(PicInfo, QRect(16, 48, 97, 17), Qt::AlignRight, panelFont);
     Label1 = MakeLabel(PicInfo, QRect(0, 24, 106, 24), Qt::AlignLeft, LegacyFont(13.5, true),
-                       QStringLiteral("Your Score"));
+                       tr("Your Score"));
     FitOneLine(Label1, LegacyFont(13.5, true));
     lblTime = MakeLabel(PicInfo, QRect(16, 72, 97, 17), Qt::AlignRight, panelFont, QStringLiteral("0:02:00"));
     lblLevel = MakeLabel(PicInfo, QRect(0, 0, 97, 17), Qt::AlignLeft, LegacyFont(12, true),
-                         QStringLiteral("Level: 1"));
+                         tr("Level: %1").arg(1));
     FitOneLine(lblLevel, LegacyFont(12, true));
     const std::pair<QObject*, const char*> names[] = {
         {lblMinmumBlock, "lblMinmumBlock"}, {lblSelected, "lblSelected"}, {lblNextLvl, "lblNextLvl"},

@@ -39,7 +39,7 @@ frmMain::frmMain(const frmMainServices& services, QWidget* parent)
 {
     m_game.setRecorder(services.recorder);
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Tolmora"));
+    setWindowTitle(tr("Tolmora"));
     setFont(LegacyFont(8.25));
     buildControls();
     m_menus = std::make_unique<MenuActions>(*this, *menuBar());
@@ -76,7 +76,7 @@ void frmMain::buildControls()
     fraHighscores->setGeometry(48, 24, 353, 249);
     fraHighscores->hide();
     Label2 = MakeLabel(fraHighscores, QRect(16, 16, 321, 41), Qt::AlignHCenter, LegacyFont(18, true),
-                       QStringLiteral("High Scores"));
+                       tr("High Scores"));
     FitOneLine(Label2, LegacyFont(18, true));
     lblName = MakeLabel(fraHighscores, QRect(16, 64, 209, 177), Qt::AlignLeft, fraHighscores->font());
     lblScores = MakeLabel(fraHighscores, QRect(240, 64, 105, 177), Qt::AlignRight, fraHighscores->font());

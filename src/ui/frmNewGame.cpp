@@ -13,7 +13,7 @@
 namespace {
 QLabel* MakeLabel(QWidget* parent, const char* caption, QRect geometry)
 {
-    auto* label = new QLabel(QString::fromLatin1(caption), parent);
+    auto* label = new QLabel(frmNewGame::tr(caption), parent);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The fallback face is wider than the designed one: let a caption run
     // past its box rather than lose its end.
@@ -30,22 +30,22 @@ frmNewGame::frmNewGame(frmMain& owner)
 {
     setObjectName(QStringLiteral("frmNewGame"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("NewGame"));
+    setWindowTitle(tr("NewGame"));
     setFont(LegacyFont(8.25));
     setFixedSize(Px(3390), Px(2085));
 
-    Label1 = MakeLabel(this, "Game Width", PxRect(120, 120, 885, 195));
+    Label1 = MakeLabel(this, QT_TR_NOOP("Game Width"), PxRect(120, 120, 885, 195));
     txtGameWidth = new QLineEdit(this);
     txtGameWidth->setGeometry(PxRect(120, 360, 1935, 285));
-    Label2 = MakeLabel(this, "Game Height", PxRect(120, 720, 930, 195));
+    Label2 = MakeLabel(this, QT_TR_NOOP("Game Height"), PxRect(120, 720, 930, 195));
     txtGameHeight = new QLineEdit(this);
     txtGameHeight->setGeometry(PxRect(120, 960, 1935, 285));
-    Label3 = MakeLabel(this, "Game Time (in seconds)", PxRect(120, 1440, 1710, 195));
+    Label3 = MakeLabel(this, QT_TR_NOOP("Game Time (in seconds)"), PxRect(120, 1440, 1710, 195));
     txtGameTime = new QLineEdit(this);
     txtGameTime->setGeometry(PxRect(120, 1680, 1935, 285));
-    cmdStart = new WrapButton(QStringLiteral("Start Game"), this);
+    cmdStart = new WrapButton(tr("Start Game"), this);
     cmdStart->setGeometry(PxRect(2160, 1320, 1095, 615));
-    Command1 = new WrapButton(QStringLiteral("Reset Defaults"), this);
+    Command1 = new WrapButton(tr("Reset Defaults"), this);
     Command1->setGeometry(PxRect(2160, 360, 1095, 615));
 
     // Neither button is the default: Enter in a box starts nothing.

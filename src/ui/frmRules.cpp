@@ -1,5 +1,6 @@
 #include "frmRules.h"
 
+#include "Translations.h"
 #include "Twips.h"
 
 #include <QEvent>
@@ -25,7 +26,7 @@ frmRules::frmRules()
     : QWidget(nullptr, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Rules"));
+    setWindowTitle(tr("Rules"));
 
     rtbHelp = new QTextEdit(this);
     rtbHelp->setReadOnly(true);
@@ -63,7 +64,7 @@ void frmRules::LoadHelpDocument(QTextDocument& document)
     font.setPointSize(10);
     document.setDefaultFont(font);
 
-    QFile file(QStringLiteral(":/rules/rules.html"));
+    QFile file(LocalisedResource(QStringLiteral(":/rules/rules"), QStringLiteral(".html")));
     if (file.open(QIODevice::ReadOnly))
         document.setHtml(QString::fromUtf8(file.readAll()));
 }

@@ -8,6 +8,7 @@
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -31,19 +32,35 @@ QString Shown(const std::optional<T>& value, Text text)
     return value ? text(*value) : QString();
 }
 
-QString Number(int64_t value) { return QString::number(value); }
+// Figures in the player's own digits and decimal sign. Without the
+// thousands separator, so that English reads as it always has and a board
+// number reads the same as the one typed at Play Board Number.
+QLocale Figures()
+{
+    QLocale locale;
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+QString Number(int64_t value) { return Figures().toString(static_cast<qlonglong>(value)); }
 
 QString BoardText(std::optional<int32_t> width, std::optional<int32_t> height)
 {
     return width && height ? QStringLiteral("%1 \u00d7 %2").arg(*width).arg(*height) : QString();
 }
 
-QString AverageText(double average) { return QString::number(average, 'f', 1); }
+QString AverageText(double average) { return Figures().toString(average, 'f', 1); }
 
 QString LocalDateText(const QString& utc)
 {
     const QDateTime when = QDateTime::fromString(utc, Qt::ISODate);
-    return when.isValid() ? when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString();
+    if (!when.isValid())
+        return QString();
+    // English keeps its sortable dates; other languages write them their own way.
+    const QLocale locale;
+    if (locale.language() == QLocale::C || locale.language() == QLocale::English)
+        return when.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    return locale.toString(when.toLocalTime(), QLocale::ShortFormat);
 }
 
 QLabel* AddFigure(QFormLayout* form, const QString& caption, const char* name)
@@ -82,7 +99,7 @@ QTreeWidgetItem* NewRow(QTreeWidget* list, const QStringList& texts)
 frmStatistics::frmStatistics(const HistoryReader& history, QWidget* parent)
     : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Statistics"));
+    setWindowTitle(tr("Statistics"));
 
     m_status = new QLabel;
     m_status->setObjectName(QStringLiteral("lblHistoryStatus"));
@@ -136,15 +153,15 @@ frmStatistics::frmStatistics(const HistoryReader& history, QWidget* parent)
 
 void frmStatistics::Fill(const HistoryStatistics& figures)
 {
-    m_gamesPlayed->setText(QString::number(figures.gamesPlayed));
+    m_gamesPlayed->setText(Number(figures.gamesPlayed));
     m_timePlayed->setText(DurationText(figures.secondsPlayed));
-    m_bestScore->setText(QString::number(figures.bestScore));
+    m_bestScore->setText(Number(figures.bestScore));
     m_averageScore->setText(AverageText(figures.averageScore));
-    m_bestGroup->setText(QString::number(figures.bestGroup));
+    m_bestGroup->setText(Number(figures.bestGroup));
 
     for (const SizeFigures& size : figures.bySize)
         NewRow(m_bySize, {BoardText(size.width, size.height), DurationText(size.gameTime),
-                          QString::number(size.games), Shown(size.bestScore, Number),
+                          Number(size.games), Shown(size.bestScore, Number),
                           Shown(size.averageScore, AverageText)});
     m_chart->setScores(figures.lastScores);
     for (const RecentGame& game : figures.recent) {

@@ -10,9 +10,11 @@ target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/frmRules.h
 )
 
-# The rules document is compiled into the program; it is never read from disk.
+# The rules document, in English and in each language the game speaks, is
+# compiled into the program; it is never read from disk.
+file(GLOB TOLMORA_TRANSLATED_RULES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/rules/rules_*.html)
 qt_add_resources(tolmora_ui tolmora_rules
   PREFIX /rules
   BASE ${PROJECT_SOURCE_DIR}/resources/rules
-  FILES ${PROJECT_SOURCE_DIR}/resources/rules/rules.html
+  FILES ${PROJECT_SOURCE_DIR}/resources/rules/rules.html ${TOLMORA_TRANSLATED_RULES}
 )

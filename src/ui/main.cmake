@@ -27,6 +27,8 @@ target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SidePanel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SidePanel.h
   ${CMAKE_CURRENT_LIST_DIR}/ThemeSound.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Translations.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/Translations.h
   ${CMAKE_CURRENT_LIST_DIR}/ThemeSound.h
   ${CMAKE_CURRENT_LIST_DIR}/Twips.h
   ${CMAKE_CURRENT_LIST_DIR}/WrapButton.cpp

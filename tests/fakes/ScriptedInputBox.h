@@ -23,10 +23,10 @@ public:
     std::vector<Asked> asked;
     std::function<void()> onAsk;
 
-    std::optional<std::string> Ask(const std::string& prompt, const std::string& title,
+    std::optional<std::string> Ask(const DialogText& prompt, const DialogText& title,
                                    const std::string& defaultText) override
     {
-        asked.push_back({prompt, title, defaultText});
+        asked.push_back({prompt.english(), title.english(), defaultText});
         if (onAsk)
             onAsk();
         if (answers.empty())

@@ -19,9 +19,9 @@ public:
     std::deque<MessageAnswer> answers;
     std::vector<Shown> shown;
 
-    MessageAnswer Show(const std::string& text, const std::string& title, MessageButtons buttons) override
+    MessageAnswer Show(const DialogText& text, const DialogText& title, MessageButtons buttons) override
     {
-        shown.push_back({text, title, buttons});
+        shown.push_back({text.english(), title.english(), buttons});
         if (!answers.empty()) {
             const MessageAnswer answer = answers.front();
             answers.pop_front();

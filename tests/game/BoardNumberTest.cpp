@@ -71,7 +71,7 @@ TEST_F(BoardNumberFlow, WrongTextOrCancelChangesNothing)
     flow.MnuPlayBoardNumber_Click();
     flow.MnuPlayBoardNumber_Click();
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text, NotABoardNumberMessage("twelve"));
+    EXPECT_EQ(messages.shown[0].text, NotABoardNumberMessage("twelve").english());
     EXPECT_EQ(flow.boardNumber(), number);
     EXPECT_EQ(BoardColours(flow.board), board);
 }

@@ -27,7 +27,7 @@ TEST(NewGameDialog, StartButtonDecides)
         const NewGameValues& values = decision.values;
         std::string found = std::to_string(values.GameWidth) + " " + std::to_string(values.GameHeight) + " " +
                             std::to_string(values.GameTime);
-        for (const std::string& message : decision.messages) found += ", " + message;
+        for (const DialogText& message : decision.messages) found += ", " + message.english();
         EXPECT_EQ(found, expected) << texts.txtGameWidth << "/" << texts.txtGameHeight << "/" << texts.txtGameTime;
     }
 }
