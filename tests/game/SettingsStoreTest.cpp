@@ -108,6 +108,8 @@ TEST_F(SettingsStoreTest, ProgramFolderIsChosenWithoutWritingInIt)
     for (const auto& c : cases)
         EXPECT_EQ(DiskSettingsStore::ProgramFolderTakesFiles(c.folder, c.asRoot), c.takesFiles)
             << c.folder << (c.asRoot ? " as root" : "");
+    // Whoever runs it, the game keeps out of the locked folder: as root by its mode, as anyone else by the system.
+    EXPECT_EQ(DiskSettingsStore::ChooseFolder(root / "locked", xdg.c_str(), root.c_str()), xdg / "Tolmora");
     fs::permissions(root / "locked", fs::perms::owner_all);
 }
 

@@ -255,4 +255,21 @@ TEST(HistorySpoolFile, AnEarlierRunsGamesAreWrittenOnce)
     EXPECT_FALSE(QFile::exists(folder + "/" + kSpoolFileName));
 }
 
+// A history that cannot be read says so in the reading even when no game waits to be written.
+TEST(HistoryReadings, AnUnreadableHistoryIsToldWithNothingPending)
+{
+    QTemporaryDir temp;
+    const QString folder = temp.filePath("Tolmora");
+    QDir().mkpath(folder + "/history.sqlite");  // a folder where the file should be
+    BackgroundHistory history(folder, {200, [](const QString&) {}});
+    HistoryReading reading;
+    QObject receiver;
+    history.ReadStatistics(5, &receiver, [&reading](const HistoryReading& read) { reading = read; });
+    history.Drain();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(reading.status.contains("unavailable")) << reading.status.toStdString();
+    EXPECT_TRUE(reading.status.contains(folder)) << reading.status.toStdString();
+    EXPECT_EQ(reading.figures.gamesPlayed, 0);
+}
+
 }  // namespace

@@ -82,6 +82,33 @@ TEST_F(BoardDrawingTest, ColumnsBeyondTheBricksShowTheBackColour)
             ASSERT_EQ(shot.pixel(x, y), kBackRgb) << x << "," << y;
 }
 
+// A brick's mark sits in the middle of its cell: the pixels it changes are as far from each edge as from the other.
+TEST_F(BoardDrawingTest, MarksAreCentredOnTheirBricks)
+{
+    bricks = BricksOf("rb", true);  // a circle and a square, both symmetric
+    for (int zoom : {100, 200}) {
+        const BoardGeometry geometry{zoom, 2, 1};
+        const auto shot = [&](bool marks) {
+            QImage image(geometry.boardSize(), QImage::Format_RGB32);
+            QPainter painter(&image);
+            DrawBricks(bricks, theme, geometry, marks).paint(painter, image.rect());
+            return image;
+        };
+        const QImage plain = shot(false), marked = shot(true);
+        for (int cell = 0; cell < 2; ++cell) {
+            const int side = geometry.cellPixels(), left = cell * side;
+            QRect changed;
+            for (int y = 0; y < side; ++y)
+                for (int x = left; x < left + side; ++x)
+                    if (plain.pixel(x, y) != marked.pixel(x, y))
+                        changed |= QRect(x - left, y, 1, 1);
+            ASSERT_FALSE(changed.isEmpty()) << zoom;
+            EXPECT_EQ(changed.left() + changed.right(), side - 1) << zoom << " cell " << cell;
+            EXPECT_EQ(changed.top() + changed.bottom(), side - 1) << zoom << " cell " << cell;
+        }
+    }
+}
+
 // The cursor is a closed ring: the same on every side of its cell.
 TEST(CursorRing, IsTheSameOnEverySide)
 {
