@@ -106,9 +106,11 @@ int main(int argc, char** argv)
     if (int status = 0; EndsHere(line, status))
         return status;
 
-    // The window class and the desktop entry are both "tolmora".
+    // The X11 window class is "tolmora", the desktop entry's StartupWMClass.
+    // Wayland has no class: the compositor finds the entry, and its icon, by
+    // the app_id, which Qt takes from the desktop file name.
     QApplication::setApplicationName(QStringLiteral("tolmora"));
-    QApplication::setDesktopFileName(QStringLiteral("tolmora"));
+    QApplication::setDesktopFileName(QStringLiteral(TOLMORA_APP_ID));
     StartUpWarmUp warmUp;
     warmUp.startFonts();
     warmUp.checkSessionBus();

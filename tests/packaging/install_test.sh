@@ -13,7 +13,7 @@ source "$(dirname "$0")/../support/x11.sh"
 build=$1
 theme_tests=$2
 shots=${3:-}
-for tool in Xvfb xdotool import convert identify appstreamcli; do
+for tool in Xvfb xdotool xprop import convert identify appstreamcli; do
   command -v "$tool" >/dev/null || { echo "missing tool: $tool" >&2; exit 1; }
 done
 
@@ -44,8 +44,17 @@ done
 for doc in copyright changelog.Debian.gz; do
   [ -f "$prefix/share/doc/tolmora/$doc" ] || fail "no $doc in share/doc/tolmora"
 done
-desktop="$prefix/share/applications/tolmora.desktop"
-grep -qx 'StartupWMClass=tolmora' "$desktop" || fail "desktop entry without StartupWMClass=tolmora"
+# One application id: the AppStream file's name and id, the desktop entry's
+# name, and the entry the AppStream file launches.
+metainfo=("$prefix"/share/metainfo/*.metainfo.xml)
+[ ${#metainfo[@]} -eq 1 ] && [ -f "${metainfo[0]}" ] || fail "not one AppStream file: ${metainfo[*]}"
+app_id=$(sed -n 's:^ *<id>\(.*\)</id>$:\1:p' "${metainfo[0]}")
+[ "${metainfo[0]##*/}" = "$app_id.metainfo.xml" ] || fail "${metainfo[0]##*/} is not named after its id '$app_id'"
+[ "$(ls "$prefix/share/applications")" = "$app_id.desktop" ] ||
+  fail "share/applications holds '$(ls "$prefix/share/applications")', not $app_id.desktop"
+grep -qF "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "${metainfo[0]}" ||
+  fail "the AppStream file does not launch $app_id.desktop"
+desktop="$prefix/share/applications/$app_id.desktop"
 grep -qx 'Exec=tolmora' "$desktop" || fail "desktop entry does not start the tolmora command"
 grep -qx 'Icon=tolmora' "$desktop" || fail "desktop entry names another icon"
 for size in 16 22 24 32 48 64 128 256; do
@@ -118,6 +127,11 @@ settings="$home/.config/Tolmora/Settings.log"
 start_game /
 main=$(wait_for_window '^Tolmora$' 20) || { cat "$work/game.log"; fail "the main window did not show"; }
 sleep 0.5
+# X11 desktops match the window to its entry by the class part of WM_CLASS.
+wm_class=$(xprop -id "$main" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = "[^"]*", "\([^"]*\)"$/\1/p')
+startup_class=$(sed -n 's/^StartupWMClass=//p' "$desktop")
+[ -n "$wm_class" ] && [ "$wm_class" = "$startup_class" ] ||
+  fail "the window's class is '$wm_class', the desktop entry's StartupWMClass '$startup_class'"
 xdotool windowfocus --sync "$main"
 xdotool key ctrl+x
 wait_for_exit "Ctrl+X"
