@@ -226,7 +226,7 @@ QString BackgroundHistory::Shared::Compose(const GameHistory& history, const std
         problem = QCoreApplication::translate("History",
                                               "The history is unavailable: %1. %n finished game(s) wait %3, to be"
                                               " written when it can be.",
-                                              nullptr, static_cast<int>(pending.size()))
+                                              nullptr, int(pending.size()))
                       .arg(writeProblem, where);
     } else if (!readProblem.isEmpty()) {
         problem = QCoreApplication::translate("History", "The history is unavailable: %1.").arg(readProblem);
