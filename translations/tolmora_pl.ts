@@ -1,329 +1,349 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
+<!--
+Glossary (pl), one term per game word:
+  brick = klocek; group/block = grupa; level = poziom (level up = awans, awansować);
+  score = wynik (points = punkty); grouping number = minimalna grupa;
+  bricks for level = klocki do awansu; bricks selected = zaznaczone klocki
+  (panel: "Zaznaczone"); fill empty space = Wypełnij puste miejsca; penalty = kara;
+  board = plansza; board number = numer planszy; theme = motyw; high scores = rekordy;
+  pause/resume = Pauza/Wznów; mute = Wycisz; zoom = Powiększ/Pomniejsz;
+  brick symbols = symbole na klockach; high contrast panel = panel o wysokim kontraście;
+  statistics = statystyki; history = historia; game = gra.
+  The game's name stays undeclined: "gra Tolmora", "twórcy gry Tolmora".
+-->
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
     <name>BoardView</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Koniec gry</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>The window system plugin (xcb, wayland, offscreen ...).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wtyczka systemu okien (xcb, wayland, offscreen ...).</translation>
     </message>
     <message>
         <source>Path to the platform plugins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ścieżka do wtyczek platformy.</translation>
     </message>
     <message>
         <source>Platform theme.</source>
-        <translation type="unfinished"></translation>
+        <translation>Motyw platformy.</translation>
     </message>
     <message>
         <source>Additional plugins to load, can be given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodatkowe wtyczki do wczytania; można podać więcej niż raz.</translation>
     </message>
     <message>
         <source>Geometry of the main window, like 100x100+50+50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geometria głównego okna, np. 100x100+50+50.</translation>
     </message>
     <message>
         <source>Default window icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Domyślna ikona okien.</translation>
     </message>
     <message>
         <source>Title of the first window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tytuł pierwszego okna.</translation>
     </message>
     <message>
         <source>Lays the window out from right to left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Układa okno od prawej do lewej.</translation>
     </message>
     <message>
         <source>Restores the program from an earlier session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywraca program z wcześniejszej sesji.</translation>
     </message>
     <message>
         <source>The widget style.</source>
-        <translation type="unfinished"></translation>
+        <translation>Styl widżetów.</translation>
     </message>
     <message>
         <source>A style sheet for the widgets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arkusz stylów dla widżetów.</translation>
     </message>
     <message>
         <source>Reports the widgets left undestroyed at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Na koniec zgłasza widżety, które nie zostały zniszczone.</translation>
     </message>
     <message>
         <source>Loads the testability library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wczytuje bibliotekę testowalności.</translation>
     </message>
     <message>
         <source>Starts the QML debugger (as -qmljsdebugger=value).</source>
-        <translation type="unfinished"></translation>
+        <translation>Uruchamia debuger QML (jak -qmljsdebugger=value).</translation>
     </message>
     <message>
         <source>X11 display name, overrides $DISPLAY.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa ekranu X11; zastępuje $DISPLAY.</translation>
     </message>
     <message>
         <source>X11 instance name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa instancji X11.</translation>
     </message>
     <message>
         <source>X11 alias for -qwindowgeometry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiednik -qwindowgeometry w X11.</translation>
     </message>
     <message>
         <source>X11 alias for -qwindowicon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiednik -qwindowicon w X11.</translation>
     </message>
     <message>
         <source>X11 alias for -qwindowtitle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Odpowiednik -qwindowtitle w X11.</translation>
     </message>
     <message>
         <source>ID of the X11 visual to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Identyfikator visuala X11, którego należy użyć.</translation>
     </message>
     <message>
         <source>X11: never grabs the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>X11: nigdy nie przechwytuje myszy.</translation>
     </message>
     <message>
         <source>X11: grabs the mouse even under a debugger.</source>
-        <translation type="unfinished"></translation>
+        <translation>X11: przechwytuje mysz nawet pod debugerem.</translation>
     </message>
     <message>
         <source>Try &apos;tolmora --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Więcej informacji: „tolmora --help”.</translation>
     </message>
     <message>
         <source>Missing value after %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak wartości po %1.</translation>
     </message>
     <message>
         <source>Tolmora, a puzzle game against the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora, gra logiczna na czas.</translation>
     </message>
     <message>
         <source>Plays board number &lt;N&gt; (0 to 4294967295) first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaczyna od planszy o numerze &lt;N&gt; (od 0 do 4294967295).</translation>
     </message>
     <message>
         <source>Unknown option %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieznana opcja %1.</translation>
     </message>
     <message>
         <source>unexpected argument %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>nieoczekiwany argument %1.</translation>
     </message>
 </context>
 <context>
     <name>FrmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorzy</translation>
     </message>
     <message>
         <source>Developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Twórcy</translation>
     </message>
     <message>
         <source>The Tolmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Twórcy gry Tolmora</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk</translation>
     </message>
     <message>
         <source>The Tolmora synthesizer</source>
-        <translation type="unfinished"></translation>
+        <translation>Syntezator gry Tolmora</translation>
     </message>
     <message>
         <source>Tunes and effects by the Tolmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Melodie i efekty: twórcy gry Tolmora</translation>
     </message>
     <message>
         <source>Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafika</translation>
     </message>
     <message>
         <source>The Tolmora brick painter</source>
-        <translation type="unfinished"></translation>
+        <translation>Malarz klocków gry Tolmora</translation>
     </message>
     <message>
         <source>Pictures and icon by the Tolmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Obrazy i ikona: twórcy gry Tolmora</translation>
     </message>
     <message>
         <source>Tolmora v%1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora v%1.%2.%3</translation>
     </message>
     <message>
         <source>Copyright © the Tolmora developers. Tolmora, its pictures, sounds and help were made by the Tolmora developers with the project&apos;s own tools. This program comes with no warranty of any kind, to the extent permitted by law.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © twórcy gry Tolmora. Gra Tolmora, jej obrazy, dźwięki i pomoc zostały wykonane przez twórców gry Tolmora za pomocą własnych narzędzi projektu. Ten program jest dostarczany bez jakiejkolwiek gwarancji w zakresie dozwolonym przez prawo.</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>in memory only, as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>tylko w pamięci, ponieważ %1</translation>
     </message>
     <message>
         <source>in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>w %1</translation>
     </message>
     <message>
         <source>The history is unavailable: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Historia jest niedostępna: %1.</translation>
     </message>
     <message>
         <source>a new history file could not be started in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się założyć nowego pliku historii w %1</translation>
     </message>
     <message>
         <source>the folder %1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można zapisywać w folderze %1</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nie jest zwykłym plikiem</translation>
     </message>
     <message>
         <source>%1 is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest tylko do odczytu</translation>
     </message>
     <message>
         <source>%1 is a link to nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 jest dowiązaniem donikąd</translation>
     </message>
     <message>
         <source>the damaged file %1 could not be moved aside</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się odłożyć na bok uszkodzonego pliku %1</translation>
     </message>
     <message>
         <source>The history file was damaged and was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik historii był uszkodzony i został zachowany jako %1.</translation>
     </message>
     <message>
         <source>%1 could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>nie udało się usunąć %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The history is unavailable: %1. %n finished game(s) wait %3, to be written when it can be.</source>
+        <translation>
+            <numerusform>Historia jest niedostępna: %1. %n ukończona gra czeka %3; zostanie zapisana, gdy będzie to możliwe.</numerusform>
+            <numerusform>Historia jest niedostępna: %1. %n ukończone gry czekają %3; zostaną zapisane, gdy będzie to możliwe.</numerusform>
+            <numerusform>Historia jest niedostępna: %1. %n ukończonych gier czeka %3; zostaną zapisane, gdy będzie to możliwe.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>MenuActions</name>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Wznów</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pauza</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opcje</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomoc</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa gra</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Motyw</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekordy</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Wycisz</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończ</translation>
     </message>
     <message>
         <source>Brick Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbole na klockach</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Powiększ</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Pomniejsz</translation>
     </message>
     <message>
         <source>Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rzeczywisty rozmiar</translation>
     </message>
     <message>
         <source>Keep Theme for New Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Zachowaj motyw w nowych grach</translation>
     </message>
     <message>
         <source>High Contrast Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panel o wysokim kontraście</translation>
     </message>
     <message>
         <source>Play Board Number…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zagraj na planszy o numerze…</translation>
     </message>
     <message>
         <source>Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Statystyki…</translation>
     </message>
     <message>
         <source>Rules and other help</source>
-        <translation type="unfinished"></translation>
+        <translation>Zasady i inna pomoc</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie</translation>
     </message>
 </context>
 <context>
     <name>QtFileDialog</name>
     <message>
         <source>Theme File (*.tlm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik motywu (*.tlm)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wszystkie pliki (*.*)</translation>
     </message>
 </context>
 <context>
     <name>ScoreChart</name>
     <message>
         <source>No games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Brak rozegranych gier</translation>
     </message>
     <message>
         <source>Best of these: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepszy z nich: %1</translation>
     </message>
 </context>
 <context>
@@ -331,220 +351,223 @@
     <message>
         <source>When this text turns green you have aquired the minimum Grouping score for your level. Each level has a minimum number of bricks that must be grouped together. The grouping number for your level is
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gdy ten tekst zrobi się zielony, masz już zaliczoną minimalną grupę swojego poziomu. Na każdym poziomie trzeba zgrupować pewną minimalną liczbę klocków. Minimalna grupa na Twoim poziomie to
+%1</translation>
     </message>
     <message>
         <source>Level: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Poziom: %1</translation>
     </message>
     <message>
         <source>Bricks For Level
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Klocki do awansu
+%1</translation>
     </message>
     <message>
         <source>Bricks Selected
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznaczone
+%1</translation>
     </message>
     <message>
         <source>Fill Empty Space  (30 second Penalty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wypełnij puste miejsca  (30 s kary)</translation>
     </message>
     <message>
         <source>Bricks Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznaczone</translation>
     </message>
     <message>
         <source>Bricks For Level  50</source>
-        <translation type="unfinished"></translation>
+        <translation>Klocki do awansu  50</translation>
     </message>
     <message>
         <source>Your Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Twój wynik</translation>
     </message>
 </context>
 <context>
     <name>Tolmora</name>
     <message>
         <source>Your preferences could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać preferencji w %1.</translation>
     </message>
     <message>
         <source>Tolmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a board number. A board number is a whole number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1” nie jest numerem planszy. Numer planszy to liczba całkowita od 0 do %2.</translation>
     </message>
     <message>
         <source>Your settings and high scores could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie udało się zapisać ustawień i rekordów w %1: %2.</translation>
     </message>
     <message>
         <source>Are you sure you want to start a new game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Czy na pewno chcesz rozpocząć nową grę?</translation>
     </message>
     <message>
         <source>Please enter your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wpisz swoje imię.</translation>
     </message>
     <message>
         <source>New High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowy rekord</translation>
     </message>
     <message>
         <source>Board number (0 to 4294967295):</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer planszy (od 0 do 4294967295):</translation>
     </message>
     <message>
         <source>Play Board Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Zagraj na planszy o numerze</translation>
     </message>
     <message>
         <source>The game height must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysokość planszy musi być liczbą</translation>
     </message>
     <message>
         <source>The game height must be above 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysokość planszy musi być większa niż 2</translation>
     </message>
     <message>
         <source>The game height must be at most 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysokość planszy może wynosić najwyżej 1000</translation>
     </message>
     <message>
         <source>The game width must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość planszy musi być liczbą</translation>
     </message>
     <message>
         <source>The game width must be above 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość planszy musi być większa niż 2</translation>
     </message>
     <message>
         <source>The game width must be at most 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość planszy może wynosić najwyżej 1000</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Błąd</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Tolmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Rekordy</translation>
     </message>
 </context>
 <context>
     <name>frmNewGame</name>
     <message>
         <source>NewGame</source>
-        <translation type="unfinished"></translation>
+        <translation>Nowa gra</translation>
     </message>
     <message>
         <source>Game Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Szerokość planszy</translation>
     </message>
     <message>
         <source>Game Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Wysokość planszy</translation>
     </message>
     <message>
         <source>Game Time (in seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas gry (w sekundach)</translation>
     </message>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozpocznij grę</translation>
     </message>
     <message>
         <source>Reset Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Przywróć domyślne</translation>
     </message>
 </context>
 <context>
     <name>frmRules</name>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Zasady</translation>
     </message>
 </context>
 <context>
     <name>frmStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statystyki</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozegrane gry:</translation>
     </message>
     <message>
         <source>Time played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Łączny czas gry:</translation>
     </message>
     <message>
         <source>Best score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepszy wynik:</translation>
     </message>
     <message>
         <source>Average score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Średni wynik:</translation>
     </message>
     <message>
         <source>Best group:</source>
-        <translation type="unfinished"></translation>
+        <translation>Największa grupa:</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plansza</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Czas</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Gry</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Najlepszy</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Średni</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik</translation>
     </message>
     <message>
         <source>Board Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numer planszy</translation>
     </message>
     <message>
         <source>Play This Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Zagraj na tej planszy</translation>
     </message>
     <message>
         <source>Scores of the last games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyniki ostatnich gier:</translation>
     </message>
     <message>
         <source>Recent games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostatnie gry:</translation>
     </message>
 </context>
 </TS>

@@ -1,329 +1,349 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
+<!--
+Glossary (pt_BR), one term per game word:
+  brick = tijolo; group/block = grupo; level = nível (level up = subir de nível);
+  score = pontuação (points = pontos); grouping number = grupo mínimo;
+  bricks for level = tijolos para o nível (panel: "Tijolos p/ o nível");
+  bricks selected = tijolos selecionados (panel: "Selecionados");
+  fill empty space = Preencher vazios; penalty = penalidade; board = tabuleiro;
+  board number = número do tabuleiro; theme = tema; high scores = recordes;
+  pause/resume = Pausar/Continuar; mute = Mudo; zoom = zoom (Aumentar/Diminuir zoom);
+  brick symbols = símbolos nos tijolos; high contrast panel = painel de alto contraste;
+  statistics = estatísticas; history = histórico; game (one played game) = partida,
+  but New Game = Novo jogo.
+-->
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
     <name>BoardView</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fim de jogo</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>The window system plugin (xcb, wayland, offscreen ...).</source>
-        <translation type="unfinished"></translation>
+        <translation>O plugin do sistema de janelas (xcb, wayland, offscreen ...).</translation>
     </message>
     <message>
         <source>Path to the platform plugins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Caminho dos plugins de plataforma.</translation>
     </message>
     <message>
         <source>Platform theme.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema da plataforma.</translation>
     </message>
     <message>
         <source>Additional plugins to load, can be given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Plugins adicionais a carregar; pode ser informado mais de uma vez.</translation>
     </message>
     <message>
         <source>Geometry of the main window, like 100x100+50+50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geometria da janela principal, como 100x100+50+50.</translation>
     </message>
     <message>
         <source>Default window icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ícone padrão das janelas.</translation>
     </message>
     <message>
         <source>Title of the first window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Título da primeira janela.</translation>
     </message>
     <message>
         <source>Lays the window out from right to left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispõe a janela da direita para a esquerda.</translation>
     </message>
     <message>
         <source>Restores the program from an earlier session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaura o programa de uma sessão anterior.</translation>
     </message>
     <message>
         <source>The widget style.</source>
-        <translation type="unfinished"></translation>
+        <translation>O estilo dos widgets.</translation>
     </message>
     <message>
         <source>A style sheet for the widgets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Uma folha de estilos para os widgets.</translation>
     </message>
     <message>
         <source>Reports the widgets left undestroyed at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Informa, ao final, os widgets que não foram destruídos.</translation>
     </message>
     <message>
         <source>Loads the testability library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Carrega a biblioteca de testabilidade.</translation>
     </message>
     <message>
         <source>Starts the QML debugger (as -qmljsdebugger=value).</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicia o depurador QML (como -qmljsdebugger=value).</translation>
     </message>
     <message>
         <source>X11 display name, overrides $DISPLAY.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome do display X11; substitui $DISPLAY.</translation>
     </message>
     <message>
         <source>X11 instance name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nome da instância X11.</translation>
     </message>
     <message>
         <source>X11 alias for -qwindowgeometry.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalente X11 de -qwindowgeometry.</translation>
     </message>
     <message>
         <source>X11 alias for -qwindowicon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalente X11 de -qwindowicon.</translation>
     </message>
     <message>
         <source>X11 alias for -qwindowtitle.</source>
-        <translation type="unfinished"></translation>
+        <translation>Equivalente X11 de -qwindowtitle.</translation>
     </message>
     <message>
         <source>ID of the X11 visual to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID do visual X11 a usar.</translation>
     </message>
     <message>
         <source>X11: never grabs the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>X11: nunca captura o mouse.</translation>
     </message>
     <message>
         <source>X11: grabs the mouse even under a debugger.</source>
-        <translation type="unfinished"></translation>
+        <translation>X11: captura o mouse mesmo sob um depurador.</translation>
     </message>
     <message>
         <source>Try &apos;tolmora --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tente &apos;tolmora --help&apos; para mais informações.</translation>
     </message>
     <message>
         <source>Missing value after %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta um valor após %1.</translation>
     </message>
     <message>
         <source>Tolmora, a puzzle game against the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora, um jogo de quebra-cabeça contra o relógio.</translation>
     </message>
     <message>
         <source>Plays board number &lt;N&gt; (0 to 4294967295) first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Joga primeiro o tabuleiro número &lt;N&gt; (de 0 a 4294967295).</translation>
     </message>
     <message>
         <source>Unknown option %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opção desconhecida: %1.</translation>
     </message>
     <message>
         <source>unexpected argument %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado: %1.</translation>
     </message>
 </context>
 <context>
     <name>FrmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Créditos</translation>
     </message>
     <message>
         <source>Developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Desenvolvimento</translation>
     </message>
     <message>
         <source>The Tolmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Os desenvolvedores do Tolmora</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Som</translation>
     </message>
     <message>
         <source>The Tolmora synthesizer</source>
-        <translation type="unfinished"></translation>
+        <translation>O sintetizador do Tolmora</translation>
     </message>
     <message>
         <source>Tunes and effects by the Tolmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Músicas e efeitos dos desenvolvedores do Tolmora</translation>
     </message>
     <message>
         <source>Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráficos</translation>
     </message>
     <message>
         <source>The Tolmora brick painter</source>
-        <translation type="unfinished"></translation>
+        <translation>O pintor de tijolos do Tolmora</translation>
     </message>
     <message>
         <source>Pictures and icon by the Tolmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagens e ícone dos desenvolvedores do Tolmora</translation>
     </message>
     <message>
         <source>Tolmora v%1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora v%1.%2.%3</translation>
     </message>
     <message>
         <source>Copyright © the Tolmora developers. Tolmora, its pictures, sounds and help were made by the Tolmora developers with the project&apos;s own tools. This program comes with no warranty of any kind, to the extent permitted by law.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © desenvolvedores do Tolmora. O Tolmora, suas imagens, seus sons e sua ajuda foram feitos pelos desenvolvedores do Tolmora com as ferramentas do próprio projeto. Este programa é fornecido sem garantia de qualquer tipo, na medida permitida por lei.</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>in memory only, as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>apenas na memória, pois %1</translation>
     </message>
     <message>
         <source>in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>em %1</translation>
     </message>
     <message>
         <source>The history is unavailable: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O histórico não está disponível: %1.</translation>
     </message>
     <message>
         <source>a new history file could not be started in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível criar um novo arquivo de histórico em %1</translation>
     </message>
     <message>
         <source>the folder %1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>não é possível gravar na pasta %1</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 não é um arquivo comum</translation>
     </message>
     <message>
         <source>%1 is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é somente leitura</translation>
     </message>
     <message>
         <source>%1 is a link to nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 é um link quebrado</translation>
     </message>
     <message>
         <source>the damaged file %1 could not be moved aside</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível pôr de lado o arquivo danificado %1</translation>
     </message>
     <message>
         <source>The history file was damaged and was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>O arquivo de histórico estava danificado e foi guardado como %1.</translation>
     </message>
     <message>
         <source>%1 could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>não foi possível remover %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The history is unavailable: %1. %n finished game(s) wait %3, to be written when it can be.</source>
+        <translation>
+            <numerusform>O histórico não está disponível: %1. %n partida concluída aguarda %3; será gravada quando for possível.</numerusform>
+            <numerusform>O histórico não está disponível: %1. %n partidas concluídas aguardam %3; serão gravadas quando for possível.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>MenuActions</name>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opções</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuda</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo jogo</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordes</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Mudo</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sair</translation>
     </message>
     <message>
         <source>Brick Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Símbolos nos tijolos</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Aumentar zoom</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Diminuir zoom</translation>
     </message>
     <message>
         <source>Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamanho real</translation>
     </message>
     <message>
         <source>Keep Theme for New Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Manter o tema nos novos jogos</translation>
     </message>
     <message>
         <source>High Contrast Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Painel de alto contraste</translation>
     </message>
     <message>
         <source>Play Board Number…</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar tabuleiro número…</translation>
     </message>
     <message>
         <source>Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatísticas…</translation>
     </message>
     <message>
         <source>Rules and other help</source>
-        <translation type="unfinished"></translation>
+        <translation>Regras e outras ajudas</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobre</translation>
     </message>
 </context>
 <context>
     <name>QtFileDialog</name>
     <message>
         <source>Theme File (*.tlm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Arquivo de tema (*.tlm)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos os arquivos (*.*)</translation>
     </message>
 </context>
 <context>
     <name>ScoreChart</name>
     <message>
         <source>No games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Nenhuma partida ainda</translation>
     </message>
     <message>
         <source>Best of these: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Melhor entre elas: %1</translation>
     </message>
 </context>
 <context>
@@ -331,220 +351,223 @@
     <message>
         <source>When this text turns green you have aquired the minimum Grouping score for your level. Each level has a minimum number of bricks that must be grouped together. The grouping number for your level is
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quando este texto ficar verde, você terá atingido o grupo mínimo do seu nível. Cada nível exige um número mínimo de tijolos agrupados. O grupo mínimo do seu nível é
+%1</translation>
     </message>
     <message>
         <source>Level: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nível: %1</translation>
     </message>
     <message>
         <source>Bricks For Level
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijolos p/ o nível
+%1</translation>
     </message>
     <message>
         <source>Bricks Selected
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionados
+%1</translation>
     </message>
     <message>
         <source>Fill Empty Space  (30 second Penalty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Preencher vazios  (penalidade de 30 s)</translation>
     </message>
     <message>
         <source>Bricks Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecionados</translation>
     </message>
     <message>
         <source>Bricks For Level  50</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijolos p/ o nível  50</translation>
     </message>
     <message>
         <source>Your Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontuação</translation>
     </message>
 </context>
 <context>
     <name>Tolmora</name>
     <message>
         <source>Your preferences could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar suas preferências em %1.</translation>
     </message>
     <message>
         <source>Tolmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a board number. A board number is a whole number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1” não é um número de tabuleiro. O número do tabuleiro é um número inteiro de 0 a %2.</translation>
     </message>
     <message>
         <source>Your settings and high scores could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível salvar suas configurações e seus recordes em %1: %2.</translation>
     </message>
     <message>
         <source>Are you sure you want to start a new game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tem certeza de que deseja começar um novo jogo?</translation>
     </message>
     <message>
         <source>Please enter your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Digite seu nome.</translation>
     </message>
     <message>
         <source>New High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo recorde</translation>
     </message>
     <message>
         <source>Board number (0 to 4294967295):</source>
-        <translation type="unfinished"></translation>
+        <translation>Número do tabuleiro (de 0 a 4294967295):</translation>
     </message>
     <message>
         <source>Play Board Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar tabuleiro número</translation>
     </message>
     <message>
         <source>The game height must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>A altura do tabuleiro deve ser um número</translation>
     </message>
     <message>
         <source>The game height must be above 2</source>
-        <translation type="unfinished"></translation>
+        <translation>A altura do tabuleiro deve ser maior que 2</translation>
     </message>
     <message>
         <source>The game height must be at most 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>A altura do tabuleiro deve ser no máximo 1000</translation>
     </message>
     <message>
         <source>The game width must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>A largura do tabuleiro deve ser um número</translation>
     </message>
     <message>
         <source>The game width must be above 2</source>
-        <translation type="unfinished"></translation>
+        <translation>A largura do tabuleiro deve ser maior que 2</translation>
     </message>
     <message>
         <source>The game width must be at most 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>A largura do tabuleiro deve ser no máximo 1000</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erro</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Tolmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Recordes</translation>
     </message>
 </context>
 <context>
     <name>frmNewGame</name>
     <message>
         <source>NewGame</source>
-        <translation type="unfinished"></translation>
+        <translation>Novo jogo</translation>
     </message>
     <message>
         <source>Game Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largura do tabuleiro</translation>
     </message>
     <message>
         <source>Game Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura do tabuleiro</translation>
     </message>
     <message>
         <source>Game Time (in seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo (em segundos)</translation>
     </message>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar jogo</translation>
     </message>
     <message>
         <source>Reset Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar padrões</translation>
     </message>
 </context>
 <context>
     <name>frmRules</name>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Regras</translation>
     </message>
 </context>
 <context>
     <name>frmStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estatísticas</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas jogadas:</translation>
     </message>
     <message>
         <source>Time played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo jogado:</translation>
     </message>
     <message>
         <source>Best score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Melhor pontuação:</translation>
     </message>
     <message>
         <source>Average score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontuação média:</translation>
     </message>
     <message>
         <source>Best group:</source>
-        <translation type="unfinished"></translation>
+        <translation>Maior grupo:</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabuleiro</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Melhor</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Média</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Data</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontuação</translation>
     </message>
     <message>
         <source>Board Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Nº do tabuleiro</translation>
     </message>
     <message>
         <source>Play This Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Jogar este tabuleiro</translation>
     </message>
     <message>
         <source>Scores of the last games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pontuações das últimas partidas:</translation>
     </message>
     <message>
         <source>Recent games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Partidas recentes:</translation>
     </message>
 </context>
 </TS>
