@@ -1,329 +1,361 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
+<!--
+  Glossaire français de Tolmora (un seul terme par notion du jeu) :
+    brick                  brique
+    group / block          groupe (le « block » des règles anglaises est aussi un groupe)
+    level                  niveau ; level up : passer au niveau suivant
+    score                  score
+    grouping number        taille minimale de groupe
+    bricks for level       briques à retirer (compteur du panneau)
+    bricks selected        briques choisies
+    fill empty space       combler les vides
+    penalty                pénalité
+    board                  plateau ; game width/height : largeur/hauteur du plateau
+    board number           numéro de plateau
+    theme                  thème
+    high scores            meilleurs scores ; new high score : nouveau meilleur score
+    pause / resume         pause / reprendre
+    mute                   couper le son
+    zoom                   zoom avant / zoom arrière / taille réelle
+    brick symbols          symboles sur les briques
+    high contrast panel    panneau à contraste élevé
+    statistics             statistiques
+    history                historique
+    remove / eliminate     retirer
+  Typographie : espace fine insécable (U+202F) avant « : ; ? ! » et à l'intérieur des guillemets « ».
+-->
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
     <name>BoardView</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin de partie</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>The window system plugin (xcb, wayland, offscreen ...).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le module du système de fenêtrage (xcb, wayland, offscreen...).</translation>
     </message>
     <message>
         <source>Path to the platform plugins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le chemin des modules de plateforme.</translation>
     </message>
     <message>
         <source>Platform theme.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le thème de la plateforme.</translation>
     </message>
     <message>
         <source>Additional plugins to load, can be given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des modules supplémentaires à charger&#x202f;; option répétable.</translation>
     </message>
     <message>
         <source>Geometry of the main window, like 100x100+50+50.</source>
-        <translation type="unfinished"></translation>
+        <translation>La géométrie de la fenêtre principale, par exemple 100x100+50+50.</translation>
     </message>
     <message>
         <source>Default window icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;icône par défaut des fenêtres.</translation>
     </message>
     <message>
         <source>Title of the first window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le titre de la première fenêtre.</translation>
     </message>
     <message>
         <source>Lays the window out from right to left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispose la fenêtre de droite à gauche.</translation>
     </message>
     <message>
         <source>Restores the program from an earlier session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaure le programme d&apos;une session précédente.</translation>
     </message>
     <message>
         <source>The widget style.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le style des widgets.</translation>
     </message>
     <message>
         <source>A style sheet for the widgets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une feuille de style pour les widgets.</translation>
     </message>
     <message>
         <source>Reports the widgets left undestroyed at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Signale à la fin les widgets qui n&apos;ont pas été détruits.</translation>
     </message>
     <message>
         <source>Loads the testability library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Charge la bibliothèque de testabilité.</translation>
     </message>
     <message>
         <source>Starts the QML debugger (as -qmljsdebugger=value).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lance le débogueur QML (comme -qmljsdebugger=value).</translation>
     </message>
     <message>
         <source>X11 display name, overrides $DISPLAY.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom de l&apos;écran X11, à la place de $DISPLAY.</translation>
     </message>
     <message>
         <source>X11 instance name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nom d&apos;instance X11.</translation>
     </message>
     <message>
         <source>X11 alias for -qwindowgeometry.</source>
-        <translation type="unfinished"></translation>
+        <translation>X11&#x202f;: alias de -qwindowgeometry.</translation>
     </message>
     <message>
         <source>X11 alias for -qwindowicon.</source>
-        <translation type="unfinished"></translation>
+        <translation>X11&#x202f;: alias de -qwindowicon.</translation>
     </message>
     <message>
         <source>X11 alias for -qwindowtitle.</source>
-        <translation type="unfinished"></translation>
+        <translation>X11&#x202f;: alias de -qwindowtitle.</translation>
     </message>
     <message>
         <source>ID of the X11 visual to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;identifiant du visuel X11 à utiliser.</translation>
     </message>
     <message>
         <source>X11: never grabs the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>X11&#x202f;: ne capture jamais la souris.</translation>
     </message>
     <message>
         <source>X11: grabs the mouse even under a debugger.</source>
-        <translation type="unfinished"></translation>
+        <translation>X11&#x202f;: capture la souris même sous un débogueur.</translation>
     </message>
     <message>
         <source>Try &apos;tolmora --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez «&#x202f;tolmora --help&#x202f;» pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>Missing value after %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeur manquante après %1.</translation>
     </message>
     <message>
         <source>Tolmora, a puzzle game against the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora, un jeu de réflexion contre la montre.</translation>
     </message>
     <message>
         <source>Plays board number &lt;N&gt; (0 to 4294967295) first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Joue d&apos;abord le plateau numéro &lt;N&gt; (de 0 à 4294967295).</translation>
     </message>
     <message>
         <source>Unknown option %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Option inconnue %1.</translation>
     </message>
     <message>
         <source>unexpected argument %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu %1.</translation>
     </message>
 </context>
 <context>
     <name>FrmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Crédits</translation>
     </message>
     <message>
         <source>Developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Développeurs</translation>
     </message>
     <message>
         <source>The Tolmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Les développeurs de Tolmora</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Son</translation>
     </message>
     <message>
         <source>The Tolmora synthesizer</source>
-        <translation type="unfinished"></translation>
+        <translation>Le synthétiseur de Tolmora</translation>
     </message>
     <message>
         <source>Tunes and effects by the Tolmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Musiques et effets des développeurs de Tolmora</translation>
     </message>
     <message>
         <source>Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphismes</translation>
     </message>
     <message>
         <source>The Tolmora brick painter</source>
-        <translation type="unfinished"></translation>
+        <translation>Le peintre de briques de Tolmora</translation>
     </message>
     <message>
         <source>Pictures and icon by the Tolmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Images et icône des développeurs de Tolmora</translation>
     </message>
     <message>
         <source>Tolmora v%1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora v%1.%2.%3</translation>
     </message>
     <message>
         <source>Copyright © the Tolmora developers. Tolmora, its pictures, sounds and help were made by the Tolmora developers with the project&apos;s own tools. This program comes with no warranty of any kind, to the extent permitted by law.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © les développeurs de Tolmora. Tolmora, ses images, ses sons et son aide ont été créés par les développeurs de Tolmora avec les outils propres au projet. Ce programme est fourni sans aucune garantie, dans les limites permises par la loi.</translation>
     </message>
 </context>
 <context>
     <name>History</name>
+    <message numerus="yes">
+        <source>The history is unavailable: %1. %n finished game(s) wait %3, to be written when it can be.</source>
+        <translation>
+            <numerusform>L&apos;historique est indisponible&#x202f;: %1. %n partie terminée attend %3, pour être enregistrée dès que possible.</numerusform>
+            <numerusform>L&apos;historique est indisponible&#x202f;: %1. %n parties terminées attendent %3, pour être enregistrées dès que possible.</numerusform>
+        </translation>
+    </message>
     <message>
         <source>in memory only, as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>en mémoire seulement, car %1</translation>
     </message>
     <message>
         <source>in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>dans %1</translation>
     </message>
     <message>
         <source>The history is unavailable: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;historique est indisponible&#x202f;: %1.</translation>
     </message>
     <message>
         <source>a new history file could not be started in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>un nouveau fichier d&apos;historique n&apos;a pas pu être créé dans %1</translation>
     </message>
     <message>
         <source>the folder %1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>le dossier %1 n&apos;est pas accessible en écriture</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>%1 is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est en lecture seule</translation>
     </message>
     <message>
         <source>%1 is a link to nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un lien qui ne pointe vers rien</translation>
     </message>
     <message>
         <source>the damaged file %1 could not be moved aside</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier endommagé %1 n&apos;a pas pu être mis de côté</translation>
     </message>
     <message>
         <source>The history file was damaged and was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier d&apos;historique était endommagé et a été conservé sous le nom %1.</translation>
     </message>
     <message>
         <source>%1 could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu être supprimé</translation>
     </message>
 </context>
 <context>
     <name>MenuActions</name>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper le son</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Brick Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symboles sur les briques</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille réelle</translation>
     </message>
     <message>
         <source>Keep Theme for New Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder le thème pour les nouvelles parties</translation>
     </message>
     <message>
         <source>High Contrast Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Panneau à contraste élevé</translation>
     </message>
     <message>
         <source>Play Board Number…</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer un plateau par son numéro…</translation>
     </message>
     <message>
         <source>Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques…</translation>
     </message>
     <message>
         <source>Rules and other help</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles et aide</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
     <name>QtFileDialog</name>
     <message>
         <source>Theme File (*.tlm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de thème (*.tlm)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les fichiers (*.*)</translation>
     </message>
 </context>
 <context>
     <name>ScoreChart</name>
     <message>
         <source>No games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune partie pour l&apos;instant</translation>
     </message>
     <message>
         <source>Best of these: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur de la série&#x202f;: %1</translation>
     </message>
 </context>
 <context>
@@ -331,220 +363,223 @@
     <message>
         <source>When this text turns green you have aquired the minimum Grouping score for your level. Each level has a minimum number of bricks that must be grouped together. The grouping number for your level is
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand ce texte passe au vert, vous avez atteint la taille minimale de groupe de votre niveau. Chaque niveau impose un nombre minimal de briques à grouper. Taille minimale de groupe de votre niveau&#x202f;:
+%1</translation>
     </message>
     <message>
         <source>Level: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau&#x202f;: %1</translation>
     </message>
     <message>
         <source>Bricks For Level
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Briques à retirer
+%1</translation>
     </message>
     <message>
         <source>Bricks Selected
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Briques choisies
+%1</translation>
     </message>
     <message>
         <source>Fill Empty Space  (30 second Penalty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Combler les vides  (pénalité de 30 s)</translation>
     </message>
     <message>
         <source>Bricks Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Briques choisies</translation>
     </message>
     <message>
         <source>Bricks For Level  50</source>
-        <translation type="unfinished"></translation>
+        <translation>Briques à retirer  50</translation>
     </message>
     <message>
         <source>Your Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre score</translation>
     </message>
 </context>
 <context>
     <name>Tolmora</name>
     <message>
         <source>Your preferences could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos préférences n&apos;ont pas pu être enregistrées dans %1.</translation>
     </message>
     <message>
         <source>Tolmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a board number. A board number is a whole number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#x202f;%1&#x202f;» n&apos;est pas un numéro de plateau. Un numéro de plateau est un nombre entier de 0 à %2.</translation>
     </message>
     <message>
         <source>Your settings and high scores could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vos réglages et meilleurs scores n&apos;ont pas pu être enregistrés dans %1&#x202f;: %2.</translation>
     </message>
     <message>
         <source>Are you sure you want to start a new game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment commencer une nouvelle partie&#x202f;?</translation>
     </message>
     <message>
         <source>Please enter your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir votre nom.</translation>
     </message>
     <message>
         <source>New High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau meilleur score</translation>
     </message>
     <message>
         <source>Board number (0 to 4294967295):</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de plateau (de 0 à 4294967295)&#x202f;:</translation>
     </message>
     <message>
         <source>Play Board Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer un plateau par son numéro</translation>
     </message>
     <message>
         <source>The game height must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>La hauteur du plateau doit être un nombre</translation>
     </message>
     <message>
         <source>The game height must be above 2</source>
-        <translation type="unfinished"></translation>
+        <translation>La hauteur du plateau doit être supérieure à 2</translation>
     </message>
     <message>
         <source>The game height must be at most 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>La hauteur du plateau ne doit pas dépasser 1000</translation>
     </message>
     <message>
         <source>The game width must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>La largeur du plateau doit être un nombre</translation>
     </message>
     <message>
         <source>The game width must be above 2</source>
-        <translation type="unfinished"></translation>
+        <translation>La largeur du plateau doit être supérieure à 2</translation>
     </message>
     <message>
         <source>The game width must be at most 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>La largeur du plateau ne doit pas dépasser 1000</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Tolmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleurs scores</translation>
     </message>
 </context>
 <context>
     <name>frmNewGame</name>
     <message>
         <source>NewGame</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Game Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur du plateau</translation>
     </message>
     <message>
         <source>Game Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur du plateau</translation>
     </message>
     <message>
         <source>Game Time (in seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée (en secondes)</translation>
     </message>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Lancer la partie</translation>
     </message>
     <message>
         <source>Reset Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs par défaut</translation>
     </message>
 </context>
 <context>
     <name>frmRules</name>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles</translation>
     </message>
 </context>
 <context>
     <name>frmStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistiques</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties jouées&#x202f;:</translation>
     </message>
     <message>
         <source>Time played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps de jeu&#x202f;:</translation>
     </message>
     <message>
         <source>Best score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur score&#x202f;:</translation>
     </message>
     <message>
         <source>Average score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Score moyen&#x202f;:</translation>
     </message>
     <message>
         <source>Best group:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur groupe&#x202f;:</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Moyenne</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Score</translation>
     </message>
     <message>
         <source>Board Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro de plateau</translation>
     </message>
     <message>
         <source>Play This Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Jouer ce plateau</translation>
     </message>
     <message>
         <source>Scores of the last games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Scores des dernières parties&#x202f;:</translation>
     </message>
     <message>
         <source>Recent games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Parties récentes&#x202f;:</translation>
     </message>
 </context>
 </TS>
