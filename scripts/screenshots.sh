@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Renders the README's and the AppStream file's screenshots from a built
 # program in Xvfb: the default board, a highlighted group, the Statistics
-# window after a few short games, an example theme and brick symbols on with
-# a group highlighted. Every run plays the same board numbers in a scratch
+# window after a few short games, an example theme, brick symbols on with
+# a group highlighted, and the board in each language the game speaks. Every run plays the same board numbers in a scratch
 # HOME, so the boards are the same each time (the Statistics window's dates
 # are the day's). It builds nothing: pass the program, and the PNGs go into
 # the folder given (docs/screenshots by default).
@@ -47,8 +47,8 @@ settings() {  # theme file, columns, rows, seconds
 }
 
 main=""
-start_game() {  # board number
-  (cd "$work/game" && exec ./tolmora --board-number "$1" >"$work/game.log" 2>&1) &
+start_game() {  # board number; LANGUAGE, when set, picks the game's language
+  (cd "$work/game" && LANGUAGE=${LANGUAGE:-en} exec ./tolmora --board-number "$1" >"$work/game.log" 2>&1) &
   game_pid=$!
   main=$(wait_for_window '^Tolmora$' 20) || fail "the main window did not show"
   sleep 0.5
@@ -185,6 +185,17 @@ click_cell "$highlighted_cell"
 shoot "$work/shot.png"
 keep "$work/shot.png" symbols
 stop_game
+
+# The same board and group in each language the game speaks besides
+# English, one picture each: main_de.png and so on.
+for language in de fr es pt_BR pl; do
+  settings "" 17 12 120
+  LANGUAGE=$language start_game "$board_number"
+  click_cell "$highlighted_cell"
+  shoot "$work/shot.png"
+  keep "$work/shot.png" "main_$language"
+  stop_game
+done
 
 # 4. An example theme, named in "Settings.log" as the Theme menu would, with
 # the same group highlighted: its bricks are not the built-in colours, but

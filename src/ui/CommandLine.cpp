@@ -118,15 +118,15 @@ CommandLine ReadCommandLine(const QStringList& arguments, const Translations* wo
     QCommandLineParser parser;
     parser.setApplicationDescription(
         say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Tolmora, a puzzle game against the clock.")));
-    // The toolkit's own help and version options, with their descriptions in
-    // the player's language (the parser can only translate once the
-    // application exists).
+    // The toolkit's own help and version options and headings, worded as the
+    // toolkit words them, in the player's language: the parser itself can
+    // only translate once the application exists.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  say("QCommandLineParser", "Displays help on commandline options."));
+                                  say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Displays help on commandline options.")));
     const QCommandLineOption helpAll(QStringLiteral("help-all"),
-                                     say("QCommandLineParser", "Displays help including Qt specific options."));
+                                     say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Displays help including Qt specific options.")));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     say("QCommandLineParser", "Displays version information."));
+                                     say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Displays version information.")));
     parser.addOptions({help, helpAll, version});
     const QCommandLineOption boardNumber(
         QStringLiteral("board-number"),
@@ -153,9 +153,9 @@ CommandLine ReadCommandLine(const QStringList& arguments, const Translations* wo
         line.exitStatus = 0;
         // The program's name as a player types it, however it was started.
         line.out = parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
-                                             say("QCommandLineParser", "Usage: %1").arg(QStringLiteral("tolmora")));
+                                             say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Usage: %1")).arg(QStringLiteral("tolmora")));
         line.out.replace(QRegularExpression(QStringLiteral("^Options:$"), QRegularExpression::MultilineOption),
-                         say("QCommandLineParser", "Options:"));
+                         say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Options:")));
         return line;
     }
     if (parser.isSet(version)) {
