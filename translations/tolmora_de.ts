@@ -1,329 +1,346 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
+<!-- Glossar (Deutsch, Anrede "du"):
+     brick = Stein; group/block = Gruppe; level = Level (das Level, "Level: %1");
+     score = Punkte (Punktzahl); grouping number = Mindestgruppe;
+     bricks for level = Steine fürs Level; bricks selected = Steine gewählt;
+     fill empty space = Lücken füllen; penalty = Strafe; board = Spielfeld;
+     board number = Spielfeldnummer; theme = Design; high scores = Bestenliste;
+     pause/resume = Pause/Fortsetzen; mute = Ton aus;
+     zoom = Vergrößern/Verkleinern/Originalgröße; brick symbols = Steinsymbole;
+     high contrast panel = kontrastreiche Seitenleiste; statistics = Statistik;
+     history = Verlauf (Verlaufsdatei). -->
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
     <name>BoardView</name>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel vorbei</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>The window system plugin (xcb, wayland, offscreen ...).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Plugin für das Fenstersystem (xcb, wayland, offscreen ...).</translation>
     </message>
     <message>
         <source>Path to the platform plugins.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pfad zu den Plattform-Plugins.</translation>
     </message>
     <message>
         <source>Platform theme.</source>
-        <translation type="unfinished"></translation>
+        <translation>Design der Plattform.</translation>
     </message>
     <message>
         <source>Additional plugins to load, can be given more than once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere zu ladende Plugins; mehrfach angebbar.</translation>
     </message>
     <message>
         <source>Geometry of the main window, like 100x100+50+50.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geometrie des Hauptfensters, etwa 100x100+50+50.</translation>
     </message>
     <message>
         <source>Default window icon.</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardsymbol der Fenster.</translation>
     </message>
     <message>
         <source>Title of the first window.</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel des ersten Fensters.</translation>
     </message>
     <message>
         <source>Lays the window out from right to left.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordnet das Fenster von rechts nach links an.</translation>
     </message>
     <message>
         <source>Restores the program from an earlier session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Stellt das Programm aus einer früheren Sitzung wieder her.</translation>
     </message>
     <message>
         <source>The widget style.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Widget-Stil.</translation>
     </message>
     <message>
         <source>A style sheet for the widgets.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Stylesheet für die Widgets.</translation>
     </message>
     <message>
         <source>Reports the widgets left undestroyed at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Meldet am Ende die Widgets, die nicht freigegeben wurden.</translation>
     </message>
     <message>
         <source>Loads the testability library.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lädt die Testability-Bibliothek.</translation>
     </message>
     <message>
         <source>Starts the QML debugger (as -qmljsdebugger=value).</source>
-        <translation type="unfinished"></translation>
+        <translation>Startet den QML-Debugger (wie -qmljsdebugger=value).</translation>
     </message>
     <message>
         <source>X11 display name, overrides $DISPLAY.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name des X11-Displays, ersetzt $DISPLAY.</translation>
     </message>
     <message>
         <source>X11 instance name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der X11-Instanz.</translation>
     </message>
     <message>
         <source>X11 alias for -qwindowgeometry.</source>
-        <translation type="unfinished"></translation>
+        <translation>X11-Alias für -qwindowgeometry.</translation>
     </message>
     <message>
         <source>X11 alias for -qwindowicon.</source>
-        <translation type="unfinished"></translation>
+        <translation>X11-Alias für -qwindowicon.</translation>
     </message>
     <message>
         <source>X11 alias for -qwindowtitle.</source>
-        <translation type="unfinished"></translation>
+        <translation>X11-Alias für -qwindowtitle.</translation>
     </message>
     <message>
         <source>ID of the X11 visual to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>ID des zu verwendenden X11-Visuals.</translation>
     </message>
     <message>
         <source>X11: never grabs the mouse.</source>
-        <translation type="unfinished"></translation>
+        <translation>X11: fängt die Maus nie ein.</translation>
     </message>
     <message>
         <source>X11: grabs the mouse even under a debugger.</source>
-        <translation type="unfinished"></translation>
+        <translation>X11: fängt die Maus auch unter einem Debugger ein.</translation>
     </message>
     <message>
         <source>Try &apos;tolmora --help&apos; for more information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitere Informationen mit &apos;tolmora --help&apos;.</translation>
     </message>
     <message>
         <source>Missing value after %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehlender Wert nach %1.</translation>
     </message>
     <message>
         <source>Tolmora, a puzzle game against the clock.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora, ein Puzzlespiel gegen die Uhr.</translation>
     </message>
     <message>
         <source>Plays board number &lt;N&gt; (0 to 4294967295) first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielt zuerst das Spielfeld mit der Nummer &lt;N&gt; (0 bis 4294967295).</translation>
     </message>
     <message>
         <source>Unknown option %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Option %1.</translation>
     </message>
     <message>
         <source>unexpected argument %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument %1.</translation>
     </message>
 </context>
 <context>
     <name>FrmAbout</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tolmora</translation>
     </message>
     <message>
         <source>Credits</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitwirkende</translation>
     </message>
     <message>
         <source>Developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Entwicklung</translation>
     </message>
     <message>
         <source>The Tolmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tolmora-Entwickler</translation>
     </message>
     <message>
         <source>Sound</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton</translation>
     </message>
     <message>
         <source>The Tolmora synthesizer</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tolmora-Synthesizer</translation>
     </message>
     <message>
         <source>Tunes and effects by the Tolmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Melodien und Effekte von den Tolmora-Entwicklern</translation>
     </message>
     <message>
         <source>Graphics</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafik</translation>
     </message>
     <message>
         <source>The Tolmora brick painter</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tolmora-Steinmaler</translation>
     </message>
     <message>
         <source>Pictures and icon by the Tolmora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder und Programmsymbol von den Tolmora-Entwicklern</translation>
     </message>
     <message>
         <source>Tolmora v%1.%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora v%1.%2.%3</translation>
     </message>
     <message>
         <source>Copyright © the Tolmora developers. Tolmora, its pictures, sounds and help were made by the Tolmora developers with the project&apos;s own tools. This program comes with no warranty of any kind, to the extent permitted by law.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © die Tolmora-Entwickler. Tolmora, seine Bilder, Klänge und Hilfe wurden von den Tolmora-Entwicklern mit den eigenen Werkzeugen des Projekts erstellt. Soweit gesetzlich zulässig, wird für dieses Programm keinerlei Gewährleistung übernommen.</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>in memory only, as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nur im Arbeitsspeicher, denn %1</translation>
     </message>
     <message>
         <source>in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The history is unavailable: %1. %n finished game(s) wait %3, to be written when it can be.</source>
+        <translation>
+            <numerusform>Der Verlauf ist nicht verfügbar: %1. %n beendetes Spiel wird eingetragen, sobald das möglich ist; bis dahin wartet es %3.</numerusform>
+            <numerusform>Der Verlauf ist nicht verfügbar: %1. %n beendete Spiele werden eingetragen, sobald das möglich ist; bis dahin warten sie %3.</numerusform>
+        </translation>
     </message>
     <message>
         <source>The history is unavailable: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Verlauf ist nicht verfügbar: %1.</translation>
     </message>
     <message>
         <source>a new history file could not be started in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>in %1 konnte keine neue Verlaufsdatei angelegt werden</translation>
     </message>
     <message>
         <source>the folder %1 cannot be written</source>
-        <translation type="unfinished"></translation>
+        <translation>der Ordner %1 ist nicht beschreibbar</translation>
     </message>
     <message>
         <source>%1 is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>%1 is read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist schreibgeschützt</translation>
     </message>
     <message>
         <source>%1 is a link to nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 verweist ins Leere</translation>
     </message>
     <message>
         <source>the damaged file %1 could not be moved aside</source>
-        <translation type="unfinished"></translation>
+        <translation>die beschädigte Datei %1 konnte nicht beiseitegelegt werden</translation>
     </message>
     <message>
         <source>The history file was damaged and was kept as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verlaufsdatei war beschädigt und wurde als %1 aufbewahrt.</translation>
     </message>
     <message>
         <source>%1 could not be removed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht entfernt werden</translation>
     </message>
 </context>
 <context>
     <name>MenuActions</name>
     <message>
         <source>Resume</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortsetzen</translation>
     </message>
     <message>
         <source>Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfe</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Design</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
     <message>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ton aus</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Brick Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Steinsymbole</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Actual Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Originalgröße</translation>
     </message>
     <message>
         <source>Keep Theme for New Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Design für neue Spiele behalten</translation>
     </message>
     <message>
         <source>High Contrast Panel</source>
-        <translation type="unfinished"></translation>
+        <translation>Kontrastreiche Seitenleiste</translation>
     </message>
     <message>
         <source>Play Board Number…</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld nach Nummer spielen…</translation>
     </message>
     <message>
         <source>Statistics…</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik…</translation>
     </message>
     <message>
         <source>Rules and other help</source>
-        <translation type="unfinished"></translation>
+        <translation>Regeln und weitere Hilfe</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tolmora</translation>
     </message>
 </context>
 <context>
     <name>QtFileDialog</name>
     <message>
         <source>Theme File (*.tlm)</source>
-        <translation type="unfinished"></translation>
+        <translation>Design-Datei (*.tlm)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Dateien (*.*)</translation>
     </message>
 </context>
 <context>
     <name>ScoreChart</name>
     <message>
         <source>No games yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Spiele</translation>
     </message>
     <message>
         <source>Best of these: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestes davon: %1</translation>
     </message>
 </context>
 <context>
@@ -331,220 +348,223 @@
     <message>
         <source>When this text turns green you have aquired the minimum Grouping score for your level. Each level has a minimum number of bricks that must be grouped together. The grouping number for your level is
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wird dieser Text grün, hast du die Mindestgruppe für dein Level geschafft. Jedes Level verlangt eine Gruppe mit einer Mindestzahl an Steinen. Die Mindestgruppe für dein Level ist
+%1</translation>
     </message>
     <message>
         <source>Level: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Level: %1</translation>
     </message>
     <message>
         <source>Bricks For Level
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine fürs Level
+%1</translation>
     </message>
     <message>
         <source>Bricks Selected
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine gewählt
+%1</translation>
     </message>
     <message>
         <source>Fill Empty Space  (30 second Penalty)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lücken füllen  (30 Sek. Strafe)</translation>
     </message>
     <message>
         <source>Bricks Selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine gewählt</translation>
     </message>
     <message>
         <source>Bricks For Level  50</source>
-        <translation type="unfinished"></translation>
+        <translation>Steine fürs Level  50</translation>
     </message>
     <message>
         <source>Your Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
 </context>
 <context>
     <name>Tolmora</name>
     <message>
         <source>Your preferences could not be saved to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Voreinstellungen konnten nicht in %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>Tolmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a board number. A board number is a whole number from 0 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Spielfeldnummer. Eine Spielfeldnummer ist eine ganze Zahl von 0 bis %2.</translation>
     </message>
     <message>
         <source>Your settings and high scores could not be saved to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Deine Einstellungen und die Bestenliste konnten nicht in %1 gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>Are you sure you want to start a new game?</source>
-        <translation type="unfinished"></translation>
+        <translation>Willst du wirklich ein neues Spiel beginnen?</translation>
     </message>
     <message>
         <source>Please enter your name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte gib deinen Namen ein.</translation>
     </message>
     <message>
         <source>New High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Eintrag in der Bestenliste</translation>
     </message>
     <message>
         <source>Board number (0 to 4294967295):</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeldnummer (0 bis 4294967295):</translation>
     </message>
     <message>
         <source>Play Board Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld nach Nummer spielen</translation>
     </message>
     <message>
         <source>The game height must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Höhe muss eine Zahl sein</translation>
     </message>
     <message>
         <source>The game height must be above 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Höhe muss größer als 2 sein</translation>
     </message>
     <message>
         <source>The game height must be at most 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Höhe darf höchstens 1000 sein</translation>
     </message>
     <message>
         <source>The game width must be a number</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Breite muss eine Zahl sein</translation>
     </message>
     <message>
         <source>The game width must be above 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Breite muss größer als 2 sein</translation>
     </message>
     <message>
         <source>The game width must be at most 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Breite darf höchstens 1000 sein</translation>
     </message>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Tolmora</source>
-        <translation type="unfinished"></translation>
+        <translation>Tolmora</translation>
     </message>
     <message>
         <source>High Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>Bestenliste</translation>
     </message>
 </context>
 <context>
     <name>frmNewGame</name>
     <message>
         <source>NewGame</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Game Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Breite</translation>
     </message>
     <message>
         <source>Game Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Höhe</translation>
     </message>
     <message>
         <source>Game Time (in seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielzeit (Sekunden)</translation>
     </message>
     <message>
         <source>Start Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel starten</translation>
     </message>
     <message>
         <source>Reset Defaults</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard­werte</translation>
     </message>
 </context>
 <context>
     <name>frmRules</name>
     <message>
         <source>Rules</source>
-        <translation type="unfinished"></translation>
+        <translation>Regeln</translation>
     </message>
 </context>
 <context>
     <name>frmStatistics</name>
     <message>
         <source>Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Games played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespielte Spiele:</translation>
     </message>
     <message>
         <source>Time played:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamte Spielzeit:</translation>
     </message>
     <message>
         <source>Best score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Meiste Punkte:</translation>
     </message>
     <message>
         <source>Average score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte im Schnitt:</translation>
     </message>
     <message>
         <source>Best group:</source>
-        <translation type="unfinished"></translation>
+        <translation>Größte Gruppe:</translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit</translation>
     </message>
     <message>
         <source>Games</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiele</translation>
     </message>
     <message>
         <source>Best</source>
-        <translation type="unfinished"></translation>
+        <translation>Beste</translation>
     </message>
     <message>
         <source>Average</source>
-        <translation type="unfinished"></translation>
+        <translation>Schnitt</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte</translation>
     </message>
     <message>
         <source>Board Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeldnummer</translation>
     </message>
     <message>
         <source>Play This Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieses Spielfeld spielen</translation>
     </message>
     <message>
         <source>Scores of the last games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte der letzten Spiele:</translation>
     </message>
     <message>
         <source>Recent games:</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzte Spiele:</translation>
     </message>
 </context>
 </TS>
