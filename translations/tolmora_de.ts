@@ -1,15 +1,5 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!-- Glossar (Deutsch, Anrede "du"):
-     brick = Stein; group/block = Gruppe; level = Level (das Level, "Level: %1");
-     score = Punkte (Punktzahl); grouping number = Mindestgruppe;
-     bricks for level = Steine fürs Level; bricks selected = Steine gewählt;
-     fill empty space = Lücken füllen; penalty = Strafe; board = Spielfeld;
-     board number = Spielfeldnummer; theme = Design; high scores = Bestenliste;
-     pause/resume = Pause/Fortsetzen; mute = Ton aus;
-     zoom = Vergrößern/Verkleinern/Originalgröße; brick symbols = Steinsymbole;
-     high contrast panel = kontrastreiche Seitenleiste; statistics = Statistik;
-     history = Verlauf (Verlaufsdatei). -->
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
     <name>BoardView</name>
@@ -131,6 +121,30 @@
     <message>
         <source>unexpected argument %1.</source>
         <translation>unerwartetes Argument %1.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Zeigt die Hilfe einschließlich der Qt-spezifischen Optionen an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt die Versionsinformationen an.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Aufruf: %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[Optionen]</translation>
     </message>
 </context>
 <context>
@@ -369,7 +383,7 @@
     </message>
     <message>
         <source>Fill Empty Space  (30 second Penalty)</source>
-        <translation>Lücken füllen  (30 Sek. Strafe)</translation>
+        <translation>Lücken füllen  (30&#xa0;Sek. Strafe)</translation>
     </message>
     <message>
         <source>Bricks Selected</source>

@@ -1,30 +1,5 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!--
-  Glosario español de Tolmora (un solo término por concepto del juego; trato de tú):
-    brick                  ladrillo
-    group / block          grupo (el «block» de las reglas en inglés también es un grupo)
-    level                  nivel; level up: subir de nivel
-    score                  puntuación
-    grouping number        tamaño mínimo de grupo
-    bricks for level       ladrillos a quitar (contador del panel)
-    bricks selected        seleccionados (contador del panel: ladrillos seleccionados)
-    fill empty space       rellenar huecos
-    penalty                penalización
-    board                  tablero; game width/height: ancho/alto del tablero
-    board number           número de tablero
-    theme                  tema
-    high scores            récords; new high score: nuevo récord
-    pause / resume         pausa / reanudar
-    mute                   silenciar
-    zoom                   ampliar / reducir / tamaño real
-    brick symbols          símbolos en los ladrillos
-    high contrast panel    panel de alto contraste
-    statistics             estadísticas
-    history                historial
-    remove / eliminate     quitar
-  Comillas: angulares «...».
--->
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
     <name>BoardView</name>
@@ -146,6 +121,30 @@
     <message>
         <source>unexpected argument %1.</source>
         <translation>argumento inesperado %1.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Muestra la ayuda, incluidas las opciones propias de Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de la versión.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opciones]</translation>
     </message>
 </context>
 <context>

@@ -1,30 +1,5 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!--
-  Glossaire français de Tolmora (un seul terme par notion du jeu) :
-    brick                  brique
-    group / block          groupe (le « block » des règles anglaises est aussi un groupe)
-    level                  niveau ; level up : passer au niveau suivant
-    score                  score
-    grouping number        taille minimale de groupe
-    bricks for level       briques à retirer (compteur du panneau)
-    bricks selected        briques choisies
-    fill empty space       combler les vides
-    penalty                pénalité
-    board                  plateau ; game width/height : largeur/hauteur du plateau
-    board number           numéro de plateau
-    theme                  thème
-    high scores            meilleurs scores ; new high score : nouveau meilleur score
-    pause / resume         pause / reprendre
-    mute                   couper le son
-    zoom                   zoom avant / zoom arrière / taille réelle
-    brick symbols          symboles sur les briques
-    high contrast panel    panneau à contraste élevé
-    statistics             statistiques
-    history                historique
-    remove / eliminate     retirer
-  Typographie : espace fine insécable (U+202F) avant « : ; ? ! » et à l'intérieur des guillemets « ».
--->
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
     <name>BoardView</name>
@@ -146,6 +121,30 @@
     <message>
         <source>unexpected argument %1.</source>
         <translation>argument inattendu %1.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Affiche l’aide, y compris les options propres à Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options&#x202f;:</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
     </message>
 </context>
 <context>

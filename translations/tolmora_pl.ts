@@ -1,17 +1,5 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!--
-Glossary (pl), one term per game word:
-  brick = klocek; group/block = grupa; level = poziom (level up = awans, awansować);
-  score = wynik (points = punkty); grouping number = minimalna grupa;
-  bricks for level = klocki do awansu; bricks selected = zaznaczone klocki
-  (panel: "Zaznaczone"); fill empty space = Wypełnij puste miejsca; penalty = kara;
-  board = plansza; board number = numer planszy; theme = motyw; high scores = rekordy;
-  pause/resume = Pauza/Wznów; mute = Wycisz; zoom = Powiększ/Pomniejsz;
-  brick symbols = symbole na klockach; high contrast panel = panel o wysokim kontraście;
-  statistics = statystyki; history = historia; game = gra.
-  The game's name stays undeclined: "gra Tolmora", "twórcy gry Tolmora".
--->
 <TS version="2.1" language="pl" sourcelanguage="en">
 <context>
     <name>BoardView</name>
@@ -133,6 +121,30 @@ Glossary (pl), one term per game word:
     <message>
         <source>unexpected argument %1.</source>
         <translation>nieoczekiwany argument %1.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Wyświetla pomoc dotyczącą opcji wiersza poleceń.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Wyświetla pomoc wraz z opcjami specyficznymi dla Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Wyświetla informacje o wersji.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Użycie: %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opcje]</translation>
     </message>
 </context>
 <context>

@@ -1,18 +1,5 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<!--
-Glossary (pt_BR), one term per game word:
-  brick = tijolo; group/block = grupo; level = nível (level up = subir de nível);
-  score = pontuação (points = pontos); grouping number = grupo mínimo;
-  bricks for level = tijolos para o nível (panel: "Tijolos p/ o nível");
-  bricks selected = tijolos selecionados (panel: "Selecionados");
-  fill empty space = Preencher vazios; penalty = penalidade; board = tabuleiro;
-  board number = número do tabuleiro; theme = tema; high scores = recordes;
-  pause/resume = Pausar/Continuar; mute = Mudo; zoom = zoom (Aumentar/Diminuir zoom);
-  brick symbols = símbolos nos tijolos; high contrast panel = painel de alto contraste;
-  statistics = estatísticas; history = histórico; game (one played game) = partida,
-  but New Game = Novo jogo.
--->
 <TS version="2.1" language="pt_BR" sourcelanguage="en">
 <context>
     <name>BoardView</name>
@@ -134,6 +121,30 @@ Glossary (pt_BR), one term per game word:
     <message>
         <source>unexpected argument %1.</source>
         <translation>argumento inesperado: %1.</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra a ajuda sobre as opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Mostra a ajuda, incluindo as opções específicas do Qt.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra as informações de versão.</translation>
+    </message>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Uso: %1</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[opções]</translation>
     </message>
 </context>
 <context>

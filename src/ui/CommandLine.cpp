@@ -152,8 +152,9 @@ CommandLine ReadCommandLine(const QStringList& arguments, const Translations* wo
         }
         line.exitStatus = 0;
         // The program's name as a player types it, however it was started.
-        line.out = parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
-                                             say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Usage: %1")).arg(QStringLiteral("tolmora")));
+        const QString usage = QStringLiteral("tolmora ") + say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "[options]"));
+        line.out = parser.helpText().replace(QRegularExpression(QStringLiteral("^Usage: \\S+ \\[options\\]")),
+                                             say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Usage: %1")).arg(usage));
         line.out.replace(QRegularExpression(QStringLiteral("^Options:$"), QRegularExpression::MultilineOption),
                          say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Options:")));
         return line;
