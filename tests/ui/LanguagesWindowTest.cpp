@@ -133,6 +133,8 @@ TEST_P(LanguageWindows, ReadInTheLanguageAndFit)
     QSignalSpy filled(statistics, &frmStatistics::figuresShown);
     ASSERT_TRUE(filled.wait(5000));
     ExpectCaptionsFit(*statistics);
+    // Figures are written the language's way: all five put a comma before the decimals.
+    EXPECT_EQ(FindControl<QLabel>(*statistics, "lblAverageScore")->text(), "0,0");
     if (const QByteArray folder = qgetenv("TOLMORA_LANGUAGE_SHOTS"); !folder.isEmpty())
         window->grab().save(QStringLiteral("%1/main_%2.png").arg(QString::fromLocal8Bit(folder), GetParam()));
 }
