@@ -62,6 +62,11 @@ public:
     // With this on, a new game keeps the pictures and sounds that are
     // showing; otherwise it goes back to the built-in set, as it always has.
     void setKeepThemeForNewGames(bool keep) { m_keepThemeForNewGames = keep; }
+    // What plays while the sound is on. The music turned off cuts the tune
+    // playing at once; turned on, it starts the phase's tune at the next
+    // tick, as the end of a mute does. The mute switch is left as it is.
+    void setMusic(bool on);
+    void setSoundEffects(bool on);
 
     // Start-up and shut-down.
     void Form_Load();

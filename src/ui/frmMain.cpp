@@ -123,6 +123,8 @@ void frmMain::setPreferences(const PlayerPreferences& wanted)
 void frmMain::applyPreferences(int zoomShown)
 {
     m_game.setKeepThemeForNewGames(m_preferences.keepThemeForNewGames);
+    m_game.setMusic(m_preferences.music);
+    m_game.setSoundEffects(m_preferences.soundEffects);
     ShowState();
     applyLook(zoomShown);
 }

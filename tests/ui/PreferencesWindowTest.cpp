@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include <cmath>
+#include <tuple>
 #include <sys/stat.h>
 
 using PreferencesWindowTest = MainWindowTest;
@@ -34,26 +35,38 @@ class HostilePreferences : public PreferencesWindowTest, public ::testing::WithP
 
 }  // namespace
 
-// Every choice survives a restart, menu marks and zoomed layout included, and "Settings.log" keeps its 25 lines.
+// Every choice survives a restart, menu marks, zoomed layout and sound switches included, and "Settings.log" keeps
+// its 25 lines, its mute line as it was.
 TEST_F(PreferencesWindowTest, ChoicesSurviveARestart)
 {
-    const PlayerPreferences rows[] = {{true, 150, true, false}, {false, 300, false, true}, {true, 250, true, true}};
+    const PlayerPreferences rows[] = {{true, 150, true, false, false, true},
+                                      {false, 300, false, true, true, false},
+                                      {true, 250, true, true, false, false}};
+    // Each item's default and its flag: a row differing from the default has the item clicked.
+    const std::tuple<const char*, bool, bool PlayerPreferences::*> items[] = {
+        {"MnuKeepTheme", false, &PlayerPreferences::keepThemeForNewGames},
+        {"MnuHighContrast", false, &PlayerPreferences::highContrastPanel},
+        {"MnuMusic", true, &PlayerPreferences::music},
+        {"MnuSoundEffects", true, &PlayerPreferences::soundEffects}};
     for (const PlayerPreferences& row : rows) {
         QFile::remove(preferences.filePath());
         Start();
-        window->setPreferences({row.brickSymbols, row.zoomPercent, false, false});
-        if (row.keepThemeForNewGames)
-            Control<QAction>("MnuKeepTheme")->trigger();
-        if (row.highContrastPanel)
-            Control<QAction>("MnuHighContrast")->trigger();
+        window->setPreferences({row.brickSymbols, row.zoomPercent});
+        for (const auto& [name, byDefault, flag] : items)
+            if (row.*flag != byDefault)
+                Control<QAction>(name)->trigger();
         const auto shown = std::pair(Layout(), Client());
         window->close();
         Start();
         EXPECT_EQ(window->preferences(), row);
         EXPECT_EQ(std::pair(Layout(), Client()), shown);
-        EXPECT_EQ(Control<QAction>("MnuKeepTheme")->isChecked(), row.keepThemeForNewGames);
-        EXPECT_EQ(Control<QAction>("MnuHighContrast")->isChecked(), row.highContrastPanel);
-        EXPECT_EQ(QString::fromStdString(ReadSettings()).count("\r\n"), 25);
+        for (const auto& [name, byDefault, flag] : items)
+            EXPECT_EQ(Control<QAction>(name)->isChecked(), row.*flag) << name;
+        EXPECT_EQ(std::pair(sound.music, sound.effects), std::pair(row.music, row.soundEffects));
+        EXPECT_TRUE(sound.BlnSound);
+        const QString written = QString::fromStdString(ReadSettings());
+        EXPECT_EQ(written.count("\r\n"), 25);
+        EXPECT_EQ(written.section("\r\n", 4, 4), "sound");
         window->close();
     }
 }
@@ -63,7 +76,7 @@ TEST_P(HostilePreferences, ReadsWhatItCanAndDefaultsTheRest)
 {
     hostile::WriteFile(preferences.filePath().toStdString(), GetParam().text);
     EXPECT_EQ(preferences.Read(), GetParam().expected);
-    const PlayerPreferences changed{true, 300, true, true};
+    const PlayerPreferences changed{true, 300, true, true, false, false};
     EXPECT_TRUE(preferences.Write(changed));
     EXPECT_EQ(preferences.Read(), changed);
 }
@@ -78,6 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"zoom off the steps", "[Options]\nZoom=-5\nBrickSymbols=On\nKeepThemeForNewGames=1\n", {true, 100, true, false}},
         FileCase{"huge zoom", "[Options]\nZoom=99999999999999999999\n", {}},
         FileCase{"a list for a flag", "[Options]\nBrickSymbols=true, false\nZoom=200\n", {false, 200, false, false}},
+        FileCase{"sound", "[Options]\nMusic=off\nSoundEffects=loud\n", {false, 100, false, false, false, true}},
         FileCase{"cut short", "[Options]\nBrickSymbols=true\nZoom=250\nKeepThe", {true, 250, false, false}},
         FileCase{"too large", "[Options]\nBrickSymbols=true\n" + std::string(IniPreferencesStore::kMaxFileBytes, '#'),
                  {}}));
@@ -124,3 +138,4 @@ TEST_F(PreferencesWindowTest, HighContrastShadesAreReadableOnThePanel)
     Control<QAction>("MnuHighContrast")->trigger();
     EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 }
+
