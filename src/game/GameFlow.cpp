@@ -236,6 +236,13 @@ void GameFlow::MnuFilePause_Click()
     PauseGame();
 }
 
+void GameFlow::PlayerLeft()
+{
+    if (!acceptsInput() || !m_pauseWhenInactive) return;
+    // A game paused already, not started or over has no clock to stop.
+    if (m_run.clockRuns()) PauseGame();
+}
+
 void GameFlow::PicMain_Click()
 {
     if (!acceptsInput() || m_run.over()) return;

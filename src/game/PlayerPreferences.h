@@ -12,6 +12,8 @@ struct PlayerPreferences {
     // end of a game; the Mute item silences both, whatever these say.
     bool music = true;
     bool soundEffects = true;
+    // The clock stops while the player is in another program.
+    bool pauseWhenInactive = false;
 
     friend bool operator==(const PlayerPreferences&, const PlayerPreferences&) = default;
 };

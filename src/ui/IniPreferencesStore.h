@@ -16,6 +16,7 @@
 //   HighContrastPanel=false
 //   Music=true
 //   SoundEffects=true
+//   PauseWhenInactive=false
 //
 // A value that is missing, of the wrong kind or out of range reads as its
 // default, each key on its own. Only a regular file of modest size is read,

@@ -113,6 +113,7 @@ struct StepsCase {
     friend void PrintTo(const StepsCase& c, std::ostream* os) { *os << c.steps; }
 };
 class SoundSwitches : public GameFlowTest, public ::testing::WithParamInterface<StepsCase> {};
+class PlayerLeaving : public GameFlowTest, public ::testing::WithParamInterface<StepsCase> {};
 }  // namespace
 
 // Music off cuts the tune at once and keeps the effects; back on, the phase's tune starts at the next tick, as after
@@ -147,3 +148,28 @@ INSTANTIATE_TEST_SUITE_P(
                       StepsCase{"tumut", "MAIN NOSOUND"},       // unmuted with the music off: no tune
                       StepsCase{"tmx", "MAIN NOSOUND GAMEOVER"},
                       StepsCase{"tmxm", "MAIN NOSOUND GAMEOVER"}));  // after the end's sound no tune is left
+
+// With the choice on, leaving pauses a running clock as Pause does and nothing else; coming back keeps the pause.
+// Steps: o the choice turned on, s first click, p Pause, x the clock runs out, l the player leaves.
+TEST_P(PlayerLeaving, PausesOnlyARunningClock)
+{
+    Start();
+    for (const char step : std::string(GetParam().steps)) {
+        if (step == 'o') flow.setPauseWhenInactive(true);
+        if (step == 's') Click(0, 0);
+        if (step == 'p') flow.MnuFilePause_Click();
+        if (step == 'x') flow.board.LngTimeLeft = 1, Tick();
+        if (step == 'l') flow.PlayerLeft();
+    }
+    EXPECT_EQ(Status(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, PlayerLeaving,
+    ::testing::Values(StepsCase{"osl", "120s hidden fill"},
+                      StepsCase{"osll", "120s hidden fill"},   // a second leave (minimised as well) does not resume
+                      StepsCase{"oslp", "120s running fill"},  // Pause resumes it
+                      StepsCase{"ospl", "120s hidden fill"},
+                      StepsCase{"ol", "120s fill"},            // not started: nothing to stop, the board stays
+                      StepsCase{"osxl", "0s over"},
+                      StepsCase{"sl", "120s running fill"}));

@@ -3,7 +3,9 @@
 #include "GameTexts.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QTimer>
 
 #include <cmath>
 #include <tuple>
@@ -33,21 +35,33 @@ struct FileCase {
 
 class HostilePreferences : public PreferencesWindowTest, public ::testing::WithParamInterface<FileCase> {};
 
+enum class Leave { OtherProgram, Minimised, OwnWindow };
+struct LeaveCase {
+    const char* what;
+    bool choice;
+    Leave leave;
+    bool pauses;
+    friend void PrintTo(const LeaveCase& c, std::ostream* os) { *os << c.what; }
+};
+
+class Leaving : public PreferencesWindowTest, public ::testing::WithParamInterface<LeaveCase> {};
+
 }  // namespace
 
 // Every choice survives a restart, menu marks, zoomed layout and sound switches included, and "Settings.log" keeps
 // its 25 lines, its mute line as it was.
 TEST_F(PreferencesWindowTest, ChoicesSurviveARestart)
 {
-    const PlayerPreferences rows[] = {{true, 150, true, false, false, true},
-                                      {false, 300, false, true, true, false},
-                                      {true, 250, true, true, false, false}};
+    const PlayerPreferences rows[] = {{true, 150, true, false, false, true, true},
+                                      {false, 300, false, true, true, false, false},
+                                      {true, 250, true, true, false, false, true}};
     // Each item's default and its flag: a row differing from the default has the item clicked.
     const std::tuple<const char*, bool, bool PlayerPreferences::*> items[] = {
         {"MnuKeepTheme", false, &PlayerPreferences::keepThemeForNewGames},
         {"MnuHighContrast", false, &PlayerPreferences::highContrastPanel},
         {"MnuMusic", true, &PlayerPreferences::music},
-        {"MnuSoundEffects", true, &PlayerPreferences::soundEffects}};
+        {"MnuSoundEffects", true, &PlayerPreferences::soundEffects},
+        {"MnuPauseWhenInactive", false, &PlayerPreferences::pauseWhenInactive}};
     for (const PlayerPreferences& row : rows) {
         QFile::remove(preferences.filePath());
         Start();
@@ -76,7 +90,7 @@ TEST_P(HostilePreferences, ReadsWhatItCanAndDefaultsTheRest)
 {
     hostile::WriteFile(preferences.filePath().toStdString(), GetParam().text);
     EXPECT_EQ(preferences.Read(), GetParam().expected);
-    const PlayerPreferences changed{true, 300, true, true, false, false};
+    const PlayerPreferences changed{true, 300, true, true, false, false, true};
     EXPECT_TRUE(preferences.Write(changed));
     EXPECT_EQ(preferences.Read(), changed);
 }
@@ -91,7 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"zoom off the steps", "[Options]\nZoom=-5\nBrickSymbols=On\nKeepThemeForNewGames=1\n", {true, 100, true, false}},
         FileCase{"huge zoom", "[Options]\nZoom=99999999999999999999\n", {}},
         FileCase{"a list for a flag", "[Options]\nBrickSymbols=true, false\nZoom=200\n", {false, 200, false, false}},
-        FileCase{"sound", "[Options]\nMusic=off\nSoundEffects=loud\n", {false, 100, false, false, false, true}},
+        FileCase{"sound and pause", "[Options]\nPauseWhenInactive=yes\nMusic=off\nSoundEffects=loud\n",
+                 {false, 100, false, false, false, true, true}},
         FileCase{"cut short", "[Options]\nBrickSymbols=true\nZoom=250\nKeepThe", {true, 250, false, false}},
         FileCase{"too large", "[Options]\nBrickSymbols=true\n" + std::string(IniPreferencesStore::kMaxFileBytes, '#'),
                  {}}));
@@ -139,3 +154,55 @@ TEST_F(PreferencesWindowTest, HighContrastShadesAreReadableOnThePanel)
     EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 }
 
+// With Pause When Inactive on, the program losing the focus or its window minimised pauses a running clock as Pause
+// does: the board hidden, the clock stopped, the item reading Resume. A window of our own taking the focus is no
+// leaving. Back in the game, the pause lasts until the player ends it.
+TEST_P(Leaving, PausesARunningClockOnlyWhenTheProgramIsLeft)
+{
+    const LeaveCase& c = GetParam();
+    Start();
+    if (c.choice)
+        Control<QAction>("MnuPauseWhenInactive")->trigger();
+    ClickCell({0, 0});
+    Tick();
+    const auto shown = [this] {
+        return std::tuple(Control<QTimer>("timSec")->isActive(), !Control<QWidget>("PicMap")->isHidden(),
+                          Control<QAction>("MnuFilePause")->text());
+    };
+    const auto running = std::tuple(true, true, QStringLiteral("Pause"));
+    const auto expected = c.pauses ? std::tuple(false, false, QStringLiteral("Resume")) : running;
+    switch (c.leave) {
+    case Leave::OtherProgram:
+        // What Qt reports once no window of the program holds the focus.
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        break;
+    case Leave::Minimised:
+        window->showMinimized();
+        break;
+    case Leave::OwnWindow:
+        Control<QAction>("MnuStatistics")->trigger();
+        QCoreApplication::processEvents();
+        ASSERT_NE(QGuiApplication::focusWindow(), window->windowHandle()) << "the main window kept the focus";
+        break;
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown(), expected);
+
+    window->showNormal();
+    window->activateWindow();
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown(), expected);
+    if (c.pauses) {
+        Keys({Qt::Key_F3});
+        EXPECT_EQ(shown(), running);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, Leaving,
+    ::testing::Values(LeaveCase{"another program", true, Leave::OtherProgram, true},
+                      LeaveCase{"minimised", true, Leave::Minimised, true},
+                      LeaveCase{"a window of our own", true, Leave::OwnWindow, false},
+                      LeaveCase{"another program, choice off", false, Leave::OtherProgram, false},
+                      LeaveCase{"minimised, choice off", false, Leave::Minimised, false}));
