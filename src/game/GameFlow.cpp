@@ -236,6 +236,13 @@ void GameFlow::MnuFilePause_Click()
     PauseGame();
 }
 
+void GameFlow::PlayerLeft()
+{
+    if (!acceptsInput() || !m_pauseWhenInactive) return;
+    // A game paused already, not started or over has no clock to stop.
+    if (m_run.clockRuns()) PauseGame();
+}
+
 void GameFlow::PicMain_Click()
 {
     if (!acceptsInput() || m_run.over()) return;
@@ -289,6 +296,19 @@ void GameFlow::toggleMute()
     m_sound.BlnSound = !m_sound.BlnSound;
     if (!m_sound.BlnSound) m_sound.StopSound();
 }
+
+void GameFlow::setMusic(bool on)
+{
+    if (m_sound.music == on) return;
+    m_sound.music = on;
+    // While a phase has its tune, the tune is the sound playing: no effect
+    // starts over it and the game-over sound ends it, so stopping the sound
+    // cuts only the tune. Muted, nothing plays to be stopped.
+    if (!on && m_sound.BlnSound && m_currentPlay != MusicPhase::None) m_sound.StopSound();
+    m_currentPlay = MusicPhase::None;
+}
+
+void GameFlow::setSoundEffects(bool on) { m_sound.effects = on; }
 
 void GameFlow::MnuTheme_Click()
 {

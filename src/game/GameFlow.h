@@ -62,6 +62,13 @@ public:
     // With this on, a new game keeps the pictures and sounds that are
     // showing; otherwise it goes back to the built-in set, as it always has.
     void setKeepThemeForNewGames(bool keep) { m_keepThemeForNewGames = keep; }
+    // What plays while the sound is on. The music turned off cuts the tune
+    // playing at once; turned on, it starts the phase's tune at the next
+    // tick, as the end of a mute does. The mute switch is left as it is.
+    void setMusic(bool on);
+    void setSoundEffects(bool on);
+    // With this on, the player leaving the game pauses a running clock.
+    void setPauseWhenInactive(bool on) { m_pauseWhenInactive = on; }
 
     // Start-up and shut-down.
     void Form_Load();
@@ -86,6 +93,11 @@ public:
     void DropSelection();
     void PicMain_Click();
     void cmdFillSpace_Click();
+
+    // The player has turned to another program or minimised the window: a
+    // running clock pauses as the Pause item would, when the player asked for
+    // it, and stays paused when the player comes back.
+    void PlayerLeft();
 
     // Menu items.
     void MnuFilePause_Click();
@@ -143,6 +155,7 @@ private:
     int32_t m_gameTime = 0;
     std::string m_gameTheme;
     bool m_keepThemeForNewGames = false;
+    bool m_pauseWhenInactive = false;
     MusicPhase m_currentPlay = MusicPhase::None;
     HighScoreTable m_table;
     PanelValues m_panel;

@@ -8,6 +8,12 @@ struct PlayerPreferences {
     int zoomPercent = 100;  // one of the board's kZoomSteps
     bool keepThemeForNewGames = false;
     bool highContrastPanel = false;
+    // The clock's tunes, and the sounds of a highlight, a removal and the
+    // end of a game; the Mute item silences both, whatever these say.
+    bool music = true;
+    bool soundEffects = true;
+    // The clock stops while the player is in another program.
+    bool pauseWhenInactive = false;
 
     friend bool operator==(const PlayerPreferences&, const PlayerPreferences&) = default;
 };

@@ -6,9 +6,9 @@ const SoundClip& ModSound::Silence()
     return silent;
 }
 
-void ModSound::PlayClip(const SoundClip& clip, bool loop, bool noStop)
+void ModSound::PlayClip(const SoundClip& clip, bool wanted, bool loop, bool noStop)
 {
-    if (!BlnSound)
+    if (!BlnSound || !wanted)
         return;
     // A loaded clip without samples still plays: it ends the sound playing.
     if (!clip)
@@ -16,12 +16,12 @@ void ModSound::PlayClip(const SoundClip& clip, bool loop, bool noStop)
     m_backend.Play(clip, loop, noStop);
 }
 
-void ModSound::PlayMain() { PlayClip(clips.main, true, false); }
-void ModSound::PlayLastMin() { PlayClip(clips.lastMin, true, false); }
-void ModSound::PlayLast30() { PlayClip(clips.last30, true, false); }
-void ModSound::PlayGameOver() { PlayClip(clips.gameOver, false, false); }
-void ModSound::PlayHighlight() { PlayClip(clips.highlight, false, true); }
-void ModSound::PlayClear() { PlayClip(clips.clear, false, true); }
+void ModSound::PlayMain() { PlayClip(clips.main, music, true, false); }
+void ModSound::PlayLastMin() { PlayClip(clips.lastMin, music, true, false); }
+void ModSound::PlayLast30() { PlayClip(clips.last30, music, true, false); }
+void ModSound::PlayGameOver() { PlayClip(clips.gameOver, effects, false, false); }
+void ModSound::PlayHighlight() { PlayClip(clips.highlight, effects, false, true); }
+void ModSound::PlayClear() { PlayClip(clips.clear, effects, false, true); }
 
 void ModSound::StopSound()
 {

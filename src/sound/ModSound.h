@@ -36,7 +36,12 @@ class ModSound {
 public:
     explicit ModSound(AudioBackend& backend) : m_backend(backend) {}
 
+    // The sound switch: off, nothing plays but StopSound.
     bool BlnSound = true;
+    // While the switch is on, the player's choice of what plays: the clock's
+    // three tunes, and the effects (a highlight, a removal, the game's end).
+    bool music = true;
+    bool effects = true;
     SoundClips clips;
 
     void PlayMain();
@@ -51,7 +56,7 @@ public:
     static const SoundClip& Silence();
 
 private:
-    void PlayClip(const SoundClip& clip, bool loop, bool noStop);
+    void PlayClip(const SoundClip& clip, bool wanted, bool loop, bool noStop);
 
     AudioBackend& m_backend;
 };

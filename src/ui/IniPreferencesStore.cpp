@@ -16,6 +16,9 @@ const QString kBrickSymbols = QStringLiteral("BrickSymbols");
 const QString kZoom = QStringLiteral("Zoom");
 const QString kKeepTheme = QStringLiteral("KeepThemeForNewGames");
 const QString kHighContrast = QStringLiteral("HighContrastPanel");
+const QString kMusic = QStringLiteral("Music");
+const QString kSoundEffects = QStringLiteral("SoundEffects");
+const QString kPauseWhenInactive = QStringLiteral("PauseWhenInactive");
 
 // A value as text. A hand-edited file gives text, QSettings' cache in this
 // process the typed values it wrote; a list (a value with commas) or a
@@ -76,6 +79,9 @@ PlayerPreferences IniPreferencesStore::Read()
     read.zoomPercent = ZoomOf(file.value(kZoom), read.zoomPercent);
     read.keepThemeForNewGames = FlagOf(file.value(kKeepTheme), read.keepThemeForNewGames);
     read.highContrastPanel = FlagOf(file.value(kHighContrast), read.highContrastPanel);
+    read.music = FlagOf(file.value(kMusic), read.music);
+    read.soundEffects = FlagOf(file.value(kSoundEffects), read.soundEffects);
+    read.pauseWhenInactive = FlagOf(file.value(kPauseWhenInactive), read.pauseWhenInactive);
     return read;
 }
 
@@ -109,6 +115,9 @@ bool IniPreferencesStore::write(const PlayerPreferences& preferences)
     file.setValue(kZoom, preferences.zoomPercent);
     file.setValue(kKeepTheme, preferences.keepThemeForNewGames);
     file.setValue(kHighContrast, preferences.highContrastPanel);
+    file.setValue(kMusic, preferences.music);
+    file.setValue(kSoundEffects, preferences.soundEffects);
+    file.setValue(kPauseWhenInactive, preferences.pauseWhenInactive);
     file.endGroup();
     file.sync();
     // A format error only says the old file was damaged; it is replaced all the same.

@@ -14,6 +14,9 @@
 //   Zoom=100
 //   KeepThemeForNewGames=true
 //   HighContrastPanel=false
+//   Music=true
+//   SoundEffects=true
+//   PauseWhenInactive=false
 //
 // A value that is missing, of the wrong kind or out of range reads as its
 // default, each key on its own. Only a regular file of modest size is read,

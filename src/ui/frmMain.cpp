@@ -2,6 +2,7 @@
 
 #include "BoardView.h"
 #include "GameTexts.h"
+#include "LeaveWatch.h"
 #include "LegacyFont.h"
 #include "MenuActions.h"
 #include "SidePanel.h"
@@ -123,6 +124,9 @@ void frmMain::setPreferences(const PlayerPreferences& wanted)
 void frmMain::applyPreferences(int zoomShown)
 {
     m_game.setKeepThemeForNewGames(m_preferences.keepThemeForNewGames);
+    m_game.setMusic(m_preferences.music);
+    m_game.setSoundEffects(m_preferences.soundEffects);
+    m_game.setPauseWhenInactive(m_preferences.pauseWhenInactive);
     ShowState();
     applyLook(zoomShown);
 }
@@ -137,6 +141,7 @@ void frmMain::connectEvents()
     connect(m_board, &BoardView::selectionDropped, this, [this] { handle(&GameFlow::DropSelection); });
     connect(m_board, &BoardView::frameClicked, this, [this] { handle(&GameFlow::PicMain_Click); });
     connect(PicScore, &SidePanel::fillSpaceClicked, this, [this] { handle(&GameFlow::cmdFillSpace_Click); });
+    connect(new LeaveWatch(*this), &LeaveWatch::left, this, [this] { handle(&GameFlow::PlayerLeft); });
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)

@@ -12,6 +12,8 @@ target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/FitFont.h
   ${CMAKE_CURRENT_LIST_DIR}/IniPreferencesStore.cpp
   ${CMAKE_CURRENT_LIST_DIR}/IniPreferencesStore.h
+  ${CMAKE_CURRENT_LIST_DIR}/LeaveWatch.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/LeaveWatch.h
   ${CMAKE_CURRENT_LIST_DIR}/LegacyFont.cpp
   ${CMAKE_CURRENT_LIST_DIR}/LegacyFont.h
   ${CMAKE_CURRENT_LIST_DIR}/MenuActions.cpp

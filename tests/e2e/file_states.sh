@@ -46,7 +46,7 @@ settings_whole() { [ "$(wc -l <"$1")" -eq 25 ] || [ "$(digest "$1")" = "$2" ]; }
 preferences_valid() { printf '[Options]\nBrickSymbols=false\nZoom=150\n' >"$1"; }
 preferences_choose() { xdotool key F7; }
 preferences_saved() { grep -qx 'BrickSymbols=true' "$1"; }
-preferences_whole() { { [ "$(head -n1 "$1")" = "[Options]" ] && [ "$(grep -c '=' "$1")" -eq 4 ]; } || [ "$(digest "$1")" = "$2" ]; }
+preferences_whole() { { [ "$(head -n1 "$1")" = "[Options]" ] && [ "$(grep -c '=' "$1")" -eq 7 ]; } || [ "$(digest "$1")" = "$2" ]; }
 
 # The history holds one game of an earlier run. Every look at it is the
 # player's own, so that no journal of another owner is left beside it.

@@ -105,3 +105,71 @@ TEST_F(GameFlowTest, EmptyCellDropsTheSelectionWithoutARedraw)
     flow.cmdFillSpace_Click();
     EXPECT_EQ(view.steps(), (Strings{"DrawBricks", "DrawBricks"}));
 }
+
+namespace {
+struct StepsCase {
+    const char* steps;
+    const char* expected;
+    friend void PrintTo(const StepsCase& c, std::ostream* os) { *os << c.steps; }
+};
+class SoundSwitches : public GameFlowTest, public ::testing::WithParamInterface<StepsCase> {};
+class PlayerLeaving : public GameFlowTest, public ::testing::WithParamInterface<StepsCase> {};
+}  // namespace
+
+// Music off cuts the tune at once and keeps the effects; back on, the phase's tune starts at the next tick, as after
+// a mute. Mute still silences everything.
+// Steps: t tick, m music switched, e effects switched, u Mute, c a click that removes a group, x the clock runs out.
+TEST_P(SoundSwitches, DecideWhatReachesTheBackEnd)
+{
+    Start(FileOf({"", "2", "2", "120", "sound"}));
+    PaintBoard(flow.board, {"RRB", "BGY", "YBG"});
+    Click(2, 2);  // starts the clock on a lone brick
+    audio.calls.clear();
+    bool music = true, effects = true;
+    for (const char step : std::string(GetParam().steps)) {
+        if (step == 't') Tick();
+        if (step == 'm') flow.setMusic(music = !music);
+        if (step == 'e') flow.setSoundEffects(effects = !effects);
+        if (step == 'u') flow.MnuMute_Click();
+        if (step == 'c') Click(0, 0), Click(0, 0);
+        if (step == 'x') flow.board.LngTimeLeft = 1, Tick();
+    }
+    EXPECT_EQ(Played(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, SoundSwitches,
+    ::testing::Values(StepsCase{"tmt", "MAIN NOSOUND"}, StepsCase{"tmttmt", "MAIN NOSOUND MAIN"},
+                      StepsCase{"mmt", "MAIN"},                 // nothing played yet: nothing to stop
+                      StepsCase{"mtcx", "CLEAR GAMEOVER"},      // the effects play on without the music
+                      StepsCase{"etcx", "MAIN LAST30"},         // the tunes without the effects, the end's included
+                      StepsCase{"tumt", "MAIN NOSOUND"},        // muted, nothing plays to be stopped
+                      StepsCase{"tutm", "MAIN NOSOUND"},        // even once a muted tick has entered the phase
+                      StepsCase{"tumut", "MAIN NOSOUND"},       // unmuted with the music off: no tune
+                      StepsCase{"tmx", "MAIN NOSOUND GAMEOVER"},
+                      StepsCase{"tmxm", "MAIN NOSOUND GAMEOVER"}));  // after the end's sound no tune is left
+
+// With the choice on, leaving pauses a running clock as Pause does and nothing else; coming back keeps the pause.
+// Steps: o the choice turned on, s first click, p Pause, x the clock runs out, l the player leaves.
+TEST_P(PlayerLeaving, PausesOnlyARunningClock)
+{
+    Start();
+    for (const char step : std::string(GetParam().steps)) {
+        if (step == 'o') flow.setPauseWhenInactive(true);
+        if (step == 's') Click(0, 0);
+        if (step == 'p') flow.MnuFilePause_Click();
+        if (step == 'x') flow.board.LngTimeLeft = 1, Tick();
+        if (step == 'l') flow.PlayerLeft();
+    }
+    EXPECT_EQ(Status(), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Steps, PlayerLeaving,
+    ::testing::Values(StepsCase{"osl", "120s hidden fill"},
+                      StepsCase{"osll", "120s hidden fill"},   // a second leave (minimised as well) does not resume
+                      StepsCase{"oslp", "120s running fill"},  // Pause resumes it
+                      StepsCase{"ospl", "120s hidden fill"},
+                      StepsCase{"ol", "120s fill"},            // not started: nothing to stop, the board stays
+                      StepsCase{"osxl", "0s over"},
+                      StepsCase{"sl", "120s running fill"}));

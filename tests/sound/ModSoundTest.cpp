@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace {
 
 struct Routine {
@@ -50,16 +52,43 @@ TEST_F(ModSoundTest, EachRoutinePlaysItsOwnClipWithItsFlags)
     }
 }
 
-// Mute and missing clips play nothing, a loaded clip without samples still plays (it ends the sound playing),
-// and StopSound always silences, with an empty clip of its own if need be.
-TEST_F(ModSoundTest, MuteAndMissingClipsPlayNothing)
+// The music switch holds the three tunes, the effects switch the game-over, highlight and removal sounds; mute
+// holds both, and StopSound plays whatever the switches say.
+TEST_F(ModSoundTest, MusicEffectsAndMuteEachHoldTheirOwnSounds)
 {
-    sound.BlnSound = false;
-    for (const Routine& routine : kRoutines) (sound.*routine.play)();
-    ASSERT_EQ(backend.calls.size(), 1u);
-    EXPECT_EQ(backend.calls[0].clip, sound.clips.noSound);
+    struct Case {
+        bool music, effects, mute;
+        const char* reaching;  // the routines whose clips reach the back end, in kRoutines' order
+    };
+    const Case cases[] = {
+        {true, true, false, "PlayMain PlayLastMin PlayLast30 PlayGameOver PlayHighlight PlayClear StopSound"},
+        {false, true, false, "PlayGameOver PlayHighlight PlayClear StopSound"},
+        {true, false, false, "PlayMain PlayLastMin PlayLast30 StopSound"},
+        {false, false, false, "StopSound"},
+        {true, true, true, "StopSound"},
+        {false, true, true, "StopSound"},
+        {true, false, true, "StopSound"},
+        {false, false, true, "StopSound"},
+    };
+    for (const Case& c : cases) {
+        sound.music = c.music;
+        sound.effects = c.effects;
+        sound.BlnSound = !c.mute;
+        std::string reaching;
+        for (const Routine& routine : kRoutines) {
+            backend.calls.clear();
+            (sound.*routine.play)();
+            if (!backend.calls.empty() && backend.calls[0].clip == sound.clips.*routine.clip)
+                reaching += (reaching.empty() ? "" : " ") + std::string(routine.name);
+        }
+        EXPECT_EQ(reaching, c.reaching) << "music " << c.music << ", effects " << c.effects << ", mute " << c.mute;
+    }
+}
 
-    sound.BlnSound = true;
+// Missing clips play nothing, a loaded clip without samples still plays (it ends the sound playing), and
+// StopSound always silences, with an empty clip of its own if need be.
+TEST_F(ModSoundTest, MissingClipsPlayNothing)
+{
     const SoundClip empty = std::make_shared<const PcmClip>();
     for (const Routine& routine : kRoutines) {
         for (const SoundClip& clip : {SoundClip(), empty}) {

@@ -36,6 +36,7 @@ TEST_F(BoardViewTest, OptionsKeysZoomInStepsAndSwitchTheMarks)
     EXPECT_EQ(menus.join('|'), "File|Options|Help");
     EXPECT_EQ(items.join('|'), QString::fromUtf8("Brick Symbols F7|-|Zoom In Ctrl++|Zoom Out Ctrl+-|Actual Size Ctrl+0|-|"
                                                  "Keep Theme for New Games |High Contrast Panel |-|"
+                                                 "Music |Sound Effects |Pause When Inactive |-|"
                                                  "Play Board Number\u2026 F9|Statistics\u2026 F8"));
     EXPECT_EQ(Control<QAction>("MnuZoomIn")->shortcuts().value(1).toString(), "Ctrl+=");
 

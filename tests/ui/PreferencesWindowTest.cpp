@@ -3,9 +3,12 @@
 #include "GameTexts.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QTimer>
 
 #include <cmath>
+#include <tuple>
 #include <sys/stat.h>
 
 using PreferencesWindowTest = MainWindowTest;
@@ -32,28 +35,52 @@ struct FileCase {
 
 class HostilePreferences : public PreferencesWindowTest, public ::testing::WithParamInterface<FileCase> {};
 
+enum class Leave { OtherProgram, Minimised, OwnWindow };
+struct LeaveCase {
+    const char* what;
+    bool choice;
+    Leave leave;
+    bool pauses;
+    friend void PrintTo(const LeaveCase& c, std::ostream* os) { *os << c.what; }
+};
+
+class Leaving : public PreferencesWindowTest, public ::testing::WithParamInterface<LeaveCase> {};
+
 }  // namespace
 
-// Every choice survives a restart, menu marks and zoomed layout included, and "Settings.log" keeps its 25 lines.
+// Every choice survives a restart, menu marks, zoomed layout and sound switches included, and "Settings.log" keeps
+// its 25 lines, its mute line as it was.
 TEST_F(PreferencesWindowTest, ChoicesSurviveARestart)
 {
-    const PlayerPreferences rows[] = {{true, 150, true, false}, {false, 300, false, true}, {true, 250, true, true}};
+    const PlayerPreferences rows[] = {{true, 150, true, false, false, true, true},
+                                      {false, 300, false, true, true, false, false},
+                                      {true, 250, true, true, false, false, true}};
+    // Each item's default and its flag: a row differing from the default has the item clicked.
+    const std::tuple<const char*, bool, bool PlayerPreferences::*> items[] = {
+        {"MnuKeepTheme", false, &PlayerPreferences::keepThemeForNewGames},
+        {"MnuHighContrast", false, &PlayerPreferences::highContrastPanel},
+        {"MnuMusic", true, &PlayerPreferences::music},
+        {"MnuSoundEffects", true, &PlayerPreferences::soundEffects},
+        {"MnuPauseWhenInactive", false, &PlayerPreferences::pauseWhenInactive}};
     for (const PlayerPreferences& row : rows) {
         QFile::remove(preferences.filePath());
         Start();
-        window->setPreferences({row.brickSymbols, row.zoomPercent, false, false});
-        if (row.keepThemeForNewGames)
-            Control<QAction>("MnuKeepTheme")->trigger();
-        if (row.highContrastPanel)
-            Control<QAction>("MnuHighContrast")->trigger();
+        window->setPreferences({row.brickSymbols, row.zoomPercent});
+        for (const auto& [name, byDefault, flag] : items)
+            if (row.*flag != byDefault)
+                Control<QAction>(name)->trigger();
         const auto shown = std::pair(Layout(), Client());
         window->close();
         Start();
         EXPECT_EQ(window->preferences(), row);
         EXPECT_EQ(std::pair(Layout(), Client()), shown);
-        EXPECT_EQ(Control<QAction>("MnuKeepTheme")->isChecked(), row.keepThemeForNewGames);
-        EXPECT_EQ(Control<QAction>("MnuHighContrast")->isChecked(), row.highContrastPanel);
-        EXPECT_EQ(QString::fromStdString(ReadSettings()).count("\r\n"), 25);
+        for (const auto& [name, byDefault, flag] : items)
+            EXPECT_EQ(Control<QAction>(name)->isChecked(), row.*flag) << name;
+        EXPECT_EQ(std::pair(sound.music, sound.effects), std::pair(row.music, row.soundEffects));
+        EXPECT_TRUE(sound.BlnSound);
+        const QString written = QString::fromStdString(ReadSettings());
+        EXPECT_EQ(written.count("\r\n"), 25);
+        EXPECT_EQ(written.section("\r\n", 4, 4), "sound");
         window->close();
     }
 }
@@ -63,7 +90,7 @@ TEST_P(HostilePreferences, ReadsWhatItCanAndDefaultsTheRest)
 {
     hostile::WriteFile(preferences.filePath().toStdString(), GetParam().text);
     EXPECT_EQ(preferences.Read(), GetParam().expected);
-    const PlayerPreferences changed{true, 300, true, true};
+    const PlayerPreferences changed{true, 300, true, true, false, false, true};
     EXPECT_TRUE(preferences.Write(changed));
     EXPECT_EQ(preferences.Read(), changed);
 }
@@ -78,6 +105,8 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"zoom off the steps", "[Options]\nZoom=-5\nBrickSymbols=On\nKeepThemeForNewGames=1\n", {true, 100, true, false}},
         FileCase{"huge zoom", "[Options]\nZoom=99999999999999999999\n", {}},
         FileCase{"a list for a flag", "[Options]\nBrickSymbols=true, false\nZoom=200\n", {false, 200, false, false}},
+        FileCase{"sound and pause", "[Options]\nPauseWhenInactive=yes\nMusic=off\nSoundEffects=loud\n",
+                 {false, 100, false, false, false, true, true}},
         FileCase{"cut short", "[Options]\nBrickSymbols=true\nZoom=250\nKeepThe", {true, 250, false, false}},
         FileCase{"too large", "[Options]\nBrickSymbols=true\n" + std::string(IniPreferencesStore::kMaxFileBytes, '#'),
                  {}}));
@@ -124,3 +153,56 @@ TEST_F(PreferencesWindowTest, HighContrastShadesAreReadableOnThePanel)
     Control<QAction>("MnuHighContrast")->trigger();
     EXPECT_EQ(hint->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 }
+
+// With Pause When Inactive on, the program losing the focus or its window minimised pauses a running clock as Pause
+// does: the board hidden, the clock stopped, the item reading Resume. A window of our own taking the focus is no
+// leaving. Back in the game, the pause lasts until the player ends it.
+TEST_P(Leaving, PausesARunningClockOnlyWhenTheProgramIsLeft)
+{
+    const LeaveCase& c = GetParam();
+    Start();
+    if (c.choice)
+        Control<QAction>("MnuPauseWhenInactive")->trigger();
+    ClickCell({0, 0});
+    Tick();
+    const auto shown = [this] {
+        return std::tuple(Control<QTimer>("timSec")->isActive(), !Control<QWidget>("PicMap")->isHidden(),
+                          Control<QAction>("MnuFilePause")->text());
+    };
+    const auto running = std::tuple(true, true, QStringLiteral("Pause"));
+    const auto expected = c.pauses ? std::tuple(false, false, QStringLiteral("Resume")) : running;
+    switch (c.leave) {
+    case Leave::OtherProgram:
+        // What Qt reports once no window of the program holds the focus.
+        emit qGuiApp->applicationStateChanged(Qt::ApplicationInactive);
+        break;
+    case Leave::Minimised:
+        window->showMinimized();
+        break;
+    case Leave::OwnWindow:
+        Control<QAction>("MnuStatistics")->trigger();
+        QCoreApplication::processEvents();
+        ASSERT_NE(QGuiApplication::focusWindow(), window->windowHandle()) << "the main window kept the focus";
+        break;
+    }
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown(), expected);
+
+    window->showNormal();
+    window->activateWindow();
+    emit qGuiApp->applicationStateChanged(Qt::ApplicationActive);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(shown(), expected);
+    if (c.pauses) {
+        Keys({Qt::Key_F3});
+        EXPECT_EQ(shown(), running);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, Leaving,
+    ::testing::Values(LeaveCase{"another program", true, Leave::OtherProgram, true},
+                      LeaveCase{"minimised", true, Leave::Minimised, true},
+                      LeaveCase{"a window of our own", true, Leave::OwnWindow, false},
+                      LeaveCase{"another program, choice off", false, Leave::OtherProgram, false},
+                      LeaveCase{"minimised, choice off", false, Leave::Minimised, false}));
