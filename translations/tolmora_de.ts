@@ -334,6 +334,18 @@
         <source>About</source>
         <translation>Über Tolmora</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Musik</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Soundeffekte</translation>
+    </message>
+    <message>
+        <source>Pause When Inactive</source>
+        <translation>Pausieren, wenn inaktiv</translation>
+    </message>
 </context>
 <context>
     <name>QtFileDialog</name>

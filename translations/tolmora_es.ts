@@ -334,6 +334,18 @@
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Efectos de sonido</translation>
+    </message>
+    <message>
+        <source>Pause When Inactive</source>
+        <translation>Pausar al quedar inactivo</translation>
+    </message>
 </context>
 <context>
     <name>QtFileDialog</name>

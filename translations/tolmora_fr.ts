@@ -334,6 +334,18 @@
         <source>About</source>
         <translation>À propos</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Musique</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Effets sonores</translation>
+    </message>
+    <message>
+        <source>Pause When Inactive</source>
+        <translation>Pause quand la fenêtre est inactive</translation>
+    </message>
 </context>
 <context>
     <name>QtFileDialog</name>

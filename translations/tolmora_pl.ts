@@ -335,6 +335,18 @@
         <source>About</source>
         <translation>O programie</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Muzyka</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Efekty dźwiękowe</translation>
+    </message>
+    <message>
+        <source>Pause When Inactive</source>
+        <translation>Pauza, gdy okno jest nieaktywne</translation>
+    </message>
 </context>
 <context>
     <name>QtFileDialog</name>

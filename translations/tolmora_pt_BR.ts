@@ -334,6 +334,18 @@
         <source>About</source>
         <translation>Sobre</translation>
     </message>
+    <message>
+        <source>Music</source>
+        <translation>Música</translation>
+    </message>
+    <message>
+        <source>Sound Effects</source>
+        <translation>Efeitos sonoros</translation>
+    </message>
+    <message>
+        <source>Pause When Inactive</source>
+        <translation>Pausar quando inativo</translation>
+    </message>
 </context>
 <context>
     <name>QtFileDialog</name>
