@@ -60,9 +60,6 @@ const MenuItem kItems[] = {
      [](frmMain& w) { w.togglePreference(&PlayerPreferences::highContrastPanel); },
      [](QAction& a, const MenuFacts& f) { Check(a, f.preferences.highContrastPanel); }, true},
     {1, nullptr, nullptr},
-<<<<<<< HEAD
-    {1, "MnuPlayBoardNumber", QT_TRANSLATE_NOOP("MenuActions", "Play Board Number\u2026"), Qt::Key_F9, {},
-=======
     {1, "MnuMusic", QT_TRANSLATE_NOOP("MenuActions", "Music"), Qt::Key_unknown, {}, [](frmMain& w) { w.togglePreference(&PlayerPreferences::music); },
      [](QAction& a, const MenuFacts& f) { Check(a, f.preferences.music); }, true},
     {1, "MnuSoundEffects", QT_TRANSLATE_NOOP("MenuActions", "Sound Effects"), Qt::Key_unknown, {},
@@ -73,7 +70,6 @@ const MenuItem kItems[] = {
      [](QAction& a, const MenuFacts& f) { Check(a, f.preferences.pauseWhenInactive); }, true},
     {1, nullptr, nullptr},
     {1, "MnuPlayBoardNumber", QT_TRANSLATE_NOOP("MenuActions", "Play Board Number\u2026"), Qt::Key_F9, {},
->>>>>>> h-options
      [](frmMain& w) { w.handle(&GameFlow::MnuPlayBoardNumber_Click); }},
     {1, "MnuStatistics", QT_TRANSLATE_NOOP("MenuActions", "Statistics\u2026"), Qt::Key_F8, {}, [](frmMain& w) { w.showStatistics(); },
      [](QAction& a, const MenuFacts& f) { a.setEnabled(f.history); }, false, true},
