@@ -42,16 +42,16 @@ TEST_P(RecordedRow, KeepsEveryValue)
     ASSERT_EQ(read.size(), 11);
     const FinishedGame back{read[0].toString().toStdString(), read[1].toInt(), read[2].toInt(), read[3].toInt(),
                             uint32_t(read[4].toLongLong()), read[5].toInt(), read[6].toInt(), read[7].toInt(),
-                            read[8].toInt(), read[9].toInt(), read[10].toString().toStdString()};
+                            read[8].toInt(), read[9].toInt(), read[10].toString().toStdString(), "", false};
     EXPECT_EQ(back, GetParam());
     EXPECT_EQ(read[4].toLongLong(), qint64{GetParam().boardNumber}) << "board numbers are kept unsigned";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Games, RecordedRow,
-    ::testing::Values(FinishedGame{"2027-01-01T00:00:00Z", 1, 1, 1, 0, 0, 1, 0, 0, 0, ""},
+    ::testing::Values(FinishedGame{"2027-01-01T00:00:00Z", 1, 1, 1, 0, 0, 1, 0, 0, 0, "", "", false},
                       FinishedGame{"2026-06-30T12:00:59Z", 1000, 1000, 3600, 4294967295u, 2147483647, 99,
-                                   1000000, 999999, 40, "Zoë 'O\"Brien'; DROP TABLE games;--"}));
+                                   1000000, 999999, 40, "Zoë 'O\"Brien'; DROP TABLE games;--", "", false}));
 
 class UnusableFile : public HistoryFolder, public ::testing::WithParamInterface<QByteArray> {};
 
