@@ -24,7 +24,7 @@ FinishedGame SomeGame(int i)
     const int32_t sizes[][2] = {{17, 12}, {10, 10}, {30, 20}, {100, 100}};
     const int32_t lengths[] = {60, 120, 300};
     return {"2026-12-06T23:10:00Z", sizes[i % 4][0], sizes[i % 4][1], lengths[i % 3], uint32_t(i) * 2654435761u,
-            (i * 7919) % 5000, 1 + i % 9, i % 400, 2 + i % 40, i % 3, i % 2 ? "Ann" : ""};
+            (i * 7919) % 5000, 1 + i % 9, i % 400, 2 + i % 40, i % 3, i % 2 ? "Ann" : "", "", false};
 }
 
 // Range 0 is 0 for what the window's thread pays to hand a finished game

@@ -16,6 +16,10 @@ struct FinishedGame {
     int32_t bestGroup = 0;
     int32_t fillsUsed = 0;
     std::string player;  // the name entered for the high-score table, or empty
+    // The game's moves as EncodeRecording wrote them (GameRecording.h), empty
+    // when none were kept.
+    std::string moves;
+    bool daily = false;  // played on the board of the day
 
     friend bool operator==(const FinishedGame&, const FinishedGame&) = default;
 };

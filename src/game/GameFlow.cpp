@@ -1,6 +1,7 @@
 #include "GameFlow.h"
 
 #include "BoardNumber.h"
+#include "GameReplay.h"
 #include "GameSettings.h"
 #include "ModSound.h"
 #include "RegularFile.h"
@@ -61,6 +62,7 @@ void GameFlow::Form_Load()
         m_view.ProcessEvents();
         startBoard();
         board.GenTiles();
+        startRecording();
         drawBricks();
     }
 }
@@ -180,6 +182,7 @@ void GameFlow::NewGame()
         board.EmptyBoard();
         startBoard();
         board.GenTiles();
+        startRecording();
         drawBricks();
         m_run.Rebuilt();
     }
@@ -188,6 +191,7 @@ void GameFlow::NewGame()
 void GameFlow::timSec_Timer()
 {
     if (!m_run.clockRuns()) return;
+    ++m_ticks;
     board.LngTimeLeft -= 1;
     m_panel.timeLeft = board.LngTimeLeft;
 
@@ -226,7 +230,11 @@ void GameFlow::timGameOver_Timer()
 
 void GameFlow::PauseGame()
 {
+    const bool live = !m_run.over();
     m_run.TogglePause();
+    noteClockStart();
+    // A finished game's moves are complete; pausing it changes nothing.
+    if (live) record(m_run.boardShown() ? GameRecording::Kind::Resume : GameRecording::Kind::Pause);
     if (m_run.boardShown()) m_highScoresShown = false;
 }
 
@@ -255,9 +263,14 @@ void GameFlow::PicMap_MouseUp(std::optional<CellCoord> cell)
     // start-up or a new game is building it.
     if (!boardAcceptsInput()) return;
     m_run.Start();
+    noteClockStart();
 
     if (cell) {
         const ClickOutcome outcome = board.ClickCell(cell->x, cell->y);
+        record(GameRecording::Kind::Press, cell->x, cell->y,
+               outcome.removal  ? GameRecording::Press::Removed
+               : outcome.redraw ? GameRecording::Press::Selected
+                                : GameRecording::Press::Nothing);
         if (outcome.clearCue) m_sound.PlayClear();
         for (int32_t i = 0; i < outcome.highlightCues; ++i) m_sound.PlayHighlight();
         ShowClick(m_panel, outcome);
@@ -269,6 +282,7 @@ void GameFlow::DropSelection()
 {
     if (!boardAcceptsInput()) return;
     board.UnHighlightAll();
+    record(GameRecording::Kind::Drop);
     ShowClick(m_panel, ClickOutcome{.redraw = true});
     // Drawn even when nothing was flagged: a click on an empty cell drops
     // the flags but leaves the old highlight on the screen.
@@ -279,6 +293,7 @@ void GameFlow::cmdFillSpace_Click()
 {
     if (!acceptsInput()) return;
     if (board.FillForPenalty()) {
+        record(GameRecording::Kind::Fill);
         ++m_fillsUsed;
         drawBricks();
     }
@@ -366,7 +381,36 @@ FinishedGame GameFlow::finishedGame() const
     game.bricksRemoved = board.LngBricksRemoved;
     game.bestGroup = board.LngBestGroup;
     game.fillsUsed = m_fillsUsed;
+    GameRecording recording = m_recording;
+    recording.outcome = {board.LngScore, board.LngLevel, board.LngBricksRemoved, BoardDigest(board)};
+    game.moves = EncodeRecording(recording);
     return game;
+}
+
+void GameFlow::startRecording()
+{
+    m_recording.boardNumber = m_boardNumber;
+    m_recording.width = board.GameWidth + 1;
+    m_recording.height = board.GameHeight + 1;
+    m_recording.gameTime = m_gameTime;
+    m_recording.outcome = {};
+    m_recording.moves.clear();
+    // A long game of quick clicks stays within this; the click path then
+    // never allocates.
+    m_recording.moves.reserve(4096);
+    m_clockStartMs.reset();
+    m_ticks = 0;
+}
+
+void GameFlow::noteClockStart()
+{
+    if (!m_clockStartMs && m_run.clockRuns()) m_clockStartMs = m_clock ? m_clock->SteadyMs() : 0;
+}
+
+void GameFlow::record(GameRecording::Kind kind, int32_t x, int32_t y, GameRecording::Press press)
+{
+    const int64_t now = m_clockStartMs && m_clock ? m_clock->SteadyMs() - *m_clockStartMs : 0;
+    m_recording.moves.push_back({static_cast<uint32_t>(now), m_ticks, kind, press, x, y});
 }
 
 void GameFlow::MnuPlayBoardNumber_Click()

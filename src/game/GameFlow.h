@@ -6,6 +6,7 @@
 #include "HighScoreTable.h"
 #include "MusicPhase.h"
 #include "NewGameRules.h"
+#include "GameRecording.h"
 #include "GameSnapshot.h"
 #include "RunState.h"
 #include "Services.h"
@@ -56,6 +57,10 @@ public:
 
     // Finished games go to the recorder, when there is one.
     void setRecorder(GameRecorder* recorder) { m_recorder = recorder; }
+    // Where the moves' times come from; without one every move is at 0 ms.
+    void setClock(GameClock* clock) { m_clock = clock; }
+    // The moves of the game under way, so far.
+    const GameRecording& recording() const { return m_recording; }
     // The board number of the first game, from the command line.
     void setFirstBoardNumber(uint32_t number) { m_nextBoardNumber = number; }
 
@@ -120,6 +125,12 @@ private:
     // Draws the number of the board about to be generated and seeds it.
     void startBoard();
     FinishedGame finishedGame() const;
+    // A new board: the recording starts afresh on it.
+    void startRecording();
+    // Notes the moment the clock first runs, which the moves' times count from.
+    void noteClockStart();
+    void record(GameRecording::Kind kind, int32_t x = 0, int32_t y = 0,
+                GameRecording::Press press = GameRecording::Press::Nothing);
     void ShowHighScores();
     void drawBricks();
     void drawChangedBricks();
@@ -135,6 +146,10 @@ private:
     ModSound& m_sound;
     RandomSource& m_random;
     GameRecorder* m_recorder = nullptr;
+    GameClock* m_clock = nullptr;
+    GameRecording m_recording;
+    std::optional<int64_t> m_clockStartMs;
+    uint32_t m_ticks = 0;
     uint32_t m_boardNumber = 0;
     std::optional<uint32_t> m_nextBoardNumber;
     int32_t m_fillsUsed = 0;

@@ -2,6 +2,7 @@
 
 #include "DialogText.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -31,4 +32,11 @@ public:
     virtual ~FileDialogService() = default;
     // The chosen path, or an empty string when the player cancelled.
     virtual std::string ShowThemeDialog(const std::filesystem::path& startFolder) = 0;
+};
+
+class GameClock {
+public:
+    virtual ~GameClock() = default;
+    // Milliseconds on a clock that never goes back; only differences count.
+    virtual int64_t SteadyMs() = 0;
 };

@@ -188,8 +188,8 @@ GameHistory::Opened GameHistory::Open()
                           " AND finished_at = ? AND board_number = ? LIMIT 1")
         || !prepared(m_name, "UPDATE games SET player = ? WHERE id = ?")
         || !prepared(m_insert, "INSERT INTO games (finished_at, width, height, game_time, board_number, score,"
-                               " level, bricks_removed, best_group, fills_used, player)"
-                               " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")) {
+                               " level, bricks_removed, best_group, fills_used, player, moves, daily)"
+                               " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")) {
         const QSqlError error = (m_insert ? *m_insert : m_name ? *m_name : *m_find).lastError();
         m_insert.reset();
         return failed(error);
@@ -264,7 +264,10 @@ bool GameHistory::Write(const std::vector<FinishedGame>& games)
             step = m_insert.get();
             done = run(*step, {QString::fromStdString(game.finishedAt), game.width, game.height, game.gameTime,
                                qint64{game.boardNumber}, game.score, game.level, game.bricksRemoved, game.bestGroup,
-                               game.fillsUsed, player});
+                               game.fillsUsed, player,
+                               game.moves.empty() ? QVariant(QMetaType(QMetaType::QByteArray))
+                                                  : QVariant(QByteArray::fromStdString(game.moves)),
+                               game.daily ? 1 : 0});
         }
         if (!done) {
             Fail(QStringLiteral("%1: %2").arg(Native(m_path), Reason(step->lastError())));
@@ -347,4 +350,43 @@ std::optional<HistoryStatistics> GameHistory::Statistics(int recentLimit)
     }
     m_problem.clear();
     return figures;
+}
+
+std::optional<GameRecording> GameHistory::Recording(int64_t id)
+{
+    if (!EnsureOpen())
+        return std::nullopt;
+    QSqlQuery query(m_db);
+    query.setForwardOnly(true);
+    if (!query.prepare(QStringLiteral("SELECT moves FROM games WHERE id = ?"))) {
+        Fail(QStringLiteral("%1: %2").arg(Native(m_path), Reason(query.lastError())));
+        return std::nullopt;
+    }
+    query.addBindValue(qint64{id});
+    if (!query.exec()) {
+        Fail(QStringLiteral("%1: %2").arg(Native(m_path), Reason(query.lastError())));
+        Close();
+        return std::nullopt;
+    }
+    m_problem.clear();
+    if (!query.next() || query.value(0).typeId() != QMetaType::QByteArray)
+        return std::nullopt;
+    const QByteArray bytes = query.value(0).toByteArray();
+    return DecodeRecording(std::string_view(bytes.constData(), size_t(bytes.size())));
+}
+
+std::optional<int64_t> GameHistory::LastRecordingId()
+{
+    if (!EnsureOpen())
+        return std::nullopt;
+    QSqlQuery query(m_db);
+    if (!query.exec(QStringLiteral("SELECT max(id) FROM games WHERE moves IS NOT NULL"))) {
+        Fail(QStringLiteral("%1: %2").arg(Native(m_path), Reason(query.lastError())));
+        Close();
+        return std::nullopt;
+    }
+    m_problem.clear();
+    if (!query.next() || query.value(0).isNull())
+        return std::nullopt;
+    return query.value(0).toLongLong();
 }

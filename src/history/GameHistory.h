@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FinishedGame.h"
+#include "GameRecording.h"
 #include "HistoryStatistics.h"
 
 #include <QSqlDatabase>
@@ -43,6 +44,10 @@ public:
     // already holds (SameGame) is not added again; it only gains a name.
     bool Write(const std::vector<FinishedGame>& games);
     std::optional<HistoryStatistics> Statistics(int recentLimit);
+    // The moves of game `id`, none when it has none (older than recordings)
+    // or they do not decode; and the id of the last game that has some.
+    std::optional<GameRecording> Recording(int64_t id);
+    std::optional<int64_t> LastRecordingId();
 
     // Why the last call failed, empty after a success.
     QString Problem() const { return m_problem; }

@@ -33,6 +33,9 @@ const SchemaStep kSteps[] = {
     // The figures per board size and game length read this index alone
     // instead of sorting the whole table.
     {2, {"CREATE INDEX games_by_size ON games (width, height, game_time, score)"}},
+    // Each game's moves, to play it again (none for games older than this),
+    // and whether it was played on the board of the day.
+    {3, {"ALTER TABLE games ADD COLUMN moves BLOB", "ALTER TABLE games ADD COLUMN daily INTEGER NOT NULL DEFAULT 0"}},
 };
 
 std::optional<int> UserVersion(QSqlDatabase& db, QSqlError& error)

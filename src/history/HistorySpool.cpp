@@ -41,6 +41,10 @@ QByteArray SpoolText(const std::vector<FinishedGame>& games)
                           {QStringLiteral("player"), QString::fromStdString(game.player)}};
         for (size_t i = 0; i < std::size(kNumbers); ++i)
             entry.insert(QLatin1String(kNumbers[i]), qint64(numbers[i]));
+        if (!game.moves.empty())
+            entry.insert(QStringLiteral("moves"), QString::fromLatin1(QByteArray::fromStdString(game.moves).toBase64()));
+        if (game.daily)
+            entry.insert(QStringLiteral("daily"), true);
         pending.append(entry);
     }
     return QJsonDocument(QJsonObject{{QStringLiteral("pending"), pending}}).toJson(QJsonDocument::Compact);
@@ -74,6 +78,19 @@ std::vector<FinishedGame> ReadSpoolText(const QByteArray& text)
             else
                 game.boardNumber = uint32_t(*number);
         }
+        // Written only when there are any: a spool from before recordings has neither.
+        const QJsonValue moves = entry.value(QStringLiteral("moves"));
+        const QJsonValue daily = entry.value(QStringLiteral("daily"));
+        if (!moves.isUndefined()) {
+            const auto decoded = QByteArray::fromBase64Encoding(moves.toString().toLatin1(),
+                                                                QByteArray::AbortOnBase64DecodingErrors);
+            if (!moves.isString() || !decoded)
+                return {};
+            game.moves = decoded.decoded.toStdString();
+        }
+        if (!daily.isUndefined() && !daily.isBool())
+            return {};
+        game.daily = daily.toBool(false);
         games.push_back(std::move(game));
     }
     return games;

@@ -13,7 +13,8 @@
 // meantime loses none. The file is JSON:
 //   {"pending": [{"finishedAt": "2026-12-06T23:10:00Z", "width": 17, "height": 12,
 //     "gameTime": 120, "boardNumber": 7, "score": 500, "level": 2, "bricksRemoved": 60,
-//     "bestGroup": 9, "fillsUsed": 1, "player": "Ann"}]}
+//     "bestGroup": 9, "fillsUsed": 1, "player": "Ann", "moves": "AY3q...", "daily": true}]}
+// "moves" (the recording, base64) and "daily" are there only when the game has them.
 inline constexpr const char* kSpoolFileName = "history.pending";
 
 QByteArray SpoolText(const std::vector<FinishedGame>& games);

@@ -39,6 +39,7 @@ frmMain::frmMain(const frmMainServices& services, QWidget* parent)
       m_history(services.history)
 {
     m_game.setRecorder(services.recorder);
+    m_game.setClock(&m_clock);
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(tr("Tolmora"));
     setFont(LegacyFont(8.25));

@@ -2,6 +2,7 @@
 
 #include "BoardGeometry.h"
 #include "GameFlow.h"
+#include "SteadyGameClock.h"
 #include "GameView.h"
 #include "PlayerPreferences.h"
 #include "PreferencesStore.h"
@@ -142,6 +143,7 @@ private:
     PreferencesStore* m_preferencesStore;
     PlayerPreferences m_preferences;
     const HistoryReader* m_history = nullptr;
+    SteadyGameClock m_clock;
     QPointer<frmStatistics> m_statistics;
     bool m_unloaded = false;
 };

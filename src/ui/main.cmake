@@ -28,6 +28,7 @@ target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/SessionBusProbe.h
   ${CMAKE_CURRENT_LIST_DIR}/SidePanel.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SidePanel.h
+  ${CMAKE_CURRENT_LIST_DIR}/SteadyGameClock.h
   ${CMAKE_CURRENT_LIST_DIR}/ThemeSound.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Translations.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Translations.h

@@ -102,10 +102,15 @@ TEST_F(BoardNumberFlow, GameOverRecordsTheGame)
     EXPECT_EQ(game.finishedAt.size(), 20u);
     EXPECT_EQ(recorder.games[1].finishedAt, game.finishedAt);
     game.finishedAt.clear();
-    const FinishedGame expected{"", 17, 12, 90, flow.boardNumber(), 1234, 3, 41, 9, 2, ""};
+    const std::optional<GameRecording> moves = DecodeRecording(game.moves);
+    ASSERT_TRUE(moves);
+    EXPECT_EQ(moves->boardNumber, flow.boardNumber());
+    game.moves.clear();
+    const FinishedGame expected{"", 17, 12, 90, flow.boardNumber(), 1234, 3, 41, 9, 2, "", "", false};
     EXPECT_EQ(game, expected);
     game.player = "Ann";
     recorder.games[1].finishedAt.clear();
+    recorder.games[1].moves.clear();
     EXPECT_EQ(recorder.games[1], game);
 }
 

@@ -38,20 +38,22 @@ TEST_P(RecordedRow, KeepsEveryValue)
     EXPECT_EQ(raw.Value(QStringLiteral("PRAGMA user_version")).toInt(), LatestHistoryVersion());
     const QVariantList read = raw.Row(
         "SELECT finished_at, width, height, game_time, board_number, score, level, bricks_removed, best_group,"
-        " fills_used, player FROM games");
-    ASSERT_EQ(read.size(), 11);
+        " fills_used, player, moves, daily FROM games");
+    ASSERT_EQ(read.size(), 13);
     const FinishedGame back{read[0].toString().toStdString(), read[1].toInt(), read[2].toInt(), read[3].toInt(),
                             uint32_t(read[4].toLongLong()), read[5].toInt(), read[6].toInt(), read[7].toInt(),
-                            read[8].toInt(), read[9].toInt(), read[10].toString().toStdString()};
+                            read[8].toInt(), read[9].toInt(), read[10].toString().toStdString(),
+                            read[11].toByteArray().toStdString(), read[12].toInt() == 1};
+    EXPECT_EQ(read[11].isNull(), GetParam().moves.empty()) << "a game without moves has none, not an empty blob";
     EXPECT_EQ(back, GetParam());
     EXPECT_EQ(read[4].toLongLong(), qint64{GetParam().boardNumber}) << "board numbers are kept unsigned";
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Games, RecordedRow,
-    ::testing::Values(FinishedGame{"2027-01-01T00:00:00Z", 1, 1, 1, 0, 0, 1, 0, 0, 0, ""},
+    ::testing::Values(FinishedGame{"2027-01-01T00:00:00Z", 1, 1, 1, 0, 0, 1, 0, 0, 0, "", "", false},
                       FinishedGame{"2026-06-30T12:00:59Z", 1000, 1000, 3600, 4294967295u, 2147483647, 99,
-                                   1000000, 999999, 40, "Zoë 'O\"Brien'; DROP TABLE games;--"}));
+                                   1000000, 999999, 40, "Zoë 'O\"Brien'; DROP TABLE games;--", std::string("\x01\0\xff moves", 9), true}));
 
 class UnusableFile : public HistoryFolder, public ::testing::WithParamInterface<QByteArray> {};
 
@@ -115,9 +117,51 @@ TEST_F(HistoryFolder, MigratesTheFirstVersion)
         history.Record(Game(300));
     }
     RawHistory raw(file);
-    EXPECT_EQ(raw.Value("PRAGMA user_version").toInt(), 2);
+    EXPECT_EQ(raw.Value("PRAGMA user_version").toInt(), LatestHistoryVersion());
     EXPECT_EQ(raw.Value("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND name = 'games_by_size'").toInt(), 1);
     EXPECT_EQ(raw.Value("SELECT group_concat(player || score, ',') FROM games").toString(), "Old880,Ann300");
+}
+
+// A history of the version before recordings keeps its games, which have no moves and were no daily boards; a new
+// game's moves come back by its id and as the last recording.
+TEST_F(HistoryFolder, MigratesToRecordings)
+{
+    QDir().mkpath(folder);
+    {
+        RawHistory raw(file);
+        ASSERT_TRUE(raw.Exec("CREATE TABLE games (id INTEGER PRIMARY KEY, finished_at TEXT NOT NULL,"
+                             " width INTEGER NOT NULL, height INTEGER NOT NULL, game_time INTEGER NOT NULL,"
+                             " board_number INTEGER NOT NULL, score INTEGER NOT NULL, level INTEGER NOT NULL,"
+                             " bricks_removed INTEGER NOT NULL, best_group INTEGER NOT NULL,"
+                             " fills_used INTEGER NOT NULL, player TEXT NOT NULL)"));
+        ASSERT_TRUE(raw.Exec("CREATE INDEX games_by_size ON games (width, height, game_time, score)"));
+        ASSERT_TRUE(raw.Exec("INSERT INTO games VALUES (NULL, '2025-01-02T03:04:05Z', 17, 12, 120, 9, 880, 2, 90,"
+                             " 8, 0, 'Old'), (NULL, '2025-01-02T03:09:05Z', 17, 12, 120, 10, 70, 1, 20, 4, 1, '')"));
+        ASSERT_TRUE(raw.Exec("PRAGMA user_version = 2"));
+    }
+    GameHistory history(folder);
+    EXPECT_FALSE(history.LastRecordingId());
+    const GameRecording recording{10, 17, 12, 120, {{0, 0, GameRecording::Kind::Press, GameRecording::Press::Selected, 3, 4}},
+                                  {0, 1, 0, 77}};
+    FinishedGame played = Game(300);
+    played.moves = EncodeRecording(recording);
+    FinishedGame older = Game(200);
+    older.finishedAt = "2026-12-06T23:00:00Z";
+    older.moves = EncodeRecording(GameRecording{11, 2, 2, 60, {}, {}});
+    ASSERT_TRUE(history.Write({older, played, Game(100)})) << history.Problem().toStdString();
+
+    RawHistory raw(file);
+    EXPECT_EQ(raw.Value("PRAGMA user_version").toInt(), 3);
+    EXPECT_EQ(raw.Value("SELECT group_concat(player || score || ':' || daily || typeof(moves), ',') FROM games").toString(),
+              "Old880:0null,70:0null,Ann200:0blob,Ann300:0blob,Ann100:0null");
+    EXPECT_EQ(history.LastRecordingId(), 4);
+    EXPECT_EQ(history.Recording(4), recording);
+    EXPECT_FALSE(history.Recording(1));
+    EXPECT_FALSE(history.Recording(5));
+    EXPECT_FALSE(history.Recording(99));
+    ASSERT_TRUE(raw.Exec("UPDATE games SET moves = x'0102' WHERE id = 3"));
+    EXPECT_FALSE(history.Recording(3)) << "damaged moves decode to nothing";
+    EXPECT_TRUE(history.Problem().isEmpty());
 }
 
 // Values the game never writes (text in number columns, negative times, the largest 64-bit number) are left out of
@@ -146,13 +190,20 @@ TEST_F(HistoryFolder, ValuesThatCannotBeRealAreLeftOut)
 // A spool's games come back as written; a damaged spool gives none, and never a crash.
 TEST(HistorySpool, RoundTripsAndIgnoresDamage)
 {
-    const std::vector<FinishedGame> games{Game(500), Game(0, 1, 1, 1, 4294967295u, 0, "Zo\u00eb \"x\"\n\t")};
+    std::vector<FinishedGame> games{Game(500), Game(0, 1, 1, 1, 4294967295u, 0, "Zo\u00eb \"x\"\n\t")};
+    games[1].moves = std::string("\0\x01\xfe\xff", 4);
+    games[1].daily = true;
     const QByteArray good = SpoolText(games);
     EXPECT_EQ(ReadSpoolText(good), games);
+    // A spool written before recordings has neither field.
+    EXPECT_EQ(ReadSpoolText(QByteArray(good).replace(",\"moves\":\"AAH+/w==\"", "").replace(",\"daily\":true", "")),
+              (std::vector<FinishedGame>{games[0], Game(0, 1, 1, 1, 4294967295u, 0, "Zo\u00eb \"x\"\n\t")}));
     for (const QByteArray& damaged :
          {good.left(good.size() / 2), QByteArray("{\"pending\": 5}"), QByteArray(good).replace("\"width\":17", "\"width\":\"17\""),
           QByteArray(good).replace("4294967295", "4294967296"), QByteArray(good).replace("\"score\":500", "\"score\":1.5"),
-          QByteArray(good).replace("\"player\":\"Ann\",", ""), QByteArray(3000, '\0')})
+          QByteArray(good).replace("\"player\":\"Ann\",", ""), QByteArray(3000, '\0'),
+          QByteArray(good).replace("AAH+/w==", "AAH+/w=!"), QByteArray(good).replace("\"AAH+/w==\"", "5"),
+          QByteArray(good).replace("\"daily\":true", "\"daily\":1")})
         EXPECT_TRUE(ReadSpoolText(damaged).empty()) << damaged.left(80).toStdString();
 }
 

@@ -15,7 +15,7 @@
 inline FinishedGame Game(int32_t score, int32_t width = 17, int32_t height = 12, int32_t gameTime = 120,
                          uint32_t boardNumber = 7, int32_t bestGroup = 9, std::string player = "Ann")
 {
-    return {"2026-12-06T23:10:00Z", width, height, gameTime, boardNumber, score, 2, 60, bestGroup, 1, std::move(player)};
+    return {"2026-12-06T23:10:00Z", width, height, gameTime, boardNumber, score, 2, 60, bestGroup, 1, std::move(player), "", false};
 }
 
 // SQL run by hand on the file, the way an older build or another tool would.
