@@ -590,6 +590,10 @@ def dependent_suites(source, build, path, suites, jobs):
         plan = ninja(build, [os.path.relpath(s.program, build) for s in suites], jobs, dry=True).stdout
     finally:
         os.utime(full, ns=(stat.st_atime_ns, stat.st_mtime_ns))
+    if "Re-running CMake" in plan:
+        # A configure step that runs on every build (a CONFIGURE_DEPENDS glob)
+        # hides the plan from a dry run: no suite would ever be found.
+        raise SystemExit("the build re-runs CMake on every call, so the suites a file reaches cannot be told")
     linked = set(re.findall(r"Linking \S+ executable (\S+)", plan))
     return [s for s in suites if os.path.relpath(s.program, build) in linked]
 
@@ -687,6 +691,9 @@ def main():
     dependents = {path: dependent_suites(source, build, path, suites, args.jobs) for path in texts}
     # Only the suites some mutant will run need a baseline.
     needed = [s for s in suites if any(s in chosen_suites for chosen_suites in dependents.values())]
+    if not needed:
+        log("no suite reaches any sampled file: the figure would mean nothing")
+        return 2
     outcome, detail, seconds = run_suites(needed, args.jobs, lambda s: 600)
     if outcome != "passed":
         failing = next((s for s in needed if getattr(s, "output", None)), None)

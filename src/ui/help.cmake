@@ -12,7 +12,10 @@ target_sources(tolmora_ui PRIVATE
 
 # The rules document, in English and in each language the game speaks, is
 # compiled into the program; it is never read from disk.
-file(GLOB TOLMORA_TRANSLATED_RULES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/resources/rules/rules_*.html)
+set(TOLMORA_TRANSLATED_RULES)
+foreach(language IN LISTS TOLMORA_LANGUAGES)
+  list(APPEND TOLMORA_TRANSLATED_RULES ${PROJECT_SOURCE_DIR}/resources/rules/rules_${language}.html)
+endforeach()
 qt_add_resources(tolmora_ui tolmora_rules
   PREFIX /rules
   BASE ${PROJECT_SOURCE_DIR}/resources/rules
