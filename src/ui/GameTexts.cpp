@@ -47,6 +47,15 @@ QString CTime(int32_t LngSeconds)
     return twoDigits(h) + QLatin1Char(':') + twoDigits(m) + QLatin1Char(':') + twoDigits(s);
 }
 
+QString DurationText(int64_t seconds)
+{
+    const int64_t hours = seconds / 3600;
+    const QString minutesSeconds = QStringLiteral("%1:%2")
+                                       .arg(seconds / 60 % 60, hours > 0 ? 2 : 1, 10, QLatin1Char('0'))
+                                       .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    return hours > 0 ? QStringLiteral("%1:%2").arg(hours).arg(minutesSeconds) : minutesSeconds;
+}
+
 QString PauseCaption(RunState run)
 {
     return run == RunState::Paused ? QCoreApplication::translate("MenuActions", "Resume")

@@ -24,6 +24,10 @@ QString Filled(const QString& pattern, const DialogText& text);
 // negative count such as -1 reads 00:00:-1).
 QString CTime(int32_t LngSeconds);
 
+// A length of time in the Statistics window: "m:ss" under an hour, "h:mm:ss"
+// from an hour on, with as many hours as it takes.
+QString DurationText(int64_t seconds);
+
 // The File menu's pause item: what choosing it would do.
 QString PauseCaption(RunState run);
 

@@ -1,5 +1,6 @@
 #include "frmStatistics.h"
 
+#include "GameTexts.h"
 #include "ScoreChart.h"
 
 #include <QDateTime>
@@ -14,16 +15,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-// "m:ss" under an hour, "h:mm:ss" from an hour on, with as many hours as it takes.
-QString DurationText(int64_t seconds)
-{
-    const int64_t hours = seconds / 3600;
-    const QString minutesSeconds = QStringLiteral("%1:%2")
-                                       .arg(seconds / 60 % 60, hours > 0 ? 2 : 1, 10, QLatin1Char('0'))
-                                       .arg(seconds % 60, 2, 10, QLatin1Char('0'));
-    return hours > 0 ? QStringLiteral("%1:%2").arg(hours).arg(minutesSeconds) : minutesSeconds;
-}
 
 // A value the history left out because it cannot be real is shown as nothing.
 template <typename T, typename Text>

@@ -47,13 +47,17 @@ TEST(GameTexts, PanelCaptionsTable)
     }
 }
 
-// The clock text: two digits per field, the last two characters only.
+// The clock: two digits per field, the last two characters only; a length of time: as many hours as it takes.
 TEST(GameTexts, CTimeTable)
 {
     for (auto [seconds, text] : {std::pair{0, "00:00:00"}, {59, "00:00:59"}, {60, "00:01:00"}, {120, "00:02:00"},
                                  {3599, "00:59:59"}, {3600, "01:00:00"}, {3660, "01:01:00"}, {7325, "02:02:05"},
                                  {360000, "00:00:00"}, {-1, "00:00:-1"}})
         EXPECT_EQ(CTime(seconds).toStdString(), text) << seconds;
+    // Lengths of time in the Statistics window keep every hour.
+    for (auto [seconds, text] : {std::pair{0, "0:00"}, {59, "0:59"}, {60, "1:00"}, {3599, "59:59"}, {3600, "1:00:00"},
+                                 {360000, "100:00:00"}})
+        EXPECT_EQ(DurationText(seconds).toStdString(), text) << seconds;
 }
 
 // The pause item says what choosing it would do; the high-score list leaves a blank line above each entry.
