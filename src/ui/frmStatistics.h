@@ -22,7 +22,8 @@ class frmStatistics : public QDialog {
 public:
     static constexpr int kRecentGames = 100;
 
-    explicit frmStatistics(const HistoryReader& history, QWidget* parent = nullptr);
+    // `today` (YYYYMMDD) is the day the daily figures are for; 0 for the local date.
+    explicit frmStatistics(const HistoryReader& history, QWidget* parent = nullptr, uint32_t today = 0);
 
 signals:
     // The player asked to play this board again.
@@ -33,6 +34,7 @@ signals:
 private:
     void Fill(const HistoryStatistics& figures);
     void PlayItem(const QTreeWidgetItem* item);
+    void FillDaily(const std::vector<DailyBest>& bests);
 
     QLabel* m_status;
     QLabel* m_gamesPlayed;
@@ -44,4 +46,10 @@ private:
     ScoreChart* m_chart;
     QTreeWidget* m_recent;
     QPushButton* m_playBoard;
+    uint32_t m_today;
+    QLabel* m_dailyBest;
+    QLabel* m_dailyStreak;
+    ScoreChart* m_dailyChart;
+    QPushButton* m_copyResult;
+    QString m_result;
 };
