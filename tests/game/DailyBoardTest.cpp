@@ -117,20 +117,4 @@ INSTANTIATE_TEST_SUITE_P(
                       DailyCase{"MenuMidGameDeclined", Start::MenuMidGameNo, Next::Dialog, 1, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Each day has its own board, and the same day gives everyone the same one.
-TEST_F(GameFlowTest, EachDayHasItsOwnBoard)
-{
-    ScriptedCalendar calendar;
-    flow.setCalendar(&calendar);
-    Start();
-    flow.PlayDailyBoard();
-    const std::string first = BoardColours(flow.board);
-    flow.PlayDailyBoard();
-    EXPECT_EQ(BoardColours(flow.board), first);
-    calendar.today = 20261208;
-    flow.PlayDailyBoard();
-    EXPECT_EQ(flow.boardNumber(), 20261208u);
-    EXPECT_NE(BoardColours(flow.board), first);
-}
-
 } // namespace

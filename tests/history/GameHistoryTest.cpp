@@ -187,14 +187,6 @@ TEST_F(HistoryFolder, ValuesThatCannotBeRealAreLeftOut)
     EXPECT_EQ(figures->recent, recent);
 }
 
-FinishedGame Daily(uint32_t day, int32_t score, int32_t level = 2, int32_t bestGroup = 9)
-{
-    FinishedGame game = Game(score, 17, 12, 120, day, bestGroup);
-    game.level = level;
-    game.daily = true;
-    return game;
-}
-
 // Each day's best daily game comes from SQL as one real row (its own level and group); ordinary games on a date's
 // number and daily games whose number is no date are left out.
 TEST_F(HistoryFolder, DailyBestsAreEachDaysBestGame)

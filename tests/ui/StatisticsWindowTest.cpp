@@ -103,22 +103,14 @@ void PrintTo(const DailyShown& shown, std::ostream* out) { *out << shown.name; }
 
 class StatisticsDaily : public HistoryWindow, public ::testing::WithParamInterface<DailyShown> {};
 
-FinishedGame DailyGame(uint32_t day, int32_t score, int32_t level, int32_t bestGroup)
-{
-    FinishedGame game = Game(score, 17, 12, 120, day, bestGroup);
-    game.level = level;
-    game.daily = true;
-    return game;
-}
-
 // The Daily part: today's best daily score, the days in a row, the last 30 days' chart ending today, and Copy
 // Result putting today's best game on the clipboard as one line; with no daily game today there is nothing to copy.
 TEST_P(StatisticsDaily, ShowsTodayAndCopiesTheResult)
 {
     const DailyShown& shown = GetParam();
     std::unique_ptr<BackgroundHistory> history = Open(true);
-    for (const FinishedGame& game : {DailyGame(20261206, 400, 2, 5), DailyGame(20261207, 900, 4, 14),
-                                     DailyGame(20261207, 1234, 3, 9), Game(5000, 17, 12, 120, 20261207)})
+    for (const FinishedGame& game : {Daily(20261206, 400, 2, 5), Daily(20261207, 900, 4, 14),
+                                     Daily(20261207, 1234, 3, 9), Game(5000, 17, 12, 120, 20261207)})
         history->Record(game);
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     frmStatistics window(*history, nullptr, shown.today);
