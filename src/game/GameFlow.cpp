@@ -172,6 +172,8 @@ void GameFlow::cmdStart_Click(const NewGameTexts& texts)
 
 void GameFlow::NewGame()
 {
+    // Events run inside a new game; a second one started from there would
+    // rebuild the board under the first.
     if (!acceptsInput()) return;
     leaveDaily();
     rebuildForNewGame();
@@ -180,7 +182,7 @@ void GameFlow::NewGame()
 void GameFlow::MnuDailyBoard_Click()
 {
     if (!acceptsInput()) return;
-    // Under way: the clock has run, and the game is not over.
+    // A board not touched yet, or a game already over, has nothing to lose.
     const bool underWay = m_clockStartMs && !m_run.over();
     if (underWay && tell(TOLMORA_TEXT("Tolmora", "Are you sure you want to start a new game?"),
                          TOLMORA_TEXT("Tolmora", "Tolmora"), MessageButtons::YesNo) != MessageAnswer::Yes)
@@ -219,8 +221,6 @@ void GameFlow::leaveDaily()
 
 void GameFlow::rebuildForNewGame()
 {
-    // Events run inside a new game; a second one started from there would
-    // rebuild the board under the first.
     {
         Rebuild rebuild(*this);
         if (!m_keepThemeForNewGames) m_view.LoadBricks(std::string());
