@@ -13,7 +13,8 @@ class QTreeWidgetItem;
 class ScoreChart;
 
 // The Statistics window: the figures of every game in the history, a chart
-// of the last scores and the recent games, any of which can be played again.
+// of the last scores, the daily board's days and the recent games, any of
+// which can be played again.
 // It asks the history it is given for the figures once, when it is built,
 // and shows them when they come.
 class frmStatistics : public QDialog {
