@@ -23,8 +23,11 @@ FinishedGame SomeGame(int i)
 {
     const int32_t sizes[][2] = {{17, 12}, {10, 10}, {30, 20}, {100, 100}};
     const int32_t lengths[] = {60, 120, 300};
-    return {"2026-12-06T23:10:00Z", sizes[i % 4][0], sizes[i % 4][1], lengths[i % 3], uint32_t(i) * 2654435761u,
-            (i * 7919) % 5000, 1 + i % 9, i % 400, 2 + i % 40, i % 3, i % 2 ? "Ann" : "", "", false};
+    // One game in five on a daily board, its number a date in January 2026.
+    const bool daily = i % 5 == 0;
+    return {"2026-12-06T23:10:00Z", sizes[i % 4][0], sizes[i % 4][1], lengths[i % 3],
+            daily ? uint32_t(20260101 + i / 5 % 31) : uint32_t(i) * 2654435761u, (i * 7919) % 5000, 1 + i % 9,
+            i % 400, 2 + i % 40, i % 3, i % 2 ? "Ann" : "", "", daily};
 }
 
 // Range 0 is 0 for what the window's thread pays to hand a finished game
@@ -59,12 +62,12 @@ void Fill(const QString& folder, int games)
     db.transaction();
     QSqlQuery insert(db);
     insert.prepare(QStringLiteral("INSERT INTO games (finished_at, width, height, game_time, board_number, score, level,"
-                                  " bricks_removed, best_group, fills_used, player) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+                                  " bricks_removed, best_group, fills_used, player, daily) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (int i = 0; i < games; ++i) {
         const FinishedGame game = SomeGame(i);
         const QVariant values[] = {QString::fromStdString(game.finishedAt), game.width, game.height, game.gameTime,
                                    qint64{game.boardNumber}, game.score, game.level, game.bricksRemoved,
-                                   game.bestGroup, game.fillsUsed, QString::fromStdString(game.player)};
+                                   game.bestGroup, game.fillsUsed, QString::fromStdString(game.player), int(game.daily)};
         for (int v = 0; v < int(std::size(values)); ++v) insert.bindValue(v, values[v]);
         insert.exec();
     }

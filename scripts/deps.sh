@@ -6,7 +6,7 @@ set -euo pipefail
 
 game_pkgs=(cmake g++ make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libqt6sql6-sqlite libsdl2-dev libgl-dev libfontconfig-dev fonts-dejavu-core)
 test_pkgs=("${game_pkgs[@]}" libgtest-dev libgmock-dev libbenchmark-dev
-           xvfb xdotool imagemagick x11-utils sqlite3 clang libclang-rt-14-dev appstream lintian man-db
+           xvfb xdotool xclip imagemagick x11-utils sqlite3 clang libclang-rt-14-dev appstream lintian man-db
            python3 dbus-daemon weston qt6-wayland desktop-file-utils)
 mutate_pkgs=("${test_pkgs[@]}" ninja-build)
 

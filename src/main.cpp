@@ -140,6 +140,8 @@ int main(int argc, char** argv)
 
     if (line.boardNumber)
         window.game().setFirstBoardNumber(*line.boardNumber);
+    if (line.daily)
+        window.game().setFirstGameDaily();
     window.Form_Load();
     // What the first frame does not need waits until it is up: the icon
     // theme's lookup, and the audio device, which opens on its own thread.

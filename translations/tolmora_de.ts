@@ -146,6 +146,10 @@
         <source>[options]</source>
         <translation>[Optionen]</translation>
     </message>
+    <message>
+        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
+        <translation>Spielt zuerst das Spielfeld des Tages (17 x 12, 2 Minuten).</translation>
+    </message>
 </context>
 <context>
     <name>FrmAbout</name>
@@ -345,6 +349,10 @@
     <message>
         <source>Pause When Inactive</source>
         <translation>Pausieren, wenn inaktiv</translation>
+    </message>
+    <message>
+        <source>Daily Board</source>
+        <translation>Spielfeld des Tages</translation>
     </message>
 </context>
 <context>
@@ -591,6 +599,30 @@
     <message>
         <source>Recent games:</source>
         <translation>Letzte Spiele:</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Spielfeld des Tages</translation>
+    </message>
+    <message>
+        <source>Today&apos;s best:</source>
+        <translation>Meiste Punkte heute:</translation>
+    </message>
+    <message>
+        <source>Days in a row:</source>
+        <translation>Tage in Folge:</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>Best daily scores of the last 30 days:</source>
+        <translation>Meiste Punkte der letzten 30 Tage:</translation>
+    </message>
+    <message>
+        <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
+        <translation>Tolmora, Spielfeld des Tages %1: %2 Punkte, Level %3, größte Gruppe %4</translation>
     </message>
 </context>
 </TS>

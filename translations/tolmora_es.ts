@@ -146,6 +146,10 @@
         <source>[options]</source>
         <translation>[opciones]</translation>
     </message>
+    <message>
+        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
+        <translation>Juega primero el tablero del día (17 x 12, 2 minutos).</translation>
+    </message>
 </context>
 <context>
     <name>FrmAbout</name>
@@ -345,6 +349,10 @@
     <message>
         <source>Pause When Inactive</source>
         <translation>Pausar al quedar inactivo</translation>
+    </message>
+    <message>
+        <source>Daily Board</source>
+        <translation>Tablero del día</translation>
     </message>
 </context>
 <context>
@@ -591,6 +599,30 @@
     <message>
         <source>Recent games:</source>
         <translation>Partidas recientes:</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Tablero del día</translation>
+    </message>
+    <message>
+        <source>Today&apos;s best:</source>
+        <translation>Mejor puntuación de hoy:</translation>
+    </message>
+    <message>
+        <source>Days in a row:</source>
+        <translation>Días seguidos:</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Best daily scores of the last 30 days:</source>
+        <translation>Mejores puntuaciones de los últimos 30 días:</translation>
+    </message>
+    <message>
+        <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
+        <translation>Tolmora, tablero del día %1: %2 puntos, nivel %3, mejor grupo %4</translation>
     </message>
 </context>
 </TS>

@@ -146,6 +146,10 @@
         <source>[options]</source>
         <translation>[options]</translation>
     </message>
+    <message>
+        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
+        <translation>Joue d&apos;abord le plateau du jour (17 x 12, 2 minutes).</translation>
+    </message>
 </context>
 <context>
     <name>FrmAbout</name>
@@ -345,6 +349,10 @@
     <message>
         <source>Pause When Inactive</source>
         <translation>Pause quand la fenêtre est inactive</translation>
+    </message>
+    <message>
+        <source>Daily Board</source>
+        <translation>Plateau du jour</translation>
     </message>
 </context>
 <context>
@@ -591,6 +599,30 @@
     <message>
         <source>Recent games:</source>
         <translation>Parties récentes&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Plateau du jour</translation>
+    </message>
+    <message>
+        <source>Today&apos;s best:</source>
+        <translation>Meilleur score du jour&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Days in a row:</source>
+        <translation>Jours d&apos;affilée&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>Copier le résultat</translation>
+    </message>
+    <message>
+        <source>Best daily scores of the last 30 days:</source>
+        <translation>Meilleurs scores des 30 derniers jours&#x202f;:</translation>
+    </message>
+    <message>
+        <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
+        <translation>Tolmora, plateau du jour %1&#x202f;: %2 points, niveau %3, meilleur groupe %4</translation>
     </message>
 </context>
 </TS>

@@ -146,6 +146,10 @@
         <source>[options]</source>
         <translation>[opcje]</translation>
     </message>
+    <message>
+        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
+        <translation>Zaczyna od planszy dnia (17 x 12, 2 minuty).</translation>
+    </message>
 </context>
 <context>
     <name>FrmAbout</name>
@@ -346,6 +350,10 @@
     <message>
         <source>Pause When Inactive</source>
         <translation>Pauza, gdy okno jest nieaktywne</translation>
+    </message>
+    <message>
+        <source>Daily Board</source>
+        <translation>Plansza dnia</translation>
     </message>
 </context>
 <context>
@@ -592,6 +600,30 @@
     <message>
         <source>Recent games:</source>
         <translation>Ostatnie gry:</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Plansza dnia</translation>
+    </message>
+    <message>
+        <source>Today&apos;s best:</source>
+        <translation>Najlepszy wynik dzisiaj:</translation>
+    </message>
+    <message>
+        <source>Days in a row:</source>
+        <translation>Dni z rzędu:</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>Kopiuj wynik</translation>
+    </message>
+    <message>
+        <source>Best daily scores of the last 30 days:</source>
+        <translation>Najlepsze wyniki z ostatnich 30 dni:</translation>
+    </message>
+    <message>
+        <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
+        <translation>Tolmora, plansza dnia %1: %2 pkt, poziom %3, największa grupa %4</translation>
     </message>
 </context>
 </TS>

@@ -146,6 +146,10 @@
         <source>[options]</source>
         <translation>[opções]</translation>
     </message>
+    <message>
+        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
+        <translation>Joga primeiro o tabuleiro do dia (17 x 12, 2 minutos).</translation>
+    </message>
 </context>
 <context>
     <name>FrmAbout</name>
@@ -345,6 +349,10 @@
     <message>
         <source>Pause When Inactive</source>
         <translation>Pausar quando inativo</translation>
+    </message>
+    <message>
+        <source>Daily Board</source>
+        <translation>Tabuleiro do dia</translation>
     </message>
 </context>
 <context>
@@ -591,6 +599,30 @@
     <message>
         <source>Recent games:</source>
         <translation>Partidas recentes:</translation>
+    </message>
+    <message>
+        <source>Daily</source>
+        <translation>Tabuleiro do dia</translation>
+    </message>
+    <message>
+        <source>Today&apos;s best:</source>
+        <translation>Melhor pontuação de hoje:</translation>
+    </message>
+    <message>
+        <source>Days in a row:</source>
+        <translation>Dias seguidos:</translation>
+    </message>
+    <message>
+        <source>Copy Result</source>
+        <translation>Copiar resultado</translation>
+    </message>
+    <message>
+        <source>Best daily scores of the last 30 days:</source>
+        <translation>Melhores pontuações dos últimos 30 dias:</translation>
+    </message>
+    <message>
+        <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
+        <translation>Tolmora, tabuleiro do dia %1: %2 pontos, nível %3, maior grupo %4</translation>
     </message>
 </context>
 </TS>

@@ -16,3 +16,6 @@ DialogText NotABoardNumberMessage(std::string_view text);
 
 // The current time in UTC, ISO 8601 to the second: "2026-12-06T23:10:00Z".
 std::string UtcNowIso8601();
+
+// Today's date in the local time zone as YYYYMMDD, the daily board's number.
+uint32_t LocalDateNumber();

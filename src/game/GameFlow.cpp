@@ -52,6 +52,7 @@ void GameFlow::Form_Load()
         if (read.mute) toggleMute();
         m_table = read.table;
         m_tableOnDisk = m_table;
+        if (m_firstGameDaily) enterDaily();
 
         board.LngTimeLeft = m_gameTime;
         // The first board's panel reads as a new game's on the same settings.
@@ -107,9 +108,10 @@ SettingsWriteResult GameFlow::WriteSettings()
 {
     SettingsWrite values;
     values.GameTheme = m_gameTheme;
-    values.GameWidth = board.GameWidth;
-    values.GameHeight = board.GameHeight;
-    values.GameTime = m_gameTime;
+    const NewGameValues own = newGameValues();
+    values.GameWidth = own.GameWidth;
+    values.GameHeight = own.GameHeight;
+    values.GameTime = own.GameTime;
     values.mute = !m_sound.BlnSound;
     const HighScoreTable& ours = m_table;
     // Another copy of the game may have entered scores since we read the
@@ -149,7 +151,10 @@ void GameFlow::MnuFileNewGame_Click()
     }
 }
 
-NewGameValues GameFlow::newGameValues() const { return {board.GameWidth, board.GameHeight, m_gameTime}; }
+NewGameValues GameFlow::newGameValues() const
+{
+    return m_playerValues.value_or(NewGameValues{board.GameWidth, board.GameHeight, m_gameTime});
+}
 
 void GameFlow::cmdStart_Click(const NewGameTexts& texts)
 {
@@ -158,6 +163,7 @@ void GameFlow::cmdStart_Click(const NewGameTexts& texts)
     const NewGameDecision decision = DecideNewGame(texts, newGameValues());
     for (const DialogText& message : decision.messages)
         tell(message, kNewGameErrorTitle, MessageButtons::Ok);
+    leaveDaily();
     board.GameWidth = decision.values.GameWidth;
     board.GameHeight = decision.values.GameHeight;
     m_gameTime = decision.values.GameTime;
@@ -169,6 +175,52 @@ void GameFlow::NewGame()
     // Events run inside a new game; a second one started from there would
     // rebuild the board under the first.
     if (!acceptsInput()) return;
+    leaveDaily();
+    rebuildForNewGame();
+}
+
+void GameFlow::MnuDailyBoard_Click()
+{
+    if (!acceptsInput()) return;
+    // A board not touched yet, or a game already over, has nothing to lose.
+    const bool underWay = m_clockStartMs && !m_run.over();
+    if (underWay && tell(TOLMORA_TEXT("Tolmora", "Are you sure you want to start a new game?"),
+                         TOLMORA_TEXT("Tolmora", "Tolmora"), MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    PlayDailyBoard();
+}
+
+void GameFlow::PlayDailyBoard()
+{
+    if (!acceptsInput()) return;
+    m_highScoresShown = false;
+    enterDaily();
+    rebuildForNewGame();
+}
+
+void GameFlow::enterDaily()
+{
+    if (!m_playerValues) m_playerValues = NewGameValues{board.GameWidth, board.GameHeight, m_gameTime};
+    board.GameWidth = kDailyWidth - 1;
+    board.GameHeight = kDailyHeight - 1;
+    m_gameTime = kDailyTime;
+    m_nextBoardNumber = m_calendar ? m_calendar->Today() : LocalDateNumber();
+    m_daily = true;
+}
+
+void GameFlow::leaveDaily()
+{
+    if (m_playerValues) {
+        board.GameWidth = m_playerValues->GameWidth;
+        board.GameHeight = m_playerValues->GameHeight;
+        m_gameTime = m_playerValues->GameTime;
+        m_playerValues.reset();
+    }
+    m_daily = false;
+}
+
+void GameFlow::rebuildForNewGame()
+{
     {
         Rebuild rebuild(*this);
         if (!m_keepThemeForNewGames) m_view.LoadBricks(std::string());
@@ -381,6 +433,7 @@ FinishedGame GameFlow::finishedGame() const
     game.bricksRemoved = board.LngBricksRemoved;
     game.bestGroup = board.LngBestGroup;
     game.fillsUsed = m_fillsUsed;
+    game.daily = m_daily;
     GameRecording recording = m_recording;
     recording.outcome = {board.LngScore, board.LngLevel, board.LngBricksRemoved, BoardDigest(board)};
     game.moves = EncodeRecording(recording);

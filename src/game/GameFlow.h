@@ -63,6 +63,12 @@ public:
     const GameRecording& recording() const { return m_recording; }
     // The board number of the first game, from the command line.
     void setFirstBoardNumber(uint32_t number) { m_nextBoardNumber = number; }
+    // The first game is the daily board, from the command line.
+    void setFirstGameDaily() { m_firstGameDaily = true; }
+    // Where today's date comes from; without one, the local calendar.
+    void setCalendar(Calendar* calendar) { m_calendar = calendar; }
+    // Whether the game under way is on the daily board.
+    bool dailyGame() const { return m_daily; }
 
     // With this on, a new game keeps the pictures and sounds that are
     // showing; otherwise it goes back to the built-in set, as it always has.
@@ -113,6 +119,14 @@ public:
     void MnuPlayBoardNumber_Click();
     // A new game on a board played before.
     void PlayBoardNumber(uint32_t number);
+    // Today's board, asking first when a game is under way, and the game itself.
+    void MnuDailyBoard_Click();
+    void PlayDailyBoard();
+
+    // The daily board: the same size and length for everyone.
+    static constexpr int32_t kDailyWidth = 17;
+    static constexpr int32_t kDailyHeight = 12;
+    static constexpr int32_t kDailyTime = 120;
 
 private:
     // Holds the gate shut while the board is rebuilt.
@@ -132,6 +146,11 @@ private:
     void record(GameRecording::Kind kind, int32_t x = 0, int32_t y = 0,
                 GameRecording::Press press = GameRecording::Press::Nothing);
     void ShowHighScores();
+    // A daily game borrows the board size and length; the player's own come
+    // back with the next ordinary game, and are what the settings keep.
+    void enterDaily();
+    void leaveDaily();
+    void rebuildForNewGame();
     void drawBricks();
     void drawChangedBricks();
     // What waits on the player has the window show the game as it is first.
@@ -152,6 +171,11 @@ private:
     uint32_t m_ticks = 0;
     uint32_t m_boardNumber = 0;
     std::optional<uint32_t> m_nextBoardNumber;
+    Calendar* m_calendar = nullptr;
+    bool m_firstGameDaily = false;
+    bool m_daily = false;
+    // The player's own size and length while a daily game holds the board.
+    std::optional<NewGameValues> m_playerValues;
     int32_t m_fillsUsed = 0;
     MessageBoxService& m_messages;
     InputBoxService& m_input;

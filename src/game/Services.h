@@ -40,3 +40,10 @@ public:
     // Milliseconds on a clock that never goes back; only differences count.
     virtual int64_t SteadyMs() = 0;
 };
+
+class Calendar {
+public:
+    virtual ~Calendar() = default;
+    // Today on the player's own calendar, as the number YYYYMMDD: 20261207.
+    virtual uint32_t Today() = 0;
+};

@@ -3,6 +3,7 @@
 #include "HistorySchema.h"
 #include "RegularFile.h"
 
+#include <QDate>
 #include <QDateTime>
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +16,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -71,6 +73,14 @@ QString Valid(const char* column, int low)
         .arg(QLatin1String(column))
         .arg(low);
 }
+
+// A day as the daily board numbers it, YYYYMMDD; invalid when the number is no date.
+QDate DayOf(uint32_t number)
+{
+    return QDate(int(number / 10000), int(number / 100 % 100), int(number % 100));
+}
+
+uint32_t NumberOf(QDate date) { return uint32_t(date.year() * 10000 + date.month() * 100 + date.day()); }
 
 } // namespace
 
@@ -348,7 +358,43 @@ std::optional<HistoryStatistics> GameHistory::Statistics(int recentLimit)
                                   Whole32(query.value(2), 1), Whole32(query.value(3), 1), Whole32(query.value(4), 0),
                                   board ? std::optional<uint32_t>(uint32_t(*board)) : std::nullopt});
     }
+
+    // SQLite takes the level and best group from the row whose score is the
+    // maximum, so each day's line is one real game.
+    if (!query.exec(QStringLiteral("SELECT board_number, max(%1), %2, %3 FROM games WHERE daily = 1 AND %1 IS NOT NULL"
+                                   " GROUP BY board_number ORDER BY board_number")
+                        .arg(score, Valid("level", 0), Valid("best_group", 0))))
+        return failed();
+    while (query.next()) {
+        const std::optional<int64_t> day = Whole(query.value(0), 0, UINT32_MAX);
+        if (!day || !DayOf(uint32_t(*day)).isValid())
+            continue;
+        figures.dailyBests.push_back({uint32_t(*day), query.value(1).toInt(), Whole32(query.value(2), 0),
+                                      Whole32(query.value(3), 0)});
+    }
     m_problem.clear();
+    return figures;
+}
+
+DailyFigures DailyFiguresOn(const std::vector<DailyBest>& bests, uint32_t today)
+{
+    DailyFigures figures;
+    const QDate day = DayOf(today);
+    if (!day.isValid())
+        return figures;
+    std::map<uint32_t, const DailyBest*> byDay;
+    for (const DailyBest& best : bests)
+        byDay[best.day] = &best;
+    const auto played = [&byDay](QDate date) { return byDay.find(NumberOf(date)); };
+    if (const auto found = played(day); found != byDay.end())
+        figures.today = *found->second;
+    QDate last = figures.today ? day : day.addDays(-1);
+    for (; played(last) != byDay.end(); last = last.addDays(-1))
+        ++figures.streak;
+    for (int back = kDailyChartDays - 1; back >= 0; --back) {
+        const auto found = played(day.addDays(-back));
+        figures.lastDays.push_back(found == byDay.end() ? 0 : found->second->score);
+    }
     return figures;
 }
 

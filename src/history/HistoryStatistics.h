@@ -35,6 +35,17 @@ struct RecentGame {
     friend bool operator==(const RecentGame&, const RecentGame&) = default;
 };
 
+// The best daily game of one day. A daily board's number is its day,
+// YYYYMMDD on the player's calendar, so days are counted by it and never by
+// the UTC moment the game ended.
+struct DailyBest {
+    uint32_t day = 0;
+    int32_t score = 0;
+    std::optional<int32_t> level;
+    std::optional<int32_t> bestGroup;
+    friend bool operator==(const DailyBest&, const DailyBest&) = default;
+};
+
 struct HistoryStatistics {
     int64_t gamesPlayed = 0;
     int64_t secondsPlayed = 0;  // the sum of the chosen game lengths
@@ -44,7 +55,22 @@ struct HistoryStatistics {
     std::vector<SizeFigures> bySize;  // ordered by width, height, game length
     std::vector<int32_t> lastScores;  // the last games' scores, oldest first
     std::vector<RecentGame> recent;   // newest first
+    std::vector<DailyBest> dailyBests;  // one for each day played, oldest first
 };
+
+// The daily figures as seen on `today` (YYYYMMDD).
+struct DailyFigures {
+    std::optional<DailyBest> today;
+    // Days in a row with a daily game, ending today or, while today's is
+    // still to be played, yesterday.
+    int32_t streak = 0;
+    // The best daily score of each of the last days, oldest first, ending
+    // today; 0 for a day not played.
+    std::vector<int32_t> lastDays;
+    friend bool operator==(const DailyFigures&, const DailyFigures&) = default;
+};
+inline constexpr int kDailyChartDays = 30;
+DailyFigures DailyFiguresOn(const std::vector<DailyBest>& bests, uint32_t today);
 
 struct HistoryReading {
     HistoryStatistics figures;

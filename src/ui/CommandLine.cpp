@@ -133,6 +133,10 @@ CommandLine ReadCommandLine(const QStringList& arguments, const Translations* wo
         say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Plays board number <N> (0 to 4294967295) first.")),
         QStringLiteral("N"));
     parser.addOption(boardNumber);
+    const QCommandLineOption daily(
+        QStringLiteral("daily"),
+        say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Plays today's daily board first (17 x 12, 2 minutes).")));
+    parser.addOption(daily);
 
     if (!parser.parse(ours)) {
         // The parser quotes an unknown option whole; a very long one is cut.
@@ -177,5 +181,6 @@ CommandLine ReadCommandLine(const QStringList& arguments, const Translations* wo
             return fail(Filled(say("Tolmora", NotABoardNumberMessage(text.toStdString()).pattern),
                                NotABoardNumberMessage(text.toStdString())));
     }
+    line.daily = parser.isSet(daily);
     return line;
 }

@@ -13,6 +13,8 @@
 struct CommandLine {
     // The first game's board.
     std::optional<uint32_t> boardNumber;
+    // The first game is today's daily board.
+    bool daily = false;
     // Set when the program ends at once with this status: 0 after the help or
     // the version, 2 for a malformed command line.
     std::optional<int> exitStatus;

@@ -71,6 +71,8 @@ const MenuItem kItems[] = {
     {1, nullptr, nullptr},
     {1, "MnuPlayBoardNumber", QT_TRANSLATE_NOOP("MenuActions", "Play Board Number\u2026"), Qt::Key_F9, {},
      [](frmMain& w) { w.handle(&GameFlow::MnuPlayBoardNumber_Click); }},
+    {1, "MnuDailyBoard", QT_TRANSLATE_NOOP("MenuActions", "Daily Board"), Qt::CTRL | Qt::Key_D, {},
+     [](frmMain& w) { w.handle(&GameFlow::MnuDailyBoard_Click); }},
     {1, "MnuStatistics", QT_TRANSLATE_NOOP("MenuActions", "Statistics\u2026"), Qt::Key_F8, {}, [](frmMain& w) { w.showStatistics(); },
      [](QAction& a, const MenuFacts& f) { a.setEnabled(f.history); }, false, true},
 

@@ -1,7 +1,12 @@
 #include "frmStatistics.h"
 
+#include "BoardNumber.h"
 #include "GameTexts.h"
 #include "ScoreChart.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
 
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -87,8 +92,8 @@ QTreeWidgetItem* NewRow(QTreeWidget* list, const QStringList& texts)
 
 } // namespace
 
-frmStatistics::frmStatistics(const HistoryReader& history, QWidget* parent)
-    : QDialog(parent)
+frmStatistics::frmStatistics(const HistoryReader& history, QWidget* parent, uint32_t today)
+    : QDialog(parent), m_today(today ? today : LocalDateNumber())
 {
     setWindowTitle(tr("Statistics"));
 
@@ -114,12 +119,29 @@ frmStatistics::frmStatistics(const HistoryReader& history, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->addButton(m_playBoard, QDialogButtonBox::ActionRole);
 
+    auto* daily = new QGroupBox(tr("Daily"));
+    auto* dailyForm = new QFormLayout;
+    m_dailyBest = AddFigure(dailyForm, tr("Today's best:"), "lblDailyBest");
+    m_dailyStreak = AddFigure(dailyForm, tr("Days in a row:"), "lblDailyStreak");
+    m_dailyChart = new ScoreChart;
+    m_dailyChart->setObjectName(QStringLiteral("picDailyChart"));
+    m_copyResult = new QPushButton(tr("Copy Result"));
+    m_copyResult->setObjectName(QStringLiteral("cmdCopyResult"));
+    m_copyResult->setEnabled(false);
+    auto* dailyLayout = new QVBoxLayout(daily);
+    dailyLayout->addLayout(dailyForm);
+    dailyLayout->addWidget(new QLabel(tr("Best daily scores of the last 30 days:")));
+    dailyLayout->addWidget(m_dailyChart, 1);
+    dailyLayout->addWidget(m_copyResult, 0, Qt::AlignLeft);
+    connect(m_copyResult, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(m_result); });
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_status);
     layout->addLayout(form);
     layout->addWidget(m_bySize);
     layout->addWidget(new QLabel(tr("Scores of the last games:")));
     layout->addWidget(m_chart, 1);
+    layout->addWidget(daily, 1);
     layout->addWidget(new QLabel(tr("Recent games:")));
     layout->addWidget(m_recent, 2);
     layout->addWidget(buttons);
@@ -164,6 +186,26 @@ void frmStatistics::Fill(const HistoryStatistics& figures)
         if (game.boardNumber)
             item->setData(0, Qt::UserRole, QVariant::fromValue(*game.boardNumber));
     }
+    FillDaily(figures.dailyBests);
+}
+
+void frmStatistics::FillDaily(const std::vector<DailyBest>& bests)
+{
+    const DailyFigures daily = DailyFiguresOn(bests, m_today);
+    m_dailyBest->setText(daily.today ? Number(daily.today->score) : QString());
+    m_dailyStreak->setText(Number(daily.streak));
+    m_dailyChart->setScores(daily.lastDays);
+    m_copyResult->setEnabled(daily.today.has_value());
+    if (!daily.today)
+        return;
+    // The date as a player writes it anywhere; the figures as the game shows them.
+    const QString date = QStringLiteral("%1-%2-%3")
+                             .arg(m_today / 10000)
+                             .arg(m_today / 100 % 100, 2, 10, QLatin1Char('0'))
+                             .arg(m_today % 100, 2, 10, QLatin1Char('0'));
+    m_result = tr("Tolmora daily %1: %2 points, level %3, best group %4")
+                   .arg(date, Number(daily.today->score), Shown(daily.today->level, Number),
+                        Shown(daily.today->bestGroup, Number));
 }
 
 void frmStatistics::PlayItem(const QTreeWidgetItem* item)

@@ -13,7 +13,8 @@ class QTreeWidgetItem;
 class ScoreChart;
 
 // The Statistics window: the figures of every game in the history, a chart
-// of the last scores and the recent games, any of which can be played again.
+// of the last scores, the daily board's days and the recent games, any of
+// which can be played again.
 // It asks the history it is given for the figures once, when it is built,
 // and shows them when they come.
 class frmStatistics : public QDialog {
@@ -22,7 +23,8 @@ class frmStatistics : public QDialog {
 public:
     static constexpr int kRecentGames = 100;
 
-    explicit frmStatistics(const HistoryReader& history, QWidget* parent = nullptr);
+    // `today` (YYYYMMDD) is the day the daily figures are for; 0 for the local date.
+    explicit frmStatistics(const HistoryReader& history, QWidget* parent = nullptr, uint32_t today = 0);
 
 signals:
     // The player asked to play this board again.
@@ -33,6 +35,7 @@ signals:
 private:
     void Fill(const HistoryStatistics& figures);
     void PlayItem(const QTreeWidgetItem* item);
+    void FillDaily(const std::vector<DailyBest>& bests);
 
     QLabel* m_status;
     QLabel* m_gamesPlayed;
@@ -44,4 +47,10 @@ private:
     ScoreChart* m_chart;
     QTreeWidget* m_recent;
     QPushButton* m_playBoard;
+    uint32_t m_today;
+    QLabel* m_dailyBest;
+    QLabel* m_dailyStreak;
+    ScoreChart* m_dailyChart;
+    QPushButton* m_copyResult;
+    QString m_result;
 };

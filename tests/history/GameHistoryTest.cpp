@@ -187,6 +187,64 @@ TEST_F(HistoryFolder, ValuesThatCannotBeRealAreLeftOut)
     EXPECT_EQ(figures->recent, recent);
 }
 
+// Each day's best daily game comes from SQL as one real row (its own level and group); ordinary games on a date's
+// number and daily games whose number is no date are left out.
+TEST_F(HistoryFolder, DailyBestsAreEachDaysBestGame)
+{
+    GameHistory history(folder);
+    FinishedGame ordinary = Game(9999, 17, 12, 120, 20261207);
+    ASSERT_TRUE(history.Write({Daily(20261205, 300, 7, 30), Daily(20261205, 800, 4, 12), Daily(20261205, 600, 9, 40),
+                               Daily(20261207, 500), ordinary, Daily(20261399, 5000), Daily(0, 5000)}))
+        << history.Problem().toStdString();
+    const std::optional<HistoryStatistics> figures = history.Statistics(5);
+    ASSERT_TRUE(figures) << history.Problem().toStdString();
+    EXPECT_EQ(figures->dailyBests,
+              (std::vector<DailyBest>{{20261205, 800, 4, 12}, {20261207, 500, 2, 9}}));
+}
+
+struct DailyCase {
+    const char* name;
+    std::vector<uint32_t> days;  // played, each with the score day % 1000
+    uint32_t today;
+    bool playedToday;
+    int32_t streak;
+    std::vector<std::pair<int, int32_t>> chart;  // the chart's non-zero days: index (0 oldest, 29 today), score
+};
+void PrintTo(const DailyCase& c, std::ostream* out) { *out << c.name; }
+
+class DailyFiguresOnDay : public ::testing::TestWithParam<DailyCase> {};
+
+// Today's best, the days in a row ending today or yesterday (across months and years, broken by a missed day) and
+// the last 30 days' best scores, oldest first, a day not played as 0.
+TEST_P(DailyFiguresOnDay, CountTheDaysFromTheBoardNumbers)
+{
+    const DailyCase& c = GetParam();
+    std::vector<DailyBest> bests;
+    for (uint32_t day : c.days) bests.push_back({day, int32_t(day % 1000), 3, 8});
+    const DailyFigures figures = DailyFiguresOn(bests, c.today);
+    EXPECT_EQ(figures.today.has_value(), c.playedToday);
+    if (c.playedToday) {
+        EXPECT_EQ(*figures.today, (DailyBest{c.today, int32_t(c.today % 1000), 3, 8}));
+    }
+    EXPECT_EQ(figures.streak, c.streak);
+    std::vector<int32_t> chart(kDailyChartDays, 0);
+    for (const auto& [at, score] : c.chart) chart[size_t(at)] = score;
+    EXPECT_EQ(figures.lastDays, chart);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, DailyFiguresOnDay,
+    ::testing::Values(DailyCase{"NeverPlayed", {}, 20261207, false, 0, {}},
+                      DailyCase{"AcrossAMonth", {20261130, 20261201, 20261202}, 20261202, true, 3,
+                                {{27, 130}, {28, 201}, {29, 202}}},
+                      DailyCase{"EndingYesterday", {20261205, 20261206}, 20261207, false, 2, {{27, 205}, {28, 206}}},
+                      DailyCase{"AGapBreaksIt", {20261203, 20261205, 20261206, 20261207}, 20261207, true, 3,
+                                {{25, 203}, {27, 205}, {28, 206}, {29, 207}}},
+                      DailyCase{"TwoDaysMissed", {20261204, 20261205}, 20261207, false, 0, {{26, 204}, {27, 205}}},
+                      DailyCase{"AcrossAYear", {20261231, 20270101}, 20270101, true, 2, {{28, 231}, {29, 101}}},
+                      DailyCase{"ThirtyDaysBack", {20261107, 20261108, 20261208}, 20261207, false, 0, {{0, 108}}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // A spool's games come back as written; a damaged spool gives none, and never a crash.
 TEST(HistorySpool, RoundTripsAndIgnoresDamage)
 {
@@ -238,7 +296,7 @@ void PrintTo(const Known& history, std::ostream* out) { *out << history.name; }
 
 Known SixtyGames()
 {
-    Known known{"SixtyGames", {}, 2, {60, 7200, 590, 295.0, 9, {{17, 12, 120, 60, 590, 295.0}}, {}, {}}};
+    Known known{"SixtyGames", {}, 2, {60, 7200, 590, 295.0, 9, {{17, 12, 120, 60, 590, 295.0}}, {}, {}, {}}};
     for (int i = 0; i < 60; ++i) known.games.push_back(Game(i * 10, 17, 12, 120, uint32_t(i)));
     for (int i = 10; i < 60; ++i) known.expected.lastScores.push_back(i * 10);
     known.expected.recent = {Recent(590, 17, 12, 120, 59), Recent(580, 17, 12, 120, 58)};
@@ -273,7 +331,8 @@ INSTANTIATE_TEST_SUITE_P(
                             {5, 720, 1300, 580.0, 20,
                              {{10, 10, 60, 1, 200, 200.0}, {17, 12, 120, 3, 1300, 600.0}, {17, 12, 300, 1, 900, 900.0}},
                              {500, 1300, 200, 900, 0},
-                             {Recent(0, 17, 12, 120, 15), Recent(900, 17, 12, 300, 14), Recent(200, 10, 10, 60, 13)}}},
+                             {Recent(0, 17, 12, 120, 15), Recent(900, 17, 12, 300, 14), Recent(200, 10, 10, 60, 13)},
+                             {}}},
                       SixtyGames()),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -18,6 +18,14 @@ inline FinishedGame Game(int32_t score, int32_t width = 17, int32_t height = 12,
     return {"2026-12-06T23:10:00Z", width, height, gameTime, boardNumber, score, 2, 60, bestGroup, 1, std::move(player), "", false};
 }
 
+inline FinishedGame Daily(uint32_t day, int32_t score, int32_t level = 2, int32_t bestGroup = 9)
+{
+    FinishedGame game = Game(score, 17, 12, 120, day, bestGroup);
+    game.level = level;
+    game.daily = true;
+    return game;
+}
+
 // SQL run by hand on the file, the way an older build or another tool would.
 class RawHistory {
 public:

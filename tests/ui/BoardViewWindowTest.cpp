@@ -37,7 +37,7 @@ TEST_F(BoardViewTest, OptionsKeysZoomInStepsAndSwitchTheMarks)
     EXPECT_EQ(items.join('|'), QString::fromUtf8("Brick Symbols F7|-|Zoom In Ctrl++|Zoom Out Ctrl+-|Actual Size Ctrl+0|-|"
                                                  "Keep Theme for New Games |High Contrast Panel |-|"
                                                  "Music |Sound Effects |Pause When Inactive |-|"
-                                                 "Play Board Number\u2026 F9|Statistics\u2026 F8"));
+                                                 "Play Board Number\u2026 F9|Daily Board Ctrl+D|Statistics\u2026 F8"));
     EXPECT_EQ(Control<QAction>("MnuZoomIn")->shortcuts().value(1).toString(), "Ctrl+=");
 
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -56,6 +56,7 @@ TEST_F(BoardViewTest, OptionsKeysZoomInStepsAndSwitchTheMarks)
         {Qt::Key_F7, Qt::NoModifier, "250% 400x320 in 550x341"},
         {Qt::Key_0, Qt::ControlModifier, "100% 160x128 in 310x149"},
         {Qt::Key_Minus, Qt::ControlModifier, "100% 160x128 in 310x149"},
+        {Qt::Key_D, Qt::ControlModifier, "100% 544x384 in 694x405"},  // the daily board, 17 x 12
     };
     for (const auto& press : presses) {
         Keys({press.key}, press.modifiers);

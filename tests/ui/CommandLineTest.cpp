@@ -9,6 +9,7 @@ struct LineCase {
     std::optional<int> exitStatus;
     std::optional<uint32_t> boardNumber;
     const char* said;  // on standard output for status 0, standard error otherwise
+    bool daily = false;
 };
 
 const QString kDigits = QString(10000, u'9');
@@ -25,6 +26,9 @@ TEST(CommandLineOptions, EachOptionAndEachMistake)
         {{"--help-all"}, 0, {}, "--platform <platformName[:options]>"},
         {{"--version"}, 0, {}, "Tolmora "},
         {{"--board-number", "4294967295"}, {}, 4294967295u, ""},
+        {{"--help"}, 0, {}, "--daily"},
+        {{"--daily"}, {}, {}, "", true},
+        {{"--daily", "20261207"}, 2, {}, "unexpected argument '20261207'"},
         {{"--board-number=17"}, {}, 17u, ""},
         {{"--board-number", "4294967296"}, 2, {}, "\"4294967296\" is not a board number"},
         {{"--board-number"}, 2, {}, "Missing value after '--board-number'"},
@@ -49,6 +53,7 @@ TEST(CommandLineOptions, EachOptionAndEachMistake)
         const std::string where = c.arguments.join(' ').left(60).toStdString();
         EXPECT_EQ(line.exitStatus, c.exitStatus) << where;
         EXPECT_EQ(line.boardNumber, c.boardNumber) << where;
+        EXPECT_EQ(line.daily, c.daily) << where;
         EXPECT_TRUE(said.contains(QLatin1String(c.said))) << where << ": " << said.left(300).toStdString();
         if (line.exitStatus == 2) {
             EXPECT_TRUE(line.out.isEmpty()) << where;

@@ -4,7 +4,9 @@
 #include "ScoreChart.h"
 #include "frmStatistics.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
@@ -30,7 +32,7 @@ struct Shown {
 };
 void PrintTo(const Shown& shown, std::ostream* out) { *out << shown.name; }
 
-class StatisticsWindow : public ::testing::TestWithParam<Shown> {
+class HistoryWindow : public ::testing::Test {
 protected:
     QTemporaryDir temp;
 
@@ -50,6 +52,8 @@ protected:
         QCoreApplication::processEvents();
     }
 };
+
+class StatisticsWindow : public HistoryWindow, public ::testing::WithParamInterface<Shown> {};
 
 // The window shows the history's figures, its recent games newest first, and says when there is no history.
 TEST_P(StatisticsWindow, ShowsTheFiguresAndTheStatus)
@@ -88,7 +92,52 @@ INSTANTIATE_TEST_SUITE_P(
                             "The history is unavailable: ", {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-class StatisticsActions : public StatisticsWindow {};
+struct DailyShown {
+    const char* name;
+    uint32_t today;
+    const char* best;
+    const char* streak;
+    const char* copied;  // empty: Copy Result is disabled
+};
+void PrintTo(const DailyShown& shown, std::ostream* out) { *out << shown.name; }
+
+class StatisticsDaily : public HistoryWindow, public ::testing::WithParamInterface<DailyShown> {};
+
+// The Daily part: today's best daily score, the days in a row, the last 30 days' chart ending today, and Copy
+// Result putting today's best game on the clipboard as one line; with no daily game today there is nothing to copy.
+TEST_P(StatisticsDaily, ShowsTodayAndCopiesTheResult)
+{
+    const DailyShown& shown = GetParam();
+    std::unique_ptr<BackgroundHistory> history = Open(true);
+    for (const FinishedGame& game : {Daily(20261206, 400, 2, 5), Daily(20261207, 900, 4, 14),
+                                     Daily(20261207, 1234, 3, 9), Game(5000, 17, 12, 120, 20261207)})
+        history->Record(game);
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    frmStatistics window(*history, nullptr, shown.today);
+    window.show();
+    AwaitFigures(*history);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(FindControl<QLabel>(window, "lblDailyBest")->text().toStdString(), shown.best);
+    EXPECT_EQ(FindControl<QLabel>(window, "lblDailyStreak")->text().toStdString(), shown.streak);
+    const std::vector<int32_t>& chart = FindControl<ScoreChart>(window, "picDailyChart")->scores();
+    ASSERT_EQ(chart.size(), 30u);
+    const size_t todayAt = shown.today == 20261207 ? 29 : 27;
+    EXPECT_EQ(chart[todayAt], 1234);
+    EXPECT_EQ(chart[todayAt - 1], 400);
+    auto* copy = FindControl<QPushButton>(window, "cmdCopyResult");
+    EXPECT_EQ(copy->isEnabled(), *shown.copied != '\0');
+    QTest::mouseClick(copy, Qt::LeftButton);
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), *shown.copied ? shown.copied : "before");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Days, StatisticsDaily,
+    ::testing::Values(DailyShown{"PlayedToday", 20261207, "1234", "2",
+                                 "Tolmora daily 2026-12-07: 1234 points, level 3, best group 9"},
+                      DailyShown{"NotYetToday", 20261209, "", "0", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class StatisticsActions : public HistoryWindow {};
 
 // A double-click plays the chosen recent game's board and closes the window; Escape closes it and plays nothing.
 TEST_F(StatisticsActions, DoubleClickPlaysTheChosenBoardEscapeCloses)
