@@ -133,6 +133,11 @@ CommandLine ReadCommandLine(const QStringList& arguments, const Translations* wo
         say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Plays board number <N> (0 to 4294967295) first.")),
         QStringLiteral("N"));
     parser.addOption(boardNumber);
+    const QCommandLineOption replay(
+        QStringLiteral("replay"),
+        say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Watches game <ID> from the history again, or the last one.")),
+        QStringLiteral("ID|last"));
+    parser.addOption(replay);
 
     if (!parser.parse(ours)) {
         // The parser quotes an unknown option whole; a very long one is cut.
@@ -176,6 +181,18 @@ CommandLine ReadCommandLine(const QStringList& arguments, const Translations* wo
         if (!line.boardNumber)
             return fail(Filled(say("Tolmora", NotABoardNumberMessage(text.toStdString()).pattern),
                                NotABoardNumberMessage(text.toStdString())));
+    }
+    if (parser.isSet(replay)) {
+        const QString text = parser.value(replay);
+        bool number = false;
+        const qlonglong id = text.toLongLong(&number);
+        if (text == QLatin1String("last"))
+            line.replay = CommandLine::kLastGame;
+        else if (number && id > 0 && !text.startsWith(QLatin1Char('+')))
+            line.replay = id;
+        else
+            return fail(say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "%1 is not a game of the history."))
+                            .arg(Quoted(text)));
     }
     return line;
 }

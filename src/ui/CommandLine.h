@@ -13,6 +13,9 @@
 struct CommandLine {
     // The first game's board.
     std::optional<uint32_t> boardNumber;
+    // A game from the history to watch instead: its id, or kLastGame.
+    static constexpr int64_t kLastGame = -1;
+    std::optional<int64_t> replay;
     // Set when the program ends at once with this status: 0 after the help or
     // the version, 2 for a malformed command line.
     std::optional<int> exitStatus;

@@ -5,6 +5,7 @@
 #include "LeaveWatch.h"
 #include "LegacyFont.h"
 #include "MenuActions.h"
+#include "ReplayController.h"
 #include "SidePanel.h"
 #include "frmNewGame.h"
 #include "frmStatistics.h"
@@ -32,6 +33,7 @@ void FollowTimer(QTimer* timer, bool enabled)
 
 frmMain::frmMain(const frmMainServices& services, QWidget* parent)
     : QMainWindow(parent),
+      m_messages(services.messages),
       m_themeSound(services.sound, services.programFolder),
       m_game(*this, services.sound, services.random, services.messages, services.input, services.files,
              services.settings, services.programFolder),
@@ -83,9 +85,18 @@ void frmMain::buildControls()
     lblName = MakeLabel(fraHighscores, QRect(16, 64, 209, 177), Qt::AlignLeft, fraHighscores->font());
     lblScores = MakeLabel(fraHighscores, QRect(240, 64, 105, 177), Qt::AlignRight, fraHighscores->font());
 
+    // What the replay is at, over the board's lower edge while one runs.
+    lblReplay = new QLabel(client);
+    lblReplay->setAutoFillBackground(true);
+    lblReplay->setWordWrap(true);
+    lblReplay->setMargin(4);
+    lblReplay->hide();
+    m_replay = new ReplayController(this);
+
     const std::pair<QObject*, const char*> names[] = {
         {Label2, "Label2"}, {lblName, "lblName"}, {lblScores, "lblScores"},
-        {timSec, "timSec"}, {timGameOver, "timGameOver"}};
+        {timSec, "timSec"}, {timGameOver, "timGameOver"},
+        {lblReplay, "lblReplay"}, {m_replay, "replay"}};
     for (const auto& [object, name] : names)
         object->setObjectName(QLatin1String(name));
 }
@@ -142,6 +153,15 @@ void frmMain::connectEvents()
     connect(m_board, &BoardView::selectionDropped, this, [this] { handle(&GameFlow::DropSelection); });
     connect(m_board, &BoardView::frameClicked, this, [this] { handle(&GameFlow::PicMain_Click); });
     connect(PicScore, &SidePanel::fillSpaceClicked, this, [this] { handle(&GameFlow::cmdFillSpace_Click); });
+    connect(m_replay, &ReplayController::changed, this, [this] {
+        DrawBricks();
+        ShowState();
+    });
+    connect(m_replay, &ReplayController::left, this, [this] {
+        lblReplay->hide();
+        m_board->showOutline({});
+        handle(&GameFlow::NewGame);
+    });
     connect(new LeaveWatch(*this), &LeaveWatch::left, this, [this] { handle(&GameFlow::PlayerLeft); });
 }
 
@@ -156,6 +176,11 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 // waits for the player.
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
+    if (replaying() && !QApplication::activeModalWidget() && event->modifiers() == Qt::NoModifier &&
+        m_replay->key(event->key())) {
+        event->accept();
+        return;
+    }
     const bool takesInput = !QApplication::activeModalWidget() && !m_newGame && m_game.boardAcceptsInput();
     if (m_board->PicMap_KeyDown(*event, takesInput))
         event->accept();
@@ -212,8 +237,8 @@ void frmMain::ProcessEvents()
 
 void frmMain::DrawBricks()
 {
-    m_board->drawBricks(m_game.board.bricks(), m_themeSound.theme(), boardGeometry(), m_preferences.brickSymbols);
-    PicScore->showScore(m_game.snapshot().panel, m_preferences.highContrastPanel);
+    m_board->drawBricks(shownBoard().bricks(), m_themeSound.theme(), boardGeometry(), m_preferences.brickSymbols);
+    PicScore->showScore(replaying() ? m_replay->panel() : m_game.snapshot().panel, m_preferences.highContrastPanel);
 }
 
 void frmMain::DrawChangedBricks(const ChangedCells& changed)
@@ -251,6 +276,10 @@ void frmMain::CentreHighScoreFrame()
 
 void frmMain::ShowState()
 {
+    if (replaying()) {
+        showReplayState();
+        return;
+    }
     const GameSnapshot state = m_game.snapshot();
     FollowTimer(timSec, state.clockRuns);
     FollowTimer(timGameOver, state.gameOverShown);
@@ -282,7 +311,78 @@ void frmMain::showStatistics()
 
 BoardGeometry frmMain::boardGeometry() const
 {
-    return {m_preferences.zoomPercent, m_game.board.GameWidth + 1, m_game.board.GameHeight + 1};
+    return {m_preferences.zoomPercent, shownBoard().GameWidth + 1, shownBoard().GameHeight + 1};
+}
+
+const GameBoard& frmMain::shownBoard() const
+{
+    return replaying() ? m_replay->board() : m_game.board;
+}
+
+bool frmMain::replaying() const
+{
+    return m_replay->active();
+}
+
+void frmMain::watchReplay(const GameRecording& recording, bool ask)
+{
+    if (replaying() || !m_game.acceptsInput())
+        return;
+    if (ask && m_messages.Show(TOLMORA_TEXT("Tolmora", "Are you sure you want to start a new game?"),
+                               TOLMORA_TEXT("Tolmora", "Tolmora"), MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    // The game in hand is given up: its clock stops with the replay's start.
+    timSec->stop();
+    timGameOver->stop();
+    fraHighscores->hide();
+    m_replay->start(recording);
+    SizeToBoard(false);
+    DrawBricks();
+    ShowState();
+}
+
+// The board as the replay has it, the panel of its counters, and a line on
+// where it stands; the game's own clock and overlays stay still meanwhile.
+void frmMain::showReplayState()
+{
+    timSec->stop();
+    timGameOver->stop();
+    GameSnapshot state;
+    state.gameOverShown = m_replay->over();
+    m_board->showState(state);
+    if (m_replay->over())
+        m_board->centreGameOverFrame();
+    fraHighscores->hide();
+    PicScore->setFillSpaceEnabled(false);
+    PicScore->showPanel(m_replay->panel(), m_preferences.highContrastPanel);
+    m_board->showOutline(m_replay->bestGroupShown() && !m_replay->over() ? m_replay->bestGroup().cells
+                                                                          : std::vector<CellCoord>{});
+
+    QStringList lines;
+    const QString progress = tr("move %1 of %2").arg(m_replay->applied()).arg(m_replay->moves());
+    lines << (m_replay->speed() == 0 ? tr("Replay, step by step: %1").arg(progress)
+                                     : tr("Replay at %1x: %2").arg(m_replay->speed()).arg(progress));
+    if (m_replay->bestGroupShown()) {
+        if (!m_replay->over())
+            lines << tr("Best group now: %1 points").arg(m_replay->bestGroup().points);
+        if (m_replay->lastTaken())
+            lines << tr("Last move took %1 points; the best group then gave %2")
+                         .arg(*m_replay->lastTaken())
+                         .arg(*m_replay->lastBest());
+    }
+    if (m_replay->over())
+        lines << tr("The largest group at every move would have given %1 points, the groups taken gave %2. "
+                    "A simple look back, not a solver.")
+                     .arg(m_replay->bestTotal())
+                     .arg(m_replay->takenTotal());
+    lines << tr("Keys: 1, 2, 4 speed; Space step; B best group; Esc leave");
+    lblReplay->setText(lines.join(QLatin1Char('\n')));
+    const int width = std::max(m_board->viewSize().width(), 200);
+    lblReplay->setFixedWidth(width);
+    lblReplay->adjustSize();
+    lblReplay->move(0, std::max(0, centralWidget()->height() - lblReplay->height()));
+    lblReplay->show();
+    lblReplay->raise();
 }
 
 void frmMain::applyLook(int zoomShown)

@@ -24,6 +24,8 @@ target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QtInputBox.h
   ${CMAKE_CURRENT_LIST_DIR}/QtMessageBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtMessageBox.h
+  ${CMAKE_CURRENT_LIST_DIR}/ReplayController.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReplayController.h
   ${CMAKE_CURRENT_LIST_DIR}/SessionBusProbe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SessionBusProbe.h
   ${CMAKE_CURRENT_LIST_DIR}/SidePanel.cpp
