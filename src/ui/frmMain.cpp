@@ -306,6 +306,12 @@ void frmMain::showStatistics()
     m_statistics->setAttribute(Qt::WA_DeleteOnClose);
     connect(m_statistics, &frmStatistics::playBoard, this,
             [this](uint32_t number) { handle(&GameFlow::PlayBoardNumber, number); });
+    connect(m_statistics, &frmStatistics::watchReplay, this, [this](int64_t id) {
+        m_history->ReadRecording(id, this, [this](const std::optional<GameRecording>& recording) {
+            if (recording)
+                watchReplay(*recording, true);
+        });
+    });
     m_statistics->show();
 }
 

@@ -27,6 +27,8 @@ public:
 signals:
     // The player asked to play this board again.
     void playBoard(uint32_t boardNumber);
+    // The player asked to watch this game of the history again.
+    void watchReplay(int64_t id);
     // The history's figures have come and are shown.
     void figuresShown();
 
@@ -44,4 +46,5 @@ private:
     ScoreChart* m_chart;
     QTreeWidget* m_recent;
     QPushButton* m_playBoard;
+    QPushButton* m_watchReplay;
 };

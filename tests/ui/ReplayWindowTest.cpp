@@ -6,9 +6,14 @@
 #include "GameReplay.h"
 #include "LargestGroup.h"
 #include "ReplayController.h"
+#include "frmStatistics.h"
 
 #include <QImage>
+#include <QAction>
 #include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTreeWidget>
 #include <QTest>
 
 #include <set>
@@ -218,6 +223,51 @@ TEST_F(ReplayWindowTest, LookBackFigures)
     EXPECT_TRUE(text.contains(QString("would have given %1 points, the groups taken gave %2").arg(best).arg(taken)))
         << text.toStdString();
     EXPECT_TRUE(text.contains("not a solver"));
+}
+
+// A game played to its end is watched again from the Statistics window, to
+// the same score and board; a game kept without its moves cannot be.
+TEST_F(ReplayWindowTest, WatchReplayFromStatistics)
+{
+    FinishedGame older;
+    older.finishedAt = "2026-01-02T03:04:05Z";
+    older.width = older.height = 5;
+    older.gameTime = 60;
+    older.score = 12;
+    history.Record(older);
+    Start();
+    for (int removal = 0; removal < 3; ++removal) {
+        const GroupFound best = LargestGroup(game().board);
+        if (best.size < 2) break;
+        ClickCell({best.cells[0].x, best.cells[0].y});
+        ClickCell({best.cells[0].x, best.cells[0].y});
+    }
+    const int32_t score = game().board.LngScore;
+    const uint64_t board = BoardDigest(game().board);
+    ASSERT_GT(score, 0);
+    game().board.LngTimeLeft = 1;
+    Tick();
+    ASSERT_TRUE(game().gameOver());
+
+    Control<QAction>("MnuStatistics")->trigger();
+    auto* statistics = window->findChild<frmStatistics*>();
+    ASSERT_NE(statistics, nullptr);
+    QSignalSpy filled(statistics, &frmStatistics::figuresShown);
+    ASSERT_TRUE(filled.wait(5000)) << "the figures never came";
+    auto* recent = FindControl<QTreeWidget>(*statistics, "lstRecentGames");
+    auto* watch = FindControl<QPushButton>(*statistics, "cmdWatchReplay");
+    ASSERT_EQ(recent->topLevelItemCount(), 2);
+    recent->setCurrentItem(recent->topLevelItem(1));
+    EXPECT_FALSE(watch->isEnabled()) << "the older game has no moves";
+    recent->setCurrentItem(recent->topLevelItem(0));
+    ASSERT_TRUE(watch->isEnabled());
+    messages.answers.push_back(MessageAnswer::Yes);
+    watch->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->replaying(); }, 5000));
+    while (!replay().over())
+        Keys({Qt::Key_Space});
+    EXPECT_EQ(replay().board().LngScore, score);
+    EXPECT_EQ(BoardDigest(replay().board()), board);
 }
 
 }  // namespace
