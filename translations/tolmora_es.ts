@@ -146,6 +146,18 @@
         <source>[options]</source>
         <translation>[opciones]</translation>
     </message>
+    <message>
+        <source>Watches game &lt;ID&gt; from the history again, or the last one.</source>
+        <translation>Vuelve a mostrar la partida &lt;ID&gt; del historial, o la última.</translation>
+    </message>
+    <message>
+        <source>%1 is not a game of the history.</source>
+        <translation>%1 no es una partida del historial.</translation>
+    </message>
+    <message>
+        <source>The history holds no recorded game %1.</source>
+        <translation>El historial no contiene ninguna partida grabada %1.</translation>
+    </message>
 </context>
 <context>
     <name>FrmAbout</name>
@@ -487,6 +499,34 @@
         <source>High Scores</source>
         <translation>Récords</translation>
     </message>
+    <message>
+        <source>move %1 of %2</source>
+        <translation>jugada %1 de %2</translation>
+    </message>
+    <message>
+        <source>Replay, step by step: %1</source>
+        <translation>Repetición, paso a paso: %1</translation>
+    </message>
+    <message>
+        <source>Replay at %1x: %2</source>
+        <translation>Repetición a %1×: %2</translation>
+    </message>
+    <message>
+        <source>Best group now: %1 points</source>
+        <translation>Mejor grupo ahora: %1 puntos</translation>
+    </message>
+    <message>
+        <source>Last move took %1 points; the best group then gave %2</source>
+        <translation>La última jugada dio %1 puntos; el mejor grupo habría dado %2</translation>
+    </message>
+    <message>
+        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
+        <translation>El grupo más grande en cada jugada habría dado %1 puntos, los grupos quitados dieron %2. Una simple mirada atrás, no un solucionador.</translation>
+    </message>
+    <message>
+        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
+        <translation>Teclas: 1, 2, 4 velocidad; Espacio paso; B mejor grupo; Esc salir</translation>
+    </message>
 </context>
 <context>
     <name>frmNewGame</name>
@@ -591,6 +631,10 @@
     <message>
         <source>Recent games:</source>
         <translation>Partidas recientes:</translation>
+    </message>
+    <message>
+        <source>Watch Replay</source>
+        <translation>Ver repetición</translation>
     </message>
 </context>
 </TS>
