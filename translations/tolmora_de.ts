@@ -371,6 +371,37 @@
     </message>
 </context>
 <context>
+    <name>ReplayController</name>
+    <message>
+        <source>move %1 of %2</source>
+        <translation>Zug %1 von %2</translation>
+    </message>
+    <message>
+        <source>Replay, step by step: %1</source>
+        <translation>Wiederholung, Schritt für Schritt: %1</translation>
+    </message>
+    <message>
+        <source>Replay at %1x: %2</source>
+        <translation>Wiederholung mit %1×: %2</translation>
+    </message>
+    <message>
+        <source>Best group now: %1 points</source>
+        <translation>Beste Gruppe jetzt: %1 Punkte</translation>
+    </message>
+    <message>
+        <source>Last move took %1 points; the best group then gave %2</source>
+        <translation>Der letzte Zug brachte %1 Punkte; die beste Gruppe hätte %2 gebracht</translation>
+    </message>
+    <message>
+        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
+        <translation>Die größte Gruppe bei jedem Zug hätte %1 Punkte gebracht, die gewählten Gruppen brachten %2. Ein einfacher Rückblick, kein Löser.</translation>
+    </message>
+    <message>
+        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
+        <translation>Tasten: 1, 2, 4 Tempo; Leertaste Schritt; B beste Gruppe; Esc beenden</translation>
+    </message>
+</context>
+<context>
     <name>ScoreChart</name>
     <message>
         <source>No games yet</source>
@@ -498,34 +529,6 @@
     <message>
         <source>High Scores</source>
         <translation>Bestenliste</translation>
-    </message>
-    <message>
-        <source>move %1 of %2</source>
-        <translation>Zug %1 von %2</translation>
-    </message>
-    <message>
-        <source>Replay, step by step: %1</source>
-        <translation>Wiederholung, Schritt für Schritt: %1</translation>
-    </message>
-    <message>
-        <source>Replay at %1x: %2</source>
-        <translation>Wiederholung mit %1×: %2</translation>
-    </message>
-    <message>
-        <source>Best group now: %1 points</source>
-        <translation>Beste Gruppe jetzt: %1 Punkte</translation>
-    </message>
-    <message>
-        <source>Last move took %1 points; the best group then gave %2</source>
-        <translation>Der letzte Zug brachte %1 Punkte; die beste Gruppe hätte %2 gebracht</translation>
-    </message>
-    <message>
-        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
-        <translation>Die größte Gruppe bei jedem Zug hätte %1 Punkte gebracht, die gewählten Gruppen brachten %2. Ein einfacher Rückblick, kein Löser.</translation>
-    </message>
-    <message>
-        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
-        <translation>Tasten: 1, 2, 4 Tempo; Leertaste Schritt; B beste Gruppe; Esc beenden</translation>
     </message>
 </context>
 <context>

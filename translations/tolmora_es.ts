@@ -371,6 +371,37 @@
     </message>
 </context>
 <context>
+    <name>ReplayController</name>
+    <message>
+        <source>move %1 of %2</source>
+        <translation>jugada %1 de %2</translation>
+    </message>
+    <message>
+        <source>Replay, step by step: %1</source>
+        <translation>Repetición, paso a paso: %1</translation>
+    </message>
+    <message>
+        <source>Replay at %1x: %2</source>
+        <translation>Repetición a %1×: %2</translation>
+    </message>
+    <message>
+        <source>Best group now: %1 points</source>
+        <translation>Mejor grupo ahora: %1 puntos</translation>
+    </message>
+    <message>
+        <source>Last move took %1 points; the best group then gave %2</source>
+        <translation>La última jugada dio %1 puntos; el mejor grupo habría dado %2</translation>
+    </message>
+    <message>
+        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
+        <translation>El grupo más grande en cada jugada habría dado %1 puntos, los grupos quitados dieron %2. Una simple mirada atrás, no un solucionador.</translation>
+    </message>
+    <message>
+        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
+        <translation>Teclas: 1, 2, 4 velocidad; Espacio paso; B mejor grupo; Esc salir</translation>
+    </message>
+</context>
+<context>
     <name>ScoreChart</name>
     <message>
         <source>No games yet</source>
@@ -498,34 +529,6 @@
     <message>
         <source>High Scores</source>
         <translation>Récords</translation>
-    </message>
-    <message>
-        <source>move %1 of %2</source>
-        <translation>jugada %1 de %2</translation>
-    </message>
-    <message>
-        <source>Replay, step by step: %1</source>
-        <translation>Repetición, paso a paso: %1</translation>
-    </message>
-    <message>
-        <source>Replay at %1x: %2</source>
-        <translation>Repetición a %1×: %2</translation>
-    </message>
-    <message>
-        <source>Best group now: %1 points</source>
-        <translation>Mejor grupo ahora: %1 puntos</translation>
-    </message>
-    <message>
-        <source>Last move took %1 points; the best group then gave %2</source>
-        <translation>La última jugada dio %1 puntos; el mejor grupo habría dado %2</translation>
-    </message>
-    <message>
-        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
-        <translation>El grupo más grande en cada jugada habría dado %1 puntos, los grupos quitados dieron %2. Una simple mirada atrás, no un solucionador.</translation>
-    </message>
-    <message>
-        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
-        <translation>Teclas: 1, 2, 4 velocidad; Espacio paso; B mejor grupo; Esc salir</translation>
     </message>
 </context>
 <context>

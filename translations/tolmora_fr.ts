@@ -371,6 +371,37 @@
     </message>
 </context>
 <context>
+    <name>ReplayController</name>
+    <message>
+        <source>move %1 of %2</source>
+        <translation>coup %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Replay, step by step: %1</source>
+        <translation>Revoir, pas à pas&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>Replay at %1x: %2</source>
+        <translation>Revoir à %1×&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>Best group now: %1 points</source>
+        <translation>Meilleur groupe maintenant&#x202f;: %1 points</translation>
+    </message>
+    <message>
+        <source>Last move took %1 points; the best group then gave %2</source>
+        <translation>Le dernier coup a rapporté %1 points&#x202f;; le meilleur groupe en aurait rapporté %2</translation>
+    </message>
+    <message>
+        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
+        <translation>Le plus grand groupe à chaque coup aurait rapporté %1 points, les groupes retirés ont rapporté %2. Un simple regard en arrière, pas un solveur.</translation>
+    </message>
+    <message>
+        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
+        <translation>Touches&#x202f;: 1, 2, 4 vitesse&#x202f;; Espace pas&#x202f;; B meilleur groupe&#x202f;; Échap quitter</translation>
+    </message>
+</context>
+<context>
     <name>ScoreChart</name>
     <message>
         <source>No games yet</source>
@@ -498,34 +529,6 @@
     <message>
         <source>High Scores</source>
         <translation>Meilleurs scores</translation>
-    </message>
-    <message>
-        <source>move %1 of %2</source>
-        <translation>coup %1 sur %2</translation>
-    </message>
-    <message>
-        <source>Replay, step by step: %1</source>
-        <translation>Revoir, pas à pas&#x202f;: %1</translation>
-    </message>
-    <message>
-        <source>Replay at %1x: %2</source>
-        <translation>Revoir à %1×&#x202f;: %2</translation>
-    </message>
-    <message>
-        <source>Best group now: %1 points</source>
-        <translation>Meilleur groupe maintenant&#x202f;: %1 points</translation>
-    </message>
-    <message>
-        <source>Last move took %1 points; the best group then gave %2</source>
-        <translation>Le dernier coup a rapporté %1 points&#x202f;; le meilleur groupe en aurait rapporté %2</translation>
-    </message>
-    <message>
-        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
-        <translation>Le plus grand groupe à chaque coup aurait rapporté %1 points, les groupes retirés ont rapporté %2. Un simple regard en arrière, pas un solveur.</translation>
-    </message>
-    <message>
-        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
-        <translation>Touches&#x202f;: 1, 2, 4 vitesse&#x202f;; Espace pas&#x202f;; B meilleur groupe&#x202f;; Échap quitter</translation>
     </message>
 </context>
 <context>

@@ -372,6 +372,37 @@
     </message>
 </context>
 <context>
+    <name>ReplayController</name>
+    <message>
+        <source>move %1 of %2</source>
+        <translation>ruch %1 z %2</translation>
+    </message>
+    <message>
+        <source>Replay, step by step: %1</source>
+        <translation>Powtórka krok po kroku: %1</translation>
+    </message>
+    <message>
+        <source>Replay at %1x: %2</source>
+        <translation>Powtórka %1×: %2</translation>
+    </message>
+    <message>
+        <source>Best group now: %1 points</source>
+        <translation>Najlepsza grupa teraz: %1 punktów</translation>
+    </message>
+    <message>
+        <source>Last move took %1 points; the best group then gave %2</source>
+        <translation>Ostatni ruch dał %1 punktów; najlepsza grupa dałaby %2</translation>
+    </message>
+    <message>
+        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
+        <translation>Największa grupa w każdym ruchu dałaby %1 punktów, wybrane grupy dały %2. Proste spojrzenie wstecz, nie solver.</translation>
+    </message>
+    <message>
+        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
+        <translation>Klawisze: 1, 2, 4 tempo; Spacja krok; B najlepsza grupa; Esc wyjście</translation>
+    </message>
+</context>
+<context>
     <name>ScoreChart</name>
     <message>
         <source>No games yet</source>
@@ -499,34 +530,6 @@
     <message>
         <source>High Scores</source>
         <translation>Rekordy</translation>
-    </message>
-    <message>
-        <source>move %1 of %2</source>
-        <translation>ruch %1 z %2</translation>
-    </message>
-    <message>
-        <source>Replay, step by step: %1</source>
-        <translation>Powtórka krok po kroku: %1</translation>
-    </message>
-    <message>
-        <source>Replay at %1x: %2</source>
-        <translation>Powtórka %1×: %2</translation>
-    </message>
-    <message>
-        <source>Best group now: %1 points</source>
-        <translation>Najlepsza grupa teraz: %1 punktów</translation>
-    </message>
-    <message>
-        <source>Last move took %1 points; the best group then gave %2</source>
-        <translation>Ostatni ruch dał %1 punktów; najlepsza grupa dałaby %2</translation>
-    </message>
-    <message>
-        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
-        <translation>Największa grupa w każdym ruchu dałaby %1 punktów, wybrane grupy dały %2. Proste spojrzenie wstecz, nie solver.</translation>
-    </message>
-    <message>
-        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
-        <translation>Klawisze: 1, 2, 4 tempo; Spacja krok; B najlepsza grupa; Esc wyjście</translation>
     </message>
 </context>
 <context>

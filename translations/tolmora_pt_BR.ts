@@ -371,6 +371,37 @@
     </message>
 </context>
 <context>
+    <name>ReplayController</name>
+    <message>
+        <source>move %1 of %2</source>
+        <translation>jogada %1 de %2</translation>
+    </message>
+    <message>
+        <source>Replay, step by step: %1</source>
+        <translation>Replay, passo a passo: %1</translation>
+    </message>
+    <message>
+        <source>Replay at %1x: %2</source>
+        <translation>Replay a %1×: %2</translation>
+    </message>
+    <message>
+        <source>Best group now: %1 points</source>
+        <translation>Melhor grupo agora: %1 pontos</translation>
+    </message>
+    <message>
+        <source>Last move took %1 points; the best group then gave %2</source>
+        <translation>A última jogada deu %1 pontos; o melhor grupo teria dado %2</translation>
+    </message>
+    <message>
+        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
+        <translation>O maior grupo em cada jogada teria dado %1 pontos, os grupos removidos deram %2. Um simples olhar para trás, não um solucionador.</translation>
+    </message>
+    <message>
+        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
+        <translation>Teclas: 1, 2, 4 velocidade; Espaço passo; B melhor grupo; Esc sair</translation>
+    </message>
+</context>
+<context>
     <name>ScoreChart</name>
     <message>
         <source>No games yet</source>
@@ -498,34 +529,6 @@
     <message>
         <source>High Scores</source>
         <translation>Recordes</translation>
-    </message>
-    <message>
-        <source>move %1 of %2</source>
-        <translation>jogada %1 de %2</translation>
-    </message>
-    <message>
-        <source>Replay, step by step: %1</source>
-        <translation>Replay, passo a passo: %1</translation>
-    </message>
-    <message>
-        <source>Replay at %1x: %2</source>
-        <translation>Replay a %1×: %2</translation>
-    </message>
-    <message>
-        <source>Best group now: %1 points</source>
-        <translation>Melhor grupo agora: %1 pontos</translation>
-    </message>
-    <message>
-        <source>Last move took %1 points; the best group then gave %2</source>
-        <translation>A última jogada deu %1 pontos; o melhor grupo teria dado %2</translation>
-    </message>
-    <message>
-        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
-        <translation>O maior grupo em cada jogada teria dado %1 pontos, os grupos removidos deram %2. Um simples olhar para trás, não um solucionador.</translation>
-    </message>
-    <message>
-        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
-        <translation>Teclas: 1, 2, 4 velocidade; Espaço passo; B melhor grupo; Esc sair</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "ReplayController.h"
 
+#include <QStringList>
 #include <QTimer>
 
 #include <algorithm>
@@ -138,4 +139,27 @@ PanelValues ReplayController::panel() const
     panel.selected = shown.LngSelected;
     panel.groupingNumber = shown.GroupingNumber();
     return panel;
+}
+
+QString ReplayController::describe() const
+{
+    QStringList lines;
+    const QString progress = tr("move %1 of %2").arg(applied()).arg(moves());
+    lines << (speed() == 0 ? tr("Replay, step by step: %1").arg(progress)
+                                     : tr("Replay at %1x: %2").arg(speed()).arg(progress));
+    if (bestGroupShown()) {
+        if (!over())
+            lines << tr("Best group now: %1 points").arg(m_best.points);
+        if (lastTaken())
+            lines << tr("Last move took %1 points; the best group then gave %2")
+                         .arg(*lastTaken())
+                         .arg(*lastBest());
+    }
+    if (over())
+        lines << tr("The largest group at every move would have given %1 points, the groups taken gave %2. "
+                    "A simple look back, not a solver.")
+                     .arg(bestTotal())
+                     .arg(takenTotal());
+    lines << tr("Keys: 1, 2, 4 speed; Space step; B best group; Esc leave");
+    return lines.join(QLatin1Char('\n'));
 }

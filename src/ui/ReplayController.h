@@ -5,6 +5,7 @@
 #include "LargestGroup.h"
 
 #include <QObject>
+#include <QString>
 
 #include <cstdint>
 #include <memory>
@@ -58,6 +59,9 @@ public:
 
     // The side panel for the replayed board.
     PanelValues panel() const;
+    // Where the replay stands, in the player's words: the speed and the
+    // move, the best group when shown, and the look back at the end.
+    QString describe() const;
 
 signals:
     // The board or the replay's state changed; the window draws it again.

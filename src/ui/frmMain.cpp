@@ -176,9 +176,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
 // waits for the player.
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
-    if (replaying() && !QApplication::activeModalWidget() && event->modifiers() == Qt::NoModifier &&
-        m_replay->key(event->key())) {
-        event->accept();
+    // A replay takes its own keys; the board takes none meanwhile.
+    if (replaying()) {
+        if (!QApplication::activeModalWidget() && event->modifiers() == Qt::NoModifier && m_replay->key(event->key()))
+            event->accept();
+        else
+            QMainWindow::keyPressEvent(event);
         return;
     }
     const bool takesInput = !QApplication::activeModalWidget() && !m_newGame && m_game.boardAcceptsInput();
@@ -364,25 +367,7 @@ void frmMain::showReplayState()
     m_board->showOutline(m_replay->bestGroupShown() && !m_replay->over() ? m_replay->bestGroup().cells
                                                                           : std::vector<CellCoord>{});
 
-    QStringList lines;
-    const QString progress = tr("move %1 of %2").arg(m_replay->applied()).arg(m_replay->moves());
-    lines << (m_replay->speed() == 0 ? tr("Replay, step by step: %1").arg(progress)
-                                     : tr("Replay at %1x: %2").arg(m_replay->speed()).arg(progress));
-    if (m_replay->bestGroupShown()) {
-        if (!m_replay->over())
-            lines << tr("Best group now: %1 points").arg(m_replay->bestGroup().points);
-        if (m_replay->lastTaken())
-            lines << tr("Last move took %1 points; the best group then gave %2")
-                         .arg(*m_replay->lastTaken())
-                         .arg(*m_replay->lastBest());
-    }
-    if (m_replay->over())
-        lines << tr("The largest group at every move would have given %1 points, the groups taken gave %2. "
-                    "A simple look back, not a solver.")
-                     .arg(m_replay->bestTotal())
-                     .arg(m_replay->takenTotal());
-    lines << tr("Keys: 1, 2, 4 speed; Space step; B best group; Esc leave");
-    lblReplay->setText(lines.join(QLatin1Char('\n')));
+    lblReplay->setText(m_replay->describe());
     const int width = std::max(m_board->viewSize().width(), 200);
     lblReplay->setFixedWidth(width);
     lblReplay->adjustSize();

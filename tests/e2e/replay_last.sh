@@ -26,10 +26,11 @@ start_xvfb
 mkdir "$work/game" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$program" "$work/game/tolmora"
-# A 2-second game on a 5 x 4 board.
+# A 2-second game on a 5 x 4 board, and a table no such game enters: no
+# name prompt covers the window.
 {
   printf '\r\n4\r\n3\r\n2\r\nsound\r\n'
-  for _ in $(seq 10); do printf '\r\n0\r\n'; done
+  for _ in $(seq 10); do printf 'Ann\r\n999999\r\n'; done
 } >"$work/game/Settings.log"
 cd "$work/game"
 # exec: in the background the process id is the program's own, not a subshell's.
@@ -43,11 +44,11 @@ run >"$work/game.log" 2>&1 &
 game_pid=$!
 main=$(wait_for_window '^Tolmora$' 20) || fail "the main window did not show"
 wait_until_ready "$game_pid" || fail "the game never became ready"
-xdotool windowactivate --sync "$main" 2>/dev/null || true
 # A key sent while the window still settles may be lost: pressed again each
 # second until the game is in the history.
 for _ in $(seq 15); do
-  xdotool key --window "$main" Return Return
+  xdotool windowfocus --sync "$main"
+  xdotool key Return Return
   for _ in $(seq 10); do [ "$(recorded)" = 1 ] && break 2; sleep 0.1; done
 done
 [ "$(recorded)" = 1 ] || fail "no recorded game in the history after the game"
@@ -61,7 +62,6 @@ run --replay last >"$work/replay.log" 2>&1 &
 game_pid=$!
 main=$(wait_for_window '^Tolmora$' 20) || fail "the replay's window did not show"
 wait_until_ready "$game_pid" || fail "the replay never became ready"
-xdotool windowactivate --sync "$main" 2>/dev/null || true
 # Two moves a few milliseconds apart: at 1x the replay is over at once and
 # shows the game's end with its line of figures; Escape leaves it for a new
 # game, which takes the line away and draws a new board.
@@ -75,7 +75,8 @@ strip "$work/game_end.png" "$work/game_strip.png"
 strip "$work/before.png" "$work/replay_strip.png"
 same=$(compare -metric AE "$work/game_strip.png" "$work/replay_strip.png" null: 2>&1 || true)
 [ "${same%% *}" = 0 ] || fail "the replay ended on another board than the game: $same pixels differ"
-xdotool key --window "$main" Escape
+xdotool windowfocus --sync "$main"
+xdotool key Escape
 sleep 0.5
 import -window "$main" "$work/after.png"
 differ=$(compare -metric AE "$work/before.png" "$work/after.png" null: 2>&1 || true)
