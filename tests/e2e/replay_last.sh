@@ -38,17 +38,21 @@ run() { XDG_RUNTIME_DIR="$work/runtime" XDG_DATA_HOME="$work/data" SDL_AUDIODRIV
 history="$work/data/Tolmora/history.sqlite"
 recorded() { sqlite3 "$history" "SELECT count(*) FROM games WHERE length(moves) > 0" 2>/dev/null || echo 0; }
 
-# The game: presses on the keyboard cursor's cell start the clock; the
+# The game: clicks on the first cell start the clock; the
 # game is over two seconds later and in the history before any name prompt.
 run >"$work/game.log" 2>&1 &
 game_pid=$!
 main=$(wait_for_window '^Tolmora$' 20) || fail "the main window did not show"
 wait_until_ready "$game_pid" || fail "the game never became ready"
-# A key sent while the window still settles may be lost: pressed again each
-# second until the game is in the history.
+# The first cell lies 2 pixels in from the window's left edge, below the menu
+# bar (16 to 28 pixels high): 40 pixels down is inside it for any such
+# bar. A click while the window still settles may be lost: it is clicked
+# again each second until the game is in the history.
+eval "$(xdotool getwindowgeometry --shell "$main")"
+cell_x=$((X + 18))
+cell_y=$((Y + 40))
 for _ in $(seq 15); do
-  xdotool windowfocus --sync "$main"
-  xdotool key Return Return
+  xdotool mousemove "$cell_x" "$cell_y" click 1 click 1
   for _ in $(seq 10); do [ "$(recorded)" = 1 ] && break 2; sleep 0.1; done
 done
 [ "$(recorded)" = 1 ] || fail "no recorded game in the history after the game"
@@ -68,7 +72,7 @@ wait_until_ready "$game_pid" || fail "the replay never became ready"
 sleep 1
 import -window "$main" "$work/before.png"
 # The replay ends on the board the game ended on. Compared: the first row of
-# bricks but its first cell, which held the game's keyboard cursor, and above
+# bricks but its first cell, where the game was clicked, and above
 # the Game Over frame (the menu bar is 16 to 28 pixels high).
 strip() { convert "$1" -crop 118x20+38+30 +repage "$2"; }
 strip "$work/game_end.png" "$work/game_strip.png"
