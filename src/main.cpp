@@ -2,6 +2,7 @@
 #include "AudioBackendFactory.h"
 #include "BackgroundHistory.h"
 #include "CommandLine.h"
+#include "GameHistory.h"
 #include "IniPreferencesStore.h"
 #include "ModSound.h"
 #include "QtFileDialog.h"
@@ -138,11 +139,31 @@ int main(int argc, char** argv)
     // The game ends with its main window, even while the rules stay open.
     QObject::connect(&window, &frmMain::unloaded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
 
+    // The game to watch is looked up before any window shows: one the
+    // history does not hold is a mistake on the command line.
+    std::optional<GameRecording> replay;
+    if (line.replay) {
+        GameHistory reader(DefaultHistoryFolder());
+        const std::optional<int64_t> id =
+            *line.replay == CommandLine::kLastGame ? reader.LastRecordingId() : line.replay;
+        if (id)
+            replay = reader.Recording(*id);
+        if (!replay) {
+            const QString why = QCoreApplication::translate("CommandLine", "The history holds no recorded game %1.")
+                                    .arg(*line.replay == CommandLine::kLastGame ? QStringLiteral("'last'")
+                                                                                : QString::number(*line.replay));
+            std::fputs(QStringLiteral("tolmora: %1\n").arg(why).toLocal8Bit().constData(), stderr);
+            return 2;
+        }
+    }
+
     if (line.boardNumber)
         window.game().setFirstBoardNumber(*line.boardNumber);
     if (line.daily)
         window.game().setFirstGameDaily();
     window.Form_Load();
+    if (replay)
+        window.watchReplay(*replay, false);
     // What the first frame does not need waits until it is up: the icon
     // theme's lookup, and the audio device, which opens on its own thread.
     // A sound asked for before the device is open is not heard.

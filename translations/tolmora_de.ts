@@ -149,6 +149,16 @@
     <message>
         <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
         <translation>Spielt zuerst das Spielfeld des Tages (17 x 12, 2 Minuten).</translation>
+        <source>Watches game &lt;ID&gt; from the history again, or the last one.</source>
+        <translation>Zeigt Spiel &lt;ID&gt; aus dem Verlauf noch einmal, oder das letzte.</translation>
+    </message>
+    <message>
+        <source>%1 is not a game of the history.</source>
+        <translation>%1 ist kein Spiel des Verlaufs.</translation>
+    </message>
+    <message>
+        <source>The history holds no recorded game %1.</source>
+        <translation>Der Verlauf enthält kein aufgezeichnetes Spiel %1.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +374,37 @@
     <message>
         <source>All Files (*.*)</source>
         <translation>Alle Dateien (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayController</name>
+    <message>
+        <source>move %1 of %2</source>
+        <translation>Zug %1 von %2</translation>
+    </message>
+    <message>
+        <source>Replay, step by step: %1</source>
+        <translation>Wiederholung, Schritt für Schritt: %1</translation>
+    </message>
+    <message>
+        <source>Replay at %1x: %2</source>
+        <translation>Wiederholung mit %1×: %2</translation>
+    </message>
+    <message>
+        <source>Best group now: %1 points</source>
+        <translation>Beste Gruppe jetzt: %1 Punkte</translation>
+    </message>
+    <message>
+        <source>Last move took %1 points; the best group then gave %2</source>
+        <translation>Der letzte Zug brachte %1 Punkte; die beste Gruppe hätte %2 gebracht</translation>
+    </message>
+    <message>
+        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
+        <translation>Die größte Gruppe bei jedem Zug hätte %1 Punkte gebracht, die gewählten Gruppen brachten %2. Ein einfacher Rückblick, kein Löser.</translation>
+    </message>
+    <message>
+        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
+        <translation>Tasten: 1, 2, 4 Tempo; Leertaste Schritt; B beste Gruppe; Esc beenden</translation>
     </message>
 </context>
 <context>
@@ -623,6 +664,8 @@
     <message>
         <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
         <translation>Tolmora, Spielfeld des Tages %1: %2 Punkte, Level %3, größte Gruppe %4</translation>
+        <source>Watch Replay</source>
+        <translation>Wiederholung ansehen</translation>
     </message>
 </context>
 </TS>

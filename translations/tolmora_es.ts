@@ -149,6 +149,16 @@
     <message>
         <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
         <translation>Juega primero el tablero del día (17 x 12, 2 minutos).</translation>
+        <source>Watches game &lt;ID&gt; from the history again, or the last one.</source>
+        <translation>Vuelve a mostrar la partida &lt;ID&gt; del historial, o la última.</translation>
+    </message>
+    <message>
+        <source>%1 is not a game of the history.</source>
+        <translation>%1 no es una partida del historial.</translation>
+    </message>
+    <message>
+        <source>The history holds no recorded game %1.</source>
+        <translation>El historial no contiene ninguna partida grabada %1.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +374,37 @@
     <message>
         <source>All Files (*.*)</source>
         <translation>Todos los archivos (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayController</name>
+    <message>
+        <source>move %1 of %2</source>
+        <translation>jugada %1 de %2</translation>
+    </message>
+    <message>
+        <source>Replay, step by step: %1</source>
+        <translation>Repetición, paso a paso: %1</translation>
+    </message>
+    <message>
+        <source>Replay at %1x: %2</source>
+        <translation>Repetición a %1×: %2</translation>
+    </message>
+    <message>
+        <source>Best group now: %1 points</source>
+        <translation>Mejor grupo ahora: %1 puntos</translation>
+    </message>
+    <message>
+        <source>Last move took %1 points; the best group then gave %2</source>
+        <translation>La última jugada dio %1 puntos; el mejor grupo habría dado %2</translation>
+    </message>
+    <message>
+        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
+        <translation>El grupo más grande en cada jugada habría dado %1 puntos, los grupos quitados dieron %2. Una simple mirada atrás, no un solucionador.</translation>
+    </message>
+    <message>
+        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
+        <translation>Teclas: 1, 2, 4 velocidad; Espacio paso; B mejor grupo; Esc salir</translation>
     </message>
 </context>
 <context>
@@ -623,6 +664,8 @@
     <message>
         <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
         <translation>Tolmora, tablero del día %1: %2 puntos, nivel %3, mejor grupo %4</translation>
+        <source>Watch Replay</source>
+        <translation>Ver repetición</translation>
     </message>
 </context>
 </TS>

@@ -149,6 +149,16 @@
     <message>
         <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
         <translation>Joue d&apos;abord le plateau du jour (17 x 12, 2 minutes).</translation>
+        <source>Watches game &lt;ID&gt; from the history again, or the last one.</source>
+        <translation>Revoit la partie &lt;ID&gt; de l’historique, ou la dernière.</translation>
+    </message>
+    <message>
+        <source>%1 is not a game of the history.</source>
+        <translation>%1 n’est pas une partie de l’historique.</translation>
+    </message>
+    <message>
+        <source>The history holds no recorded game %1.</source>
+        <translation>L’historique ne contient aucune partie enregistrée %1.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +374,37 @@
     <message>
         <source>All Files (*.*)</source>
         <translation>Tous les fichiers (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayController</name>
+    <message>
+        <source>move %1 of %2</source>
+        <translation>coup %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Replay, step by step: %1</source>
+        <translation>Revoir, pas à pas&#x202f;: %1</translation>
+    </message>
+    <message>
+        <source>Replay at %1x: %2</source>
+        <translation>Revoir à %1×&#x202f;: %2</translation>
+    </message>
+    <message>
+        <source>Best group now: %1 points</source>
+        <translation>Meilleur groupe maintenant&#x202f;: %1 points</translation>
+    </message>
+    <message>
+        <source>Last move took %1 points; the best group then gave %2</source>
+        <translation>Le dernier coup a rapporté %1 points&#x202f;; le meilleur groupe en aurait rapporté %2</translation>
+    </message>
+    <message>
+        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
+        <translation>Le plus grand groupe à chaque coup aurait rapporté %1 points, les groupes retirés ont rapporté %2. Un simple regard en arrière, pas un solveur.</translation>
+    </message>
+    <message>
+        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
+        <translation>Touches&#x202f;: 1, 2, 4 vitesse&#x202f;; Espace pas&#x202f;; B meilleur groupe&#x202f;; Échap quitter</translation>
     </message>
 </context>
 <context>
@@ -623,6 +664,8 @@
     <message>
         <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
         <translation>Tolmora, plateau du jour %1&#x202f;: %2 points, niveau %3, meilleur groupe %4</translation>
+        <source>Watch Replay</source>
+        <translation>Revoir la partie</translation>
     </message>
 </context>
 </TS>

@@ -149,6 +149,16 @@
     <message>
         <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
         <translation>Zaczyna od planszy dnia (17 x 12, 2 minuty).</translation>
+        <source>Watches game &lt;ID&gt; from the history again, or the last one.</source>
+        <translation>Pokazuje ponownie grę &lt;ID&gt; z historii albo ostatnią.</translation>
+    </message>
+    <message>
+        <source>%1 is not a game of the history.</source>
+        <translation>%1 nie jest grą z historii.</translation>
+    </message>
+    <message>
+        <source>The history holds no recorded game %1.</source>
+        <translation>Historia nie zawiera nagranej gry %1.</translation>
     </message>
 </context>
 <context>
@@ -365,6 +375,37 @@
     <message>
         <source>All Files (*.*)</source>
         <translation>Wszystkie pliki (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayController</name>
+    <message>
+        <source>move %1 of %2</source>
+        <translation>ruch %1 z %2</translation>
+    </message>
+    <message>
+        <source>Replay, step by step: %1</source>
+        <translation>Powtórka krok po kroku: %1</translation>
+    </message>
+    <message>
+        <source>Replay at %1x: %2</source>
+        <translation>Powtórka %1×: %2</translation>
+    </message>
+    <message>
+        <source>Best group now: %1 points</source>
+        <translation>Najlepsza grupa teraz: %1 punktów</translation>
+    </message>
+    <message>
+        <source>Last move took %1 points; the best group then gave %2</source>
+        <translation>Ostatni ruch dał %1 punktów; najlepsza grupa dałaby %2</translation>
+    </message>
+    <message>
+        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
+        <translation>Największa grupa w każdym ruchu dałaby %1 punktów, wybrane grupy dały %2. Proste spojrzenie wstecz, nie solver.</translation>
+    </message>
+    <message>
+        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
+        <translation>Klawisze: 1, 2, 4 tempo; Spacja krok; B najlepsza grupa; Esc wyjście</translation>
     </message>
 </context>
 <context>
@@ -624,6 +665,8 @@
     <message>
         <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
         <translation>Tolmora, plansza dnia %1: %2 pkt, poziom %3, największa grupa %4</translation>
+        <source>Watch Replay</source>
+        <translation>Obejrzyj powtórkę</translation>
     </message>
 </context>
 </TS>

@@ -149,6 +149,16 @@
     <message>
         <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
         <translation>Joga primeiro o tabuleiro do dia (17 x 12, 2 minutos).</translation>
+        <source>Watches game &lt;ID&gt; from the history again, or the last one.</source>
+        <translation>Mostra de novo a partida &lt;ID&gt; do histórico, ou a última.</translation>
+    </message>
+    <message>
+        <source>%1 is not a game of the history.</source>
+        <translation>%1 não é uma partida do histórico.</translation>
+    </message>
+    <message>
+        <source>The history holds no recorded game %1.</source>
+        <translation>O histórico não contém nenhuma partida gravada %1.</translation>
     </message>
 </context>
 <context>
@@ -364,6 +374,37 @@
     <message>
         <source>All Files (*.*)</source>
         <translation>Todos os arquivos (*.*)</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayController</name>
+    <message>
+        <source>move %1 of %2</source>
+        <translation>jogada %1 de %2</translation>
+    </message>
+    <message>
+        <source>Replay, step by step: %1</source>
+        <translation>Replay, passo a passo: %1</translation>
+    </message>
+    <message>
+        <source>Replay at %1x: %2</source>
+        <translation>Replay a %1×: %2</translation>
+    </message>
+    <message>
+        <source>Best group now: %1 points</source>
+        <translation>Melhor grupo agora: %1 pontos</translation>
+    </message>
+    <message>
+        <source>Last move took %1 points; the best group then gave %2</source>
+        <translation>A última jogada deu %1 pontos; o melhor grupo teria dado %2</translation>
+    </message>
+    <message>
+        <source>The largest group at every move would have given %1 points, the groups taken gave %2. A simple look back, not a solver.</source>
+        <translation>O maior grupo em cada jogada teria dado %1 pontos, os grupos removidos deram %2. Um simples olhar para trás, não um solucionador.</translation>
+    </message>
+    <message>
+        <source>Keys: 1, 2, 4 speed; Space step; B best group; Esc leave</source>
+        <translation>Teclas: 1, 2, 4 velocidade; Espaço passo; B melhor grupo; Esc sair</translation>
     </message>
 </context>
 <context>
@@ -623,6 +664,8 @@
     <message>
         <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
         <translation>Tolmora, tabuleiro do dia %1: %2 pontos, nível %3, maior grupo %4</translation>
+        <source>Watch Replay</source>
+        <translation>Ver replay</translation>
     </message>
 </context>
 </TS>

@@ -22,6 +22,8 @@ struct BackgroundHistory::Request {
     int recentLimit = -1;  // a reading when not negative
     QPointer<QObject> receiver;
     std::function<void(const HistoryReading&)> done;
+    std::optional<int64_t> recordingId;  // a recording's reading when set
+    std::function<void(const std::optional<GameRecording>&)> recordingDone;
 };
 
 struct BackgroundHistory::Shared {
@@ -108,6 +110,16 @@ void BackgroundHistory::ReadStatistics(int recentLimit, QObject* receiver,
     Post(std::move(request));
 }
 
+void BackgroundHistory::ReadRecording(int64_t id, QObject* receiver,
+                                      std::function<void(const std::optional<GameRecording>&)> done) const
+{
+    Request request;
+    request.recordingId = id;
+    request.receiver = receiver;
+    request.recordingDone = std::move(done);
+    Post(std::move(request));
+}
+
 void BackgroundHistory::Flush() { Post(Request()); }
 
 void BackgroundHistory::Drain() const
@@ -177,6 +189,18 @@ void BackgroundHistory::Shared::Run(QObject* home)
             if (!figures)
                 readProblem = history.Problem();
             readings.emplace_back(&request, figures.value_or(HistoryStatistics{}));
+        }
+        for (const Request& request : batch) {
+            if (!request.recordingId)
+                continue;
+            QMetaObject::invokeMethod(
+                home,
+                [receiver = request.receiver, done = request.recordingDone,
+                 recording = history.Recording(*request.recordingId)] {
+                    if (receiver)
+                        done(recording);
+                },
+                Qt::QueuedConnection);
         }
         const QString composed = Compose(history, spoolProblem, readProblem);
         for (auto& [request, figures] : readings)

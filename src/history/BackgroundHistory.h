@@ -45,6 +45,8 @@ public:
     void Record(const FinishedGame& game) override;
     void ReadStatistics(int recentLimit, QObject* receiver,
                         std::function<void(const HistoryReading&)> done) const override;
+    void ReadRecording(int64_t id, QObject* receiver,
+                       std::function<void(const std::optional<GameRecording>&)> done) const override;
     // Another try at the pending games; returns at once.
     void Flush();
     // Waits until every call made so far has been carried out: for tests.

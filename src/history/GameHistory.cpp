@@ -343,7 +343,8 @@ std::optional<HistoryStatistics> GameHistory::Statistics(int recentLimit)
     while (query.next())
         figures.lastScores.push_back(query.value(0).toInt());
 
-    if (!query.prepare(QStringLiteral("SELECT finished_at, width, height, game_time, score, board_number FROM games"
+    if (!query.prepare(QStringLiteral("SELECT finished_at, width, height, game_time, score, board_number, id,"
+                                      " length(moves) > 0 FROM games"
                                       " ORDER BY id DESC LIMIT ?")))
         return failed();
     query.addBindValue(recentLimit);
@@ -356,7 +357,8 @@ std::optional<HistoryStatistics> GameHistory::Statistics(int recentLimit)
         const std::optional<int64_t> board = Whole(query.value(5), 0, UINT32_MAX);
         figures.recent.push_back({isDate ? when.toString() : QString(), Whole32(query.value(1), 1),
                                   Whole32(query.value(2), 1), Whole32(query.value(3), 1), Whole32(query.value(4), 0),
-                                  board ? std::optional<uint32_t>(uint32_t(*board)) : std::nullopt});
+                                  board ? std::optional<uint32_t>(uint32_t(*board)) : std::nullopt,
+                                  query.value(6).toLongLong(), query.value(7).toInt() == 1});
     }
 
     // SQLite takes the level and best group from the row whose score is the

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameRecording.h"
+
 #include <QObject>
 #include <QString>
 
@@ -32,6 +34,8 @@ struct RecentGame {
     std::optional<int32_t> gameTime;
     std::optional<int32_t> score;
     std::optional<uint32_t> boardNumber;
+    int64_t id = 0;          // the game's row in the history
+    bool recorded = false;   // its moves are kept, so it can be watched again
     friend bool operator==(const RecentGame&, const RecentGame&) = default;
 };
 
@@ -89,4 +93,8 @@ public:
     // `receiver` is gone by then.
     virtual void ReadStatistics(int recentLimit, QObject* receiver,
                                 std::function<void(const HistoryReading&)> done) const = 0;
+    // Reads the moves of game `id` in the same way; none when the history
+    // holds none for it.
+    virtual void ReadRecording(int64_t id, QObject* receiver,
+                               std::function<void(const std::optional<GameRecording>&)> done) const = 0;
 };

@@ -5,7 +5,10 @@
 #include <QPointF>
 #include <QWidget>
 
+class QPainter;
+
 #include <optional>
+#include <vector>
 
 // The board surface (the main window's PicMap). It shows the picture of the
 // last DrawBricks until the next one, however often the window system asks
@@ -31,6 +34,11 @@ public:
     void showCursor(std::optional<CellCoord> cell);
     std::optional<CellCoord> cursor() const { return m_cursor; }
 
+    // Outlines a group of cells on top of the picture, whatever its theme,
+    // zoom or symbols: a thick light band with a dark edge along every side
+    // of a cell that does not border another cell of the group.
+    void showOutline(std::vector<CellCoord> cells);
+
     // Bricks drawn by the most recent paint event, for checking that a
     // repaint costs the exposed cells only.
     int lastPaintedBricks() const { return m_lastPaintedBricks; }
@@ -45,7 +53,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void paintOutline(QPainter& painter) const;
     BoardPicture m_picture;
     std::optional<CellCoord> m_cursor;
+    std::vector<CellCoord> m_outline;
     int m_lastPaintedBricks = 0;
 };

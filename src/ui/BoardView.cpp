@@ -296,6 +296,11 @@ void BoardView::setLook(const BoardGeometry& geometry, bool brickSymbols)
     PicMap->setLook(m_geometry, brickSymbols);
 }
 
+void BoardView::showOutline(std::vector<CellCoord> cells)
+{
+    PicMap->showOutline(std::move(cells));
+}
+
 void BoardView::showState(const GameSnapshot& state)
 {
     PicMain->setEnabled(state.boardEnabled);

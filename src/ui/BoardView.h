@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <optional>
+#include <vector>
 
 class BoardSurface;
 class QFrame;
@@ -43,6 +44,8 @@ public:
     void keepViewThroughZoom(int zoomShown, const std::function<void()>& refit);
     void setLook(const BoardGeometry& geometry, bool brickSymbols);
     void showState(const GameSnapshot& state);
+    // Outlines these cells over the board, none for an empty list.
+    void showOutline(std::vector<CellCoord> cells);
     // Where an overlay of this size stands centred on the frame's interior.
     QPoint centred(QSize overlay) const;
     void centreGameOverFrame();

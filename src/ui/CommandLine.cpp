@@ -137,6 +137,11 @@ CommandLine ReadCommandLine(const QStringList& arguments, const Translations* wo
         QStringLiteral("daily"),
         say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Plays today's daily board first (17 x 12, 2 minutes).")));
     parser.addOption(daily);
+    const QCommandLineOption replay(
+        QStringLiteral("replay"),
+        say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "Watches game <ID> from the history again, or the last one.")),
+        QStringLiteral("ID|last"));
+    parser.addOption(replay);
 
     if (!parser.parse(ours)) {
         // The parser quotes an unknown option whole; a very long one is cut.
@@ -182,5 +187,17 @@ CommandLine ReadCommandLine(const QStringList& arguments, const Translations* wo
                                NotABoardNumberMessage(text.toStdString())));
     }
     line.daily = parser.isSet(daily);
+    if (parser.isSet(replay)) {
+        const QString text = parser.value(replay);
+        bool number = false;
+        const qlonglong id = text.toLongLong(&number);
+        if (text == QLatin1String("last"))
+            line.replay = CommandLine::kLastGame;
+        else if (number && id > 0 && !text.startsWith(QLatin1Char('+')))
+            line.replay = id;
+        else
+            return fail(say("CommandLine", QT_TRANSLATE_NOOP("CommandLine", "%1 is not a game of the history."))
+                            .arg(Quoted(text)));
+    }
     return line;
 }

@@ -15,6 +15,9 @@ struct CommandLine {
     std::optional<uint32_t> boardNumber;
     // The first game is today's daily board.
     bool daily = false;
+    // A game from the history to watch instead: its id, or kLastGame.
+    static constexpr int64_t kLastGame = -1;
+    std::optional<int64_t> replay;
     // Set when the program ends at once with this status: 0 after the help or
     // the version, 2 for a malformed command line.
     std::optional<int> exitStatus;

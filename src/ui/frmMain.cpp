@@ -5,9 +5,9 @@
 #include "LeaveWatch.h"
 #include "LegacyFont.h"
 #include "MenuActions.h"
+#include "ReplayController.h"
 #include "SidePanel.h"
 #include "frmNewGame.h"
-#include "frmStatistics.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -32,6 +32,7 @@ void FollowTimer(QTimer* timer, bool enabled)
 
 frmMain::frmMain(const frmMainServices& services, QWidget* parent)
     : QMainWindow(parent),
+      m_messages(services.messages),
       m_themeSound(services.sound, services.programFolder),
       m_game(*this, services.sound, services.random, services.messages, services.input, services.files,
              services.settings, services.programFolder),
@@ -82,6 +83,7 @@ void frmMain::buildControls()
     FitOneLine(Label2, LegacyFont(18, true));
     lblName = MakeLabel(fraHighscores, QRect(16, 64, 209, 177), Qt::AlignLeft, fraHighscores->font());
     lblScores = MakeLabel(fraHighscores, QRect(240, 64, 105, 177), Qt::AlignRight, fraHighscores->font());
+    buildReplay(client);
 
     const std::pair<QObject*, const char*> names[] = {
         {Label2, "Label2"}, {lblName, "lblName"}, {lblScores, "lblScores"},
@@ -143,6 +145,7 @@ void frmMain::connectEvents()
     connect(m_board, &BoardView::frameClicked, this, [this] { handle(&GameFlow::PicMain_Click); });
     connect(PicScore, &SidePanel::fillSpaceClicked, this, [this] { handle(&GameFlow::cmdFillSpace_Click); });
     connect(new LeaveWatch(*this), &LeaveWatch::left, this, [this] { handle(&GameFlow::PlayerLeft); });
+    connectReplay();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event)
@@ -152,12 +155,13 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// The board takes keys when it would take the mouse, and not while a dialog
-// waits for the player.
 void frmMain::keyPressEvent(QKeyEvent* event)
 {
-    const bool takesInput = !QApplication::activeModalWidget() && !m_newGame && m_game.boardAcceptsInput();
-    if (m_board->PicMap_KeyDown(*event, takesInput))
+    // A replay takes its own keys, and then the board none.
+    const bool free = !QApplication::activeModalWidget();
+    const bool taken = replaying() ? free && event->modifiers() == Qt::NoModifier && m_replay->key(event->key())
+                                   : m_board->PicMap_KeyDown(*event, free && !m_newGame && m_game.boardAcceptsInput());
+    if (taken)
         event->accept();
     else
         QMainWindow::keyPressEvent(event);
@@ -212,8 +216,8 @@ void frmMain::ProcessEvents()
 
 void frmMain::DrawBricks()
 {
-    m_board->drawBricks(m_game.board.bricks(), m_themeSound.theme(), boardGeometry(), m_preferences.brickSymbols);
-    PicScore->showScore(m_game.snapshot().panel, m_preferences.highContrastPanel);
+    m_board->drawBricks(shownBoard().bricks(), m_themeSound.theme(), boardGeometry(), m_preferences.brickSymbols);
+    PicScore->showScore(replaying() ? m_replay->panel() : m_game.snapshot().panel, m_preferences.highContrastPanel);
 }
 
 void frmMain::DrawChangedBricks(const ChangedCells& changed)
@@ -251,6 +255,10 @@ void frmMain::CentreHighScoreFrame()
 
 void frmMain::ShowState()
 {
+    if (replaying()) {
+        showReplayState();
+        return;
+    }
     const GameSnapshot state = m_game.snapshot();
     FollowTimer(timSec, state.clockRuns);
     FollowTimer(timGameOver, state.gameOverShown);
@@ -264,25 +272,9 @@ void frmMain::ShowState()
     PicScore->showPanel(state.panel, m_preferences.highContrastPanel);
 }
 
-// The figures are read as the window opens; an open one is brought forward
-// rather than opened twice.
-void frmMain::showStatistics()
-{
-    if (m_statistics) {
-        m_statistics->raise();
-        m_statistics->activateWindow();
-        return;
-    }
-    m_statistics = new frmStatistics(*m_history, this);
-    m_statistics->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_statistics, &frmStatistics::playBoard, this,
-            [this](uint32_t number) { handle(&GameFlow::PlayBoardNumber, number); });
-    m_statistics->show();
-}
-
 BoardGeometry frmMain::boardGeometry() const
 {
-    return {m_preferences.zoomPercent, m_game.board.GameWidth + 1, m_game.board.GameHeight + 1};
+    return {m_preferences.zoomPercent, shownBoard().GameWidth + 1, shownBoard().GameHeight + 1};
 }
 
 void frmMain::applyLook(int zoomShown)

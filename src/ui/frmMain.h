@@ -24,7 +24,9 @@ class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QTimer;
+class ReplayController;
 class SidePanel;
+struct GameRecording;
 
 
 // The platform services the main window hands to the game.
@@ -61,6 +63,9 @@ public:
     template <typename Handler, typename... Args>
     void handle(Handler handler, Args&&... args)
     {
+        // A replay is only watched: nothing reaches the game underneath.
+        if (replaying())
+            return;
         std::invoke(handler, m_game, std::forward<Args>(args)...);
         ShowState();
     }
@@ -101,6 +106,13 @@ public:
     // scroll bars.
     BoardGeometry boardGeometry() const;
 
+    // Plays a recorded game back in place of the board; with `ask`, only
+    // once the player agrees to give up the game in hand, as for a new game.
+    // Leaving it starts a new game.
+    void watchReplay(const GameRecording& recording, bool ask);
+    bool replaying() const;
+    ReplayController& replay() { return *m_replay; }
+
     // The menu items' own handlers.
     void togglePreference(bool PlayerPreferences::*choice);
     void zoomTo(int zoomPercent);
@@ -122,6 +134,14 @@ private:
     void applyPreferences(int zoomShown);
     void applyLook(int zoomShown);
     void connectEvents();
+    // The board on show: the replay's while one runs, else the game's.
+    const GameBoard& shownBoard() const;
+    void showReplayState();
+    // The history job (frmMainHistory.cpp): its line of text and controller,
+    // their signals, and a game of the history read and watched.
+    void buildReplay(QWidget* client);
+    void connectReplay();
+    void watchReplayOf(int64_t id);
 
 
     // Controls, named as the game names them; tests and tools find them by
@@ -130,12 +150,15 @@ private:
     QLabel* Label2;
     QLabel* lblName;
     QLabel* lblScores;
+    QLabel* lblReplay;
     BoardView* m_board;
     SidePanel* PicScore;
     QTimer* timSec;
     QTimer* timGameOver;
 
     std::unique_ptr<MenuActions> m_menus;
+    ReplayController* m_replay;
+    MessageBoxService& m_messages;
 
     ThemeSound m_themeSound;
     GameFlow m_game;

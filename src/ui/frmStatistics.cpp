@@ -20,6 +20,8 @@
 #include <QVBoxLayout>
 
 namespace {
+// The row's game id in the history, when it can be watched.
+constexpr int kRecordedGameRole = Qt::UserRole + 1;
 
 // A value the history left out because it cannot be real is shown as nothing.
 template <typename T, typename Text>
@@ -116,8 +118,12 @@ frmStatistics::frmStatistics(const HistoryReader& history, QWidget* parent, uint
     m_playBoard = new QPushButton(tr("Play This Board"));
     m_playBoard->setObjectName(QStringLiteral("cmdPlayBoard"));
     m_playBoard->setEnabled(false);
+    m_watchReplay = new QPushButton(tr("Watch Replay"));
+    m_watchReplay->setObjectName(QStringLiteral("cmdWatchReplay"));
+    m_watchReplay->setEnabled(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
     buttons->addButton(m_playBoard, QDialogButtonBox::ActionRole);
+    buttons->addButton(m_watchReplay, QDialogButtonBox::ActionRole);
 
     auto* daily = new QGroupBox(tr("Daily"));
     auto* dailyForm = new QFormLayout;
@@ -148,7 +154,17 @@ frmStatistics::frmStatistics(const HistoryReader& history, QWidget* parent, uint
 
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_recent, &QTreeWidget::itemSelectionChanged, this,
-            [this] { m_playBoard->setEnabled(m_recent->currentItem() != nullptr); });
+            [this] {
+                const QTreeWidgetItem* item = m_recent->currentItem();
+                m_playBoard->setEnabled(item != nullptr);
+                m_watchReplay->setEnabled(item && item->data(0, kRecordedGameRole).isValid());
+            });
+    connect(m_watchReplay, &QPushButton::clicked, this, [this] {
+        if (const QTreeWidgetItem* item = m_recent->currentItem(); item && item->data(0, kRecordedGameRole).isValid()) {
+            emit watchReplay(item->data(0, kRecordedGameRole).toLongLong());
+            accept();
+        }
+    });
     connect(m_playBoard, &QPushButton::clicked, this, [this] { PlayItem(m_recent->currentItem()); });
     connect(m_recent, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) { PlayItem(item); });
 
@@ -185,6 +201,9 @@ void frmStatistics::Fill(const HistoryStatistics& figures)
         // A game without a board number cannot be played again.
         if (game.boardNumber)
             item->setData(0, Qt::UserRole, QVariant::fromValue(*game.boardNumber));
+        // Only a game whose moves were kept can be watched.
+        if (game.recorded)
+            item->setData(0, kRecordedGameRole, QVariant::fromValue(game.id));
     }
     FillDaily(figures.dailyBests);
 }

@@ -29,6 +29,8 @@ public:
 signals:
     // The player asked to play this board again.
     void playBoard(uint32_t boardNumber);
+    // The player asked to watch this game of the history again.
+    void watchReplay(int64_t id);
     // The history's figures have come and are shown.
     void figuresShown();
 
@@ -53,4 +55,5 @@ private:
     ScoreChart* m_dailyChart;
     QPushButton* m_copyResult;
     QString m_result;
+    QPushButton* m_watchReplay;
 };

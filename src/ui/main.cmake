@@ -4,6 +4,7 @@ target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/CommandLine.h
   ${CMAKE_CURRENT_LIST_DIR}/frmMain.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmMain.h
+  ${CMAKE_CURRENT_LIST_DIR}/frmMainHistory.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmNewGame.cpp
   ${CMAKE_CURRENT_LIST_DIR}/frmNewGame.h
   ${CMAKE_CURRENT_LIST_DIR}/GameTexts.cpp
@@ -24,6 +25,8 @@ target_sources(tolmora_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/QtInputBox.h
   ${CMAKE_CURRENT_LIST_DIR}/QtMessageBox.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtMessageBox.h
+  ${CMAKE_CURRENT_LIST_DIR}/ReplayController.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReplayController.h
   ${CMAKE_CURRENT_LIST_DIR}/SessionBusProbe.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SessionBusProbe.h
   ${CMAKE_CURRENT_LIST_DIR}/SidePanel.cpp

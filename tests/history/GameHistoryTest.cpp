@@ -181,9 +181,9 @@ TEST_F(HistoryFolder, ValuesThatCannotBeRealAreLeftOut)
     EXPECT_DOUBLE_EQ(figures->averageScore, 500.0);
     EXPECT_EQ(figures->lastScores, std::vector<int32_t>{500});
     EXPECT_EQ(figures->bySize, (std::vector<SizeFigures>{{17, 12, 120, 1, 500, 500.0}}));
-    const std::vector<RecentGame> recent{{QStringLiteral("2026-12-06T23:11:00Z"), 17, 12, {}, {}, {}},
-                                         {QString(), {}, 12, {}, {}, {}},
-                                         {QStringLiteral("2026-12-06T23:10:00Z"), 17, 12, 120, 500, 11u}};
+    const std::vector<RecentGame> recent{{QStringLiteral("2026-12-06T23:11:00Z"), 17, 12, {}, {}, {}, 3},
+                                         {QString(), {}, 12, {}, {}, {}, 2},
+                                         {QStringLiteral("2026-12-06T23:10:00Z"), 17, 12, 120, 500, 11u, 1}};
     EXPECT_EQ(figures->recent, recent);
 }
 
@@ -281,9 +281,16 @@ TEST(HistorySpool, IsReadUpToItsSizeLimit)
     }
 }
 
-RecentGame Recent(int32_t score, int32_t width, int32_t height, int32_t gameTime, uint32_t board)
+RecentGame Recent(int32_t score, int32_t width, int32_t height, int32_t gameTime, uint32_t board, int64_t id,
+                  bool recorded = false)
 {
-    return {QStringLiteral("2026-12-06T23:10:00Z"), width, height, gameTime, score, board};
+    return {QStringLiteral("2026-12-06T23:10:00Z"), width, height, gameTime, score, board, id, recorded};
+}
+
+FinishedGame WithMoves(FinishedGame game)
+{
+    game.moves = "moves";
+    return game;
 }
 
 struct Known {
@@ -299,7 +306,7 @@ Known SixtyGames()
     Known known{"SixtyGames", {}, 2, {60, 7200, 590, 295.0, 9, {{17, 12, 120, 60, 590, 295.0}}, {}, {}, {}}};
     for (int i = 0; i < 60; ++i) known.games.push_back(Game(i * 10, 17, 12, 120, uint32_t(i)));
     for (int i = 10; i < 60; ++i) known.expected.lastScores.push_back(i * 10);
-    known.expected.recent = {Recent(590, 17, 12, 120, 59), Recent(580, 17, 12, 120, 58)};
+    known.expected.recent = {Recent(590, 17, 12, 120, 59, 60), Recent(580, 17, 12, 120, 58, 59)};
     return known;
 }
 
@@ -326,12 +333,12 @@ INSTANTIATE_TEST_SUITE_P(
                       Known{"MixedSizes",
                             {Game(500, 17, 12, 120, 11, 9), Game(1300, 17, 12, 120, 12, 15),
                              Game(200, 10, 10, 60, 13, 6), Game(900, 17, 12, 300, 14, 20),
-                             Game(0, 17, 12, 120, 15, 0)},
+                             WithMoves(Game(0, 17, 12, 120, 15, 0))},
                             3,
                             {5, 720, 1300, 580.0, 20,
                              {{10, 10, 60, 1, 200, 200.0}, {17, 12, 120, 3, 1300, 600.0}, {17, 12, 300, 1, 900, 900.0}},
                              {500, 1300, 200, 900, 0},
-                             {Recent(0, 17, 12, 120, 15), Recent(900, 17, 12, 300, 14), Recent(200, 10, 10, 60, 13)},
+                             {Recent(0, 17, 12, 120, 15, 5, true), Recent(900, 17, 12, 300, 14, 4), Recent(200, 10, 10, 60, 13, 3)},
                              {}}},
                       SixtyGames()),
     [](const auto& info) { return std::string(info.param.name); });

@@ -63,4 +63,34 @@ TEST(CommandLineOptions, EachOptionAndEachMistake)
     }
 }
 
+// A game to watch is named by its id in the history or as the last one; anything else is refused with 2
+// before the toolkit starts.
+TEST(CommandLineOptions, ReplayTakesAnIdOrLast)
+{
+    const struct {
+        QStringList arguments;
+        std::optional<int> exitStatus;
+        std::optional<int64_t> replay;
+    } cases[] = {
+        {{"--replay", "last"}, {}, CommandLine::kLastGame},
+        {{"--replay=42"}, {}, 42},
+        {{"--replay", "9223372036854775807"}, {}, INT64_MAX},
+        {{"--replay", "0"}, 2, {}},
+        {{"--replay", "-3"}, 2, {}},
+        {{"--replay", "+3"}, 2, {}},
+        {{"--replay", "Last"}, 2, {}},
+        {{"--replay", "12x"}, 2, {}},
+        {{"--replay"}, 2, {}},
+    };
+    for (const auto& c : cases) {
+        const CommandLine line = ReadCommandLine(QStringList{"tolmora"} + c.arguments);
+        const std::string where = c.arguments.join(' ').toStdString();
+        EXPECT_EQ(line.exitStatus, c.exitStatus) << where;
+        EXPECT_EQ(line.replay, c.replay) << where;
+        if (line.exitStatus == 2) {
+            EXPECT_TRUE(line.err.contains("Try 'tolmora --help'")) << where;
+        }
+    }
+}
+
 }  // namespace

@@ -17,6 +17,7 @@ add_executable(tolmora_window_tests
   ${CMAKE_CURRENT_LIST_DIR}/NewGameWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/PreferencesWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/QtAdaptersTest.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ReplayWindowTest.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SettingsWindowTest.cpp
 )
 target_include_directories(tolmora_window_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/fakes ${PROJECT_SOURCE_DIR}/tests/support)

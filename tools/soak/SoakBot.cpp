@@ -152,7 +152,7 @@ int SoakBot::Run()
     m_store = std::make_unique<DiskSettingsStore>(folder, nullptr, nullptr);
     m_settings = std::make_unique<SettingsWatch>(m_store->filePath());
     m_window = std::make_unique<frmMain>(
-        frmMainServices{m_sound, m_boardRandom, m_messages, m_input, m_files, *m_store, folder});
+        frmMainServices{m_sound, m_boardRandom, m_messages, m_input, m_files, *m_store, folder, nullptr, &m_recordings});
     m_input.onAsk = [this] {
         ++m_names;
         m_input.answers.push_back(kNames[m_nameRandom() % std::size(kNames)]);
@@ -186,6 +186,8 @@ int SoakBot::Run()
         if (const std::string fault = m_settings->Check(m_window->game()); !fault.empty())
             Fail(fault);
     }
+    if (m_failure.empty())
+        CheckRecordings();
     Report(m_clock.elapsed() / 1000.0);
     return m_failure.empty() && MemoryFlat().value_or(true) ? 0 : 1;
 }
@@ -555,6 +557,30 @@ void SoakBot::CloseMemoryWindow()
     std::printf("soak: steps %lld-%lld: peak RSS %ld kB, %.0f s\n", static_cast<long long>(closed.firstStep),
                 static_cast<long long>(closed.lastStep), closed.peakKb, m_clock.elapsed() / 1000.0);
     std::fflush(stdout);
+}
+
+// Every game the run finished, played again from its recording alone.
+void SoakBot::CheckRecordings()
+{
+    m_actionName = "replaying the recorded games";
+    m_watchdog.Beat(m_step, m_actionName);
+    ReplayFigures figures;
+    if (const std::string fault = CheckReplays(m_recordings.encoded, figures); !fault.empty()) {
+        Fail(fault);
+        return;
+    }
+    std::printf("soak: %lld recorded games replayed as recorded: %lld board sizes, %lld with fills, %lld with "
+                "pauses, %lld past level 1; %lld of %lld with their last removal moved off the board told apart\n",
+                static_cast<long long>(figures.games), static_cast<long long>(figures.sizes),
+                static_cast<long long>(figures.withFills), static_cast<long long>(figures.withPauses),
+                static_cast<long long>(figures.withLevelUps), static_cast<long long>(figures.alteredCaught),
+                static_cast<long long>(figures.altered));
+    if (!m_options.replays)
+        return;
+    if (figures.games == 0 || figures.sizes < 2 || figures.withFills == 0 || figures.withPauses == 0 ||
+        figures.withLevelUps == 0 || figures.altered == 0)
+        Fail("the recorded games lack variety: each of several sizes, fills, pauses, level-ups and an "
+             "alterable removal is wanted");
 }
 
 void SoakBot::Report(double seconds) const

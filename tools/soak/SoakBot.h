@@ -7,6 +7,7 @@
 #include "ScriptedMessageBox.h"
 #include "SettingsStore.h"
 #include "SoakChecks.h"
+#include "SoakReplays.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -35,6 +36,9 @@ struct SoakOptions {
     int64_t windowSteps = 1000;
     int stepTimeoutSeconds = 120;
     double memoryTolerance = 0.05;
+    // Replay every finished game at the end and demand that the run had
+    // games with fills, pauses and level-ups among them.
+    bool replays = false;
 };
 
 // Ends the process when one step runs longer than its limit: a modal dialog
@@ -94,6 +98,7 @@ private:
     void CloseMemoryWindow();
     std::optional<bool> MemoryFlat() const;
     void Report(double seconds) const;
+    void CheckRecordings();
 
     bool Chance(double p) { return std::uniform_real_distribution<double>(0, 1)(m_random) < p; }
     int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
@@ -112,6 +117,7 @@ private:
     ScriptedMessageBox m_messages;
     ScriptedInputBox m_input;
     ScriptedFileDialog m_files;
+    KeptRecordings m_recordings;
     std::unique_ptr<DiskSettingsStore> m_store;
     std::unique_ptr<frmMain> m_window;
     std::vector<std::string> m_themes;

@@ -15,12 +15,16 @@
 namespace {
 
 const char kUsage[] = "usage: tolmora_soak [--seed N] [--steps N | --minutes M] [--window-steps N] [--step-timeout S]\n"
-                      "                    [--memory-tolerance PERCENT]\n";
+                      "                    [--memory-tolerance PERCENT] [--replays]\n";
 
 bool ParseOptions(int argc, char** argv, SoakOptions& options)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string name = argv[i];
+        if (name == "--replays") {
+            options.replays = true;
+            continue;
+        }
         if (i + 1 >= argc)
             return false;
         char* end = nullptr;

@@ -1,0 +1,123 @@
+#include "frmMain.h"
+
+#include "BoardView.h"
+#include "HistoryStatistics.h"
+#include "ReplayController.h"
+#include "SidePanel.h"
+#include "frmStatistics.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QTimer>
+
+#include <algorithm>
+
+// The main window's history job: the Statistics window, and a recorded game
+// replayed on the board and the side panel in place of the game, which waits
+// untouched underneath.
+
+// The figures are read as the window opens; an open one is brought forward
+// rather than opened twice.
+void frmMain::showStatistics()
+{
+    if (m_statistics) {
+        m_statistics->raise();
+        m_statistics->activateWindow();
+        return;
+    }
+    m_statistics = new frmStatistics(*m_history, this);
+    m_statistics->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_statistics, &frmStatistics::playBoard, this,
+            [this](uint32_t number) { handle(&GameFlow::PlayBoardNumber, number); });
+    connect(m_statistics, &frmStatistics::watchReplay, this, &frmMain::watchReplayOf);
+    m_statistics->show();
+}
+
+
+void frmMain::buildReplay(QWidget* client)
+{
+    // What the replay is at, over the board's lower edge while one runs.
+    lblReplay = new QLabel(client);
+    lblReplay->setObjectName(QStringLiteral("lblReplay"));
+    lblReplay->setAutoFillBackground(true);
+    lblReplay->setWordWrap(true);
+    lblReplay->setMargin(4);
+    lblReplay->hide();
+    m_replay = new ReplayController(this);
+    m_replay->setObjectName(QStringLiteral("replay"));
+}
+
+void frmMain::connectReplay()
+{
+    connect(m_replay, &ReplayController::changed, this, [this] {
+        DrawBricks();
+        ShowState();
+    });
+    connect(m_replay, &ReplayController::left, this, [this] {
+        lblReplay->hide();
+        m_board->showOutline({});
+        handle(&GameFlow::NewGame);
+    });
+}
+
+void frmMain::watchReplayOf(int64_t id)
+{
+    m_history->ReadRecording(id, this, [this](const std::optional<GameRecording>& recording) {
+        if (recording)
+            watchReplay(*recording, true);
+    });
+}
+
+const GameBoard& frmMain::shownBoard() const
+{
+    return replaying() ? m_replay->board() : m_game.board;
+}
+
+bool frmMain::replaying() const
+{
+    return m_replay->active();
+}
+
+void frmMain::watchReplay(const GameRecording& recording, bool ask)
+{
+    if (replaying() || !m_game.acceptsInput())
+        return;
+    if (ask && m_messages.Show(TOLMORA_TEXT("Tolmora", "Are you sure you want to start a new game?"),
+                               TOLMORA_TEXT("Tolmora", "Tolmora"), MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    // The game in hand is given up: its clock stops with the replay's start.
+    timSec->stop();
+    timGameOver->stop();
+    fraHighscores->hide();
+    m_replay->start(recording);
+    SizeToBoard(false);
+    DrawBricks();
+    ShowState();
+}
+
+// The board as the replay has it, the panel of its counters, and a line on
+// where it stands; the game's own clock and overlays stay still meanwhile.
+void frmMain::showReplayState()
+{
+    timSec->stop();
+    timGameOver->stop();
+    GameSnapshot state;
+    state.gameOverShown = m_replay->over();
+    m_board->showState(state);
+    if (m_replay->over())
+        m_board->centreGameOverFrame();
+    fraHighscores->hide();
+    PicScore->setFillSpaceEnabled(false);
+    PicScore->showPanel(m_replay->panel(), m_preferences.highContrastPanel);
+    m_board->showOutline(m_replay->bestGroupShown() && !m_replay->over() ? m_replay->bestGroup().cells
+                                                                          : std::vector<CellCoord>{});
+
+    lblReplay->setText(m_replay->describe());
+    const int width = std::max(m_board->viewSize().width(), 200);
+    lblReplay->setFixedWidth(width);
+    lblReplay->adjustSize();
+    lblReplay->move(0, std::max(0, centralWidget()->height() - lblReplay->height()));
+    lblReplay->show();
+    lblReplay->raise();
+}
+
