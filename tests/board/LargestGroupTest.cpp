@@ -37,6 +37,7 @@ TEST_F(LargestGroupOnBoard, FindsTheBiggestGroup)
         {"._*/_.*", false, 0, {}},
         {"R.R/RRR/.R?", false, 6, {{0, 0}, {0, 1}, {1, 1}, {1, 2}, {2, 0}, {2, 1}}},
         {"??Y/Y??", false, 4, {{0, 0}, {1, 0}, {1, 1}, {2, 1}}},
+        {"R/R/B", false, 2, {{0, 0}, {0, 1}}},  // a single column
     };
     for (const GroupCase& c : cases) {
         load(c.board, c.rowOrder);

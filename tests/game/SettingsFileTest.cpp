@@ -133,6 +133,8 @@ TEST(SettingsFileMerging, TwoCopiesKeepEveryScore)
          {{"", 500}, {"Other", 300}}, {{"Ann", 700}, {"Bob", 500}},
          {{"Ann", 700}, {"Bob", 500}, {"Other", 300}}},
         {"an entry we pushed out stays out", full, fullWithOther, fullWithMine, fullWithMine},
+        {"a nameless score the other copy entered is kept", {{"A", 500}}, {{"A", 500}, {"", 300}}, {{"A", 500}},
+         {{"A", 500}, {"", 300}}},
     };
     for (const MergeCase& c : cases)
         EXPECT_EQ(MergeHighScores(Table(c.base), Table(c.onDisk), Table(c.ours)), Table(c.merged)) << c.rule;
