@@ -141,10 +141,16 @@ void GameFlow::saveSettings()
          TOLMORA_TEXT("Tolmora", "Tolmora"), MessageButtons::Ok);
 }
 
+bool GameFlow::ConfirmNewGame()
+{
+    return tell(TOLMORA_TEXT("Tolmora", "Are you sure you want to start a new game?"), TOLMORA_TEXT("Tolmora", "Tolmora"),
+                MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
 void GameFlow::MnuFileNewGame_Click()
 {
     if (!acceptsInput()) return;
-    if (tell(TOLMORA_TEXT("Tolmora", "Are you sure you want to start a new game?"), TOLMORA_TEXT("Tolmora", "Tolmora"), MessageButtons::YesNo) == MessageAnswer::Yes) {
+    if (ConfirmNewGame()) {
         m_run.StopClock();
         m_view.ShowNewGameDialog();
         m_highScoresShown = false;
@@ -184,8 +190,7 @@ void GameFlow::MnuDailyBoard_Click()
     if (!acceptsInput()) return;
     // A board not touched yet, or a game already over, has nothing to lose.
     const bool underWay = m_clockStartMs && !m_run.over();
-    if (underWay && tell(TOLMORA_TEXT("Tolmora", "Are you sure you want to start a new game?"),
-                         TOLMORA_TEXT("Tolmora", "Tolmora"), MessageButtons::YesNo) != MessageAnswer::Yes)
+    if (underWay && !ConfirmNewGame())
         return;
     PlayDailyBoard();
 }

@@ -88,6 +88,9 @@ public:
     // New game: the menu item's confirmation, the dialog's Start button (its
     // messages, the stored values, then NewGame) and the game itself.
     void MnuFileNewGame_Click();
+    // Asks whether the game in hand may be given up for another: New Game,
+    // the daily board and a replay all ask the same question.
+    bool ConfirmNewGame();
     void cmdStart_Click(const NewGameTexts& texts);
     void NewGame();
 

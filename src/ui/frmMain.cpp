@@ -32,7 +32,6 @@ void FollowTimer(QTimer* timer, bool enabled)
 
 frmMain::frmMain(const frmMainServices& services, QWidget* parent)
     : QMainWindow(parent),
-      m_messages(services.messages),
       m_themeSound(services.sound, services.programFolder),
       m_game(*this, services.sound, services.random, services.messages, services.input, services.files,
              services.settings, services.programFolder),

@@ -158,7 +158,6 @@ private:
 
     std::unique_ptr<MenuActions> m_menus;
     ReplayController* m_replay;
-    MessageBoxService& m_messages;
 
     ThemeSound m_themeSound;
     GameFlow m_game;

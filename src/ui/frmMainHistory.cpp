@@ -82,8 +82,7 @@ void frmMain::watchReplay(const GameRecording& recording, bool ask)
 {
     if (replaying() || !m_game.acceptsInput())
         return;
-    if (ask && m_messages.Show(TOLMORA_TEXT("Tolmora", "Are you sure you want to start a new game?"),
-                               TOLMORA_TEXT("Tolmora", "Tolmora"), MessageButtons::YesNo) != MessageAnswer::Yes)
+    if (ask && !m_game.ConfirmNewGame())
         return;
     // The game in hand is given up: its clock stops with the replay's start.
     timSec->stop();
