@@ -5,7 +5,7 @@
 // RecordMove/0 is the same press without a clock (the move is still kept,
 // at 0 ms), to show what reading the clock costs. LoadReplay: decoding a two-minute game
 // of 500 moves and building its board, at the default size and the largest.
-// LargestGroup: the flood fill over a 1000 x 1000 board.
+// LargestGroup: labelling the groups of a 1000 x 1000 board.
 #include "GameFlow.h"
 #include "GameReplay.h"
 #include "LargestGroup.h"

@@ -2,6 +2,7 @@
 
 #include "BrickColors.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -10,30 +11,44 @@ namespace {
 
 constexpr uint16_t kNoBrick = 0;
 
+// A million bricks are read in random colours, where a branch on the colour
+// would be mispredicted most of the time. Length plus first letter picks the
+// one name a bucket holds, so the comparison that follows nearly always
+// succeeds; every spelling of the empty marker shares one bucket.
+struct Known {
+    std::string_view name;
+    uint16_t code = kNoBrick;
+};
+constexpr size_t kBuckets = 16;
+
+constexpr size_t BucketOf(std::string_view name)
+{
+    return (name.size() + static_cast<unsigned char>(name[0])) % kBuckets;
+}
+
+constexpr std::array<Known, kBuckets> kKnown = [] {
+    std::array<Known, kBuckets> known{};
+    known[BucketOf(BrickColors::Red)] = {BrickColors::Red, 1};
+    known[BucketOf(BrickColors::Blue)] = {BrickColors::Blue, 2};
+    known[BucketOf(BrickColors::Green)] = {BrickColors::Green, 3};
+    known[BucketOf(BrickColors::Yellow)] = {BrickColors::Yellow, 4};
+    known[BucketOf(BrickColors::RemovedMarker)] = {BrickColors::RemovedMarker, kNoBrick};
+    return known;
+}();
+static_assert(kKnown[BucketOf(BrickColors::Red)].code == 1 && kKnown[BucketOf(BrickColors::Blue)].code == 2 &&
+                  kKnown[BucketOf(BrickColors::Green)].code == 3 && kKnown[BucketOf(BrickColors::Yellow)].code == 4,
+              "each colour needs a bucket of its own");
+
 // The four colours the game draws get fixed codes; any other colour a board
 // laid out elsewhere holds gets one of its own.
 class ColorCodes {
 public:
     uint16_t operator()(const std::string& color)
     {
-        // By length first: a million bricks are read, nearly all of them
-        // one of the four.
-        switch (color.size()) {
-        case 3:
-            if (color == BrickColors::Red) return 1;
-            break;
-        case 4:
-            if (color == BrickColors::Blue) return 2;
+        if (!color.empty()) {
+            const Known& known = kKnown[BucketOf(color)];
+            if (color == known.name) return known.code;
             if (BrickColors::IsEmpty(color)) return kNoBrick;
-            break;
-        case 5:
-            if (color == BrickColors::Green) return 3;
-            break;
-        case 6:
-            if (color == BrickColors::Yellow) return 4;
-            break;
-        default:
-            break;
         }
         const auto [at, added] = m_others.try_emplace(color, static_cast<uint16_t>(5 + m_others.size()));
         return at->second;
@@ -60,37 +75,52 @@ GroupFound LargestGroup(const GameBoard& board)
         if (brick.LngX >= 0 && brick.LngX < columns && brick.LngY >= 0 && brick.LngY < rows)
             codes[static_cast<size_t>((brick.LngX + 1) * stride + brick.LngY + 1)] = code(brick.StrColor);
 
-    // A cell once reached is cleared to "no brick", so no second array
-    // remembers what the fill has seen.
-    std::vector<uint32_t> stack;
-    std::vector<uint32_t> group;
-    std::vector<uint32_t> largest;
-    stack.reserve(1024);
-    const int64_t last = (columns + 1) * stride;
-    for (int64_t start = stride + 1; start < last; ++start) {
-        const uint16_t color = codes[start];
-        if (color == kNoBrick) continue;
-        group.clear();
-        codes[start] = kNoBrick;
-        stack.push_back(static_cast<uint32_t>(start));
-        while (!stack.empty()) {
-            const int64_t at = stack.back();
-            stack.pop_back();
-            group.push_back(static_cast<uint32_t>(at));
-            for (const int64_t next : {at + 1, at - 1, at + stride, at - stride})
-                if (codes[next] == color) {
-                    codes[next] = kNoBrick;
-                    stack.push_back(static_cast<uint32_t>(next));
-                }
+    // Groups are labelled in one pass over the grid in memory order, each
+    // cell joining the groups above and to its left (union-find). A group's
+    // root is its first cell, so every link points back in the grid and the
+    // group a column-by-column search reaches first has the smallest root.
+    const uint32_t first = static_cast<uint32_t>(stride + 1);
+    const uint32_t last = static_cast<uint32_t>((columns + 1) * stride);
+    std::vector<uint32_t> parent(codes.size());
+    const auto rootOf = [&parent](uint32_t at) {
+        while (parent[at] != at) {
+            parent[at] = parent[parent[at]];
+            at = parent[at];
         }
-        // Of equal groups the one found first stays.
-        if (group.size() > largest.size()) largest.swap(group);
+        return at;
+    };
+    for (uint32_t at = first; at < last; ++at) {
+        const uint16_t color = codes[at];
+        if (color == kNoBrick) continue;
+        parent[at] = codes[at - 1] == color ? rootOf(at - 1) : at;
+        if (codes[at - stride] == color) {
+            const uint32_t mine = parent[at];
+            const uint32_t left = rootOf(at - static_cast<uint32_t>(stride));
+            if (mine < left) parent[left] = mine;
+            else parent[at] = parent[mine] = left;
+        }
     }
 
-    best.size = static_cast<int32_t>(largest.size());
+    // Each parent lies before its cell, so in memory order one step reaches
+    // the root. Sizes only grow, so the largest is known at the end.
+    std::vector<uint32_t> sizes(codes.size());
+    uint32_t bestRoot = 0;
+    uint32_t bestSize = 0;
+    for (uint32_t at = first; at < last; ++at) {
+        if (codes[at] == kNoBrick) continue;
+        const uint32_t root = parent[at] = parent[parent[at]];
+        const uint32_t size = ++sizes[root];
+        if (size > bestSize || (size == bestSize && root < bestRoot)) {
+            bestSize = size;
+            bestRoot = root;
+        }
+    }
+
+    best.size = static_cast<int32_t>(bestSize);
     best.points = int64_t(best.size) * (best.size - 1);
-    best.cells.reserve(largest.size());
-    for (const uint32_t at : largest)
-        best.cells.push_back({static_cast<int32_t>(at / stride - 1), static_cast<int32_t>(at % stride - 1)});
+    best.cells.reserve(bestSize);
+    for (uint32_t at = bestRoot; bestSize > 0 && at < last; ++at)
+        if (codes[at] != kNoBrick && parent[at] == bestRoot)
+            best.cells.push_back({static_cast<int32_t>(at / stride - 1), static_cast<int32_t>(at % stride - 1)});
     return best;
 }

@@ -17,6 +17,7 @@ struct GroupFound {
     int64_t points = 0;
 };
 
-// An iterative flood fill over a grid of colour codes, so a board of a
-// million cells takes neither recursion nor string comparisons per step.
+// Groups are labelled over a grid of colour codes in memory order, so a board
+// of a million cells takes no recursion, no string comparison per step and
+// no jumps about memory.
 GroupFound LargestGroup(const GameBoard& board);
