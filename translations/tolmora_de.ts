@@ -147,8 +147,6 @@
         <translation>[Optionen]</translation>
     </message>
     <message>
-        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
-        <translation>Spielt zuerst das Spielfeld des Tages (17 x 12, 2 Minuten).</translation>
         <source>Watches game &lt;ID&gt; from the history again, or the last one.</source>
         <translation>Zeigt Spiel &lt;ID&gt; aus dem Verlauf noch einmal, oder das letzte.</translation>
     </message>
@@ -159,6 +157,10 @@
     <message>
         <source>The history holds no recorded game %1.</source>
         <translation>Der Verlauf enthält kein aufgezeichnetes Spiel %1.</translation>
+    </message>
+    <message>
+        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
+        <translation>Spielt zuerst das Spielfeld des Tages (17 x 12, 2 Minuten).</translation>
     </message>
 </context>
 <context>
@@ -630,10 +632,6 @@
         <translation>Spielfeldnummer</translation>
     </message>
     <message>
-        <source>Play This Board</source>
-        <translation>Dieses Spielfeld spielen</translation>
-    </message>
-    <message>
         <source>Scores of the last games:</source>
         <translation>Punkte der letzten Spiele:</translation>
     </message>
@@ -654,18 +652,24 @@
         <translation>Tage in Folge:</translation>
     </message>
     <message>
-        <source>Copy Result</source>
-        <translation>Ergebnis kopieren</translation>
-    </message>
-    <message>
         <source>Best daily scores of the last 30 days:</source>
         <translation>Meiste Punkte der letzten 30 Tage:</translation>
     </message>
     <message>
+        <source>&amp;Play This Board</source>
+        <translation>&amp;Dieses Spielfeld spielen</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Replay</source>
+        <translation>&amp;Wiederholung ansehen</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Result</source>
+        <translation>Ergebnis &amp;kopieren</translation>
+    </message>
+    <message>
         <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
         <translation>Tolmora, Spielfeld des Tages %1: %2 Punkte, Level %3, größte Gruppe %4</translation>
-        <source>Watch Replay</source>
-        <translation>Wiederholung ansehen</translation>
     </message>
 </context>
 </TS>

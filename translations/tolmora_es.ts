@@ -147,8 +147,6 @@
         <translation>[opciones]</translation>
     </message>
     <message>
-        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
-        <translation>Juega primero el tablero del día (17 x 12, 2 minutos).</translation>
         <source>Watches game &lt;ID&gt; from the history again, or the last one.</source>
         <translation>Vuelve a mostrar la partida &lt;ID&gt; del historial, o la última.</translation>
     </message>
@@ -159,6 +157,10 @@
     <message>
         <source>The history holds no recorded game %1.</source>
         <translation>El historial no contiene ninguna partida grabada %1.</translation>
+    </message>
+    <message>
+        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
+        <translation>Juega primero el tablero del día (17 x 12, 2 minutos).</translation>
     </message>
 </context>
 <context>
@@ -630,10 +632,6 @@
         <translation>Número de tablero</translation>
     </message>
     <message>
-        <source>Play This Board</source>
-        <translation>Jugar este tablero</translation>
-    </message>
-    <message>
         <source>Scores of the last games:</source>
         <translation>Puntuaciones de las últimas partidas:</translation>
     </message>
@@ -654,18 +652,24 @@
         <translation>Días seguidos:</translation>
     </message>
     <message>
-        <source>Copy Result</source>
-        <translation>Copiar resultado</translation>
-    </message>
-    <message>
         <source>Best daily scores of the last 30 days:</source>
         <translation>Mejores puntuaciones de los últimos 30 días:</translation>
     </message>
     <message>
+        <source>&amp;Play This Board</source>
+        <translation>&amp;Jugar este tablero</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Replay</source>
+        <translation>&amp;Ver repetición</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Result</source>
+        <translation>C&amp;opiar resultado</translation>
+    </message>
+    <message>
         <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
         <translation>Tolmora, tablero del día %1: %2 puntos, nivel %3, mejor grupo %4</translation>
-        <source>Watch Replay</source>
-        <translation>Ver repetición</translation>
     </message>
 </context>
 </TS>

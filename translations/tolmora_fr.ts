@@ -147,8 +147,6 @@
         <translation>[options]</translation>
     </message>
     <message>
-        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
-        <translation>Joue d&apos;abord le plateau du jour (17 x 12, 2 minutes).</translation>
         <source>Watches game &lt;ID&gt; from the history again, or the last one.</source>
         <translation>Revoit la partie &lt;ID&gt; de l’historique, ou la dernière.</translation>
     </message>
@@ -159,6 +157,10 @@
     <message>
         <source>The history holds no recorded game %1.</source>
         <translation>L’historique ne contient aucune partie enregistrée %1.</translation>
+    </message>
+    <message>
+        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
+        <translation>Joue d&apos;abord le plateau du jour (17 x 12, 2 minutes).</translation>
     </message>
 </context>
 <context>
@@ -630,10 +632,6 @@
         <translation>Numéro de plateau</translation>
     </message>
     <message>
-        <source>Play This Board</source>
-        <translation>Jouer ce plateau</translation>
-    </message>
-    <message>
         <source>Scores of the last games:</source>
         <translation>Scores des dernières parties&#x202f;:</translation>
     </message>
@@ -654,18 +652,24 @@
         <translation>Jours d&apos;affilée&#x202f;:</translation>
     </message>
     <message>
-        <source>Copy Result</source>
-        <translation>Copier le résultat</translation>
-    </message>
-    <message>
         <source>Best daily scores of the last 30 days:</source>
         <translation>Meilleurs scores des 30 derniers jours&#x202f;:</translation>
     </message>
     <message>
+        <source>&amp;Play This Board</source>
+        <translation>&amp;Jouer ce plateau</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Replay</source>
+        <translation>&amp;Revoir la partie</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Result</source>
+        <translation>&amp;Copier le résultat</translation>
+    </message>
+    <message>
         <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
         <translation>Tolmora, plateau du jour %1&#x202f;: %2 points, niveau %3, meilleur groupe %4</translation>
-        <source>Watch Replay</source>
-        <translation>Revoir la partie</translation>
     </message>
 </context>
 </TS>

@@ -147,8 +147,6 @@
         <translation>[opcje]</translation>
     </message>
     <message>
-        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
-        <translation>Zaczyna od planszy dnia (17 x 12, 2 minuty).</translation>
         <source>Watches game &lt;ID&gt; from the history again, or the last one.</source>
         <translation>Pokazuje ponownie grę &lt;ID&gt; z historii albo ostatnią.</translation>
     </message>
@@ -159,6 +157,10 @@
     <message>
         <source>The history holds no recorded game %1.</source>
         <translation>Historia nie zawiera nagranej gry %1.</translation>
+    </message>
+    <message>
+        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
+        <translation>Zaczyna od planszy dnia (17 x 12, 2 minuty).</translation>
     </message>
 </context>
 <context>
@@ -631,10 +633,6 @@
         <translation>Numer planszy</translation>
     </message>
     <message>
-        <source>Play This Board</source>
-        <translation>Zagraj na tej planszy</translation>
-    </message>
-    <message>
         <source>Scores of the last games:</source>
         <translation>Wyniki ostatnich gier:</translation>
     </message>
@@ -655,18 +653,24 @@
         <translation>Dni z rzędu:</translation>
     </message>
     <message>
-        <source>Copy Result</source>
-        <translation>Kopiuj wynik</translation>
-    </message>
-    <message>
         <source>Best daily scores of the last 30 days:</source>
         <translation>Najlepsze wyniki z ostatnich 30 dni:</translation>
     </message>
     <message>
+        <source>&amp;Play This Board</source>
+        <translation>Za&amp;graj na tej planszy</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Replay</source>
+        <translation>&amp;Obejrzyj powtórkę</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Result</source>
+        <translation>&amp;Kopiuj wynik</translation>
+    </message>
+    <message>
         <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
         <translation>Tolmora, plansza dnia %1: %2 pkt, poziom %3, największa grupa %4</translation>
-        <source>Watch Replay</source>
-        <translation>Obejrzyj powtórkę</translation>
     </message>
 </context>
 </TS>

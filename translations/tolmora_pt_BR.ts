@@ -147,8 +147,6 @@
         <translation>[opções]</translation>
     </message>
     <message>
-        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
-        <translation>Joga primeiro o tabuleiro do dia (17 x 12, 2 minutos).</translation>
         <source>Watches game &lt;ID&gt; from the history again, or the last one.</source>
         <translation>Mostra de novo a partida &lt;ID&gt; do histórico, ou a última.</translation>
     </message>
@@ -159,6 +157,10 @@
     <message>
         <source>The history holds no recorded game %1.</source>
         <translation>O histórico não contém nenhuma partida gravada %1.</translation>
+    </message>
+    <message>
+        <source>Plays today&apos;s daily board first (17 x 12, 2 minutes).</source>
+        <translation>Joga primeiro o tabuleiro do dia (17 x 12, 2 minutos).</translation>
     </message>
 </context>
 <context>
@@ -630,10 +632,6 @@
         <translation>Nº do tabuleiro</translation>
     </message>
     <message>
-        <source>Play This Board</source>
-        <translation>Jogar este tabuleiro</translation>
-    </message>
-    <message>
         <source>Scores of the last games:</source>
         <translation>Pontuações das últimas partidas:</translation>
     </message>
@@ -654,18 +652,24 @@
         <translation>Dias seguidos:</translation>
     </message>
     <message>
-        <source>Copy Result</source>
-        <translation>Copiar resultado</translation>
-    </message>
-    <message>
         <source>Best daily scores of the last 30 days:</source>
         <translation>Melhores pontuações dos últimos 30 dias:</translation>
     </message>
     <message>
+        <source>&amp;Play This Board</source>
+        <translation>&amp;Jogar este tabuleiro</translation>
+    </message>
+    <message>
+        <source>&amp;Watch Replay</source>
+        <translation>&amp;Ver replay</translation>
+    </message>
+    <message>
+        <source>C&amp;opy Result</source>
+        <translation>&amp;Copiar resultado</translation>
+    </message>
+    <message>
         <source>Tolmora daily %1: %2 points, level %3, best group %4</source>
         <translation>Tolmora, tabuleiro do dia %1: %2 pontos, nível %3, maior grupo %4</translation>
-        <source>Watch Replay</source>
-        <translation>Ver replay</translation>
     </message>
 </context>
 </TS>

@@ -115,10 +115,10 @@ frmStatistics::frmStatistics(const HistoryReader& history, QWidget* parent, uint
     m_chart->setObjectName(QStringLiteral("picScoreChart"));
     m_recent = NewList({tr("Date"), tr("Board"), tr("Time"), tr("Score"), tr("Board Number")}, "lstRecentGames");
 
-    m_playBoard = new QPushButton(tr("Play This Board"));
+    m_playBoard = new QPushButton(tr("&Play This Board"));
     m_playBoard->setObjectName(QStringLiteral("cmdPlayBoard"));
     m_playBoard->setEnabled(false);
-    m_watchReplay = new QPushButton(tr("Watch Replay"));
+    m_watchReplay = new QPushButton(tr("&Watch Replay"));
     m_watchReplay->setObjectName(QStringLiteral("cmdWatchReplay"));
     m_watchReplay->setEnabled(false);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
@@ -131,7 +131,7 @@ frmStatistics::frmStatistics(const HistoryReader& history, QWidget* parent, uint
     m_dailyStreak = AddFigure(dailyForm, tr("Days in a row:"), "lblDailyStreak");
     m_dailyChart = new ScoreChart;
     m_dailyChart->setObjectName(QStringLiteral("picDailyChart"));
-    m_copyResult = new QPushButton(tr("Copy Result"));
+    m_copyResult = new QPushButton(tr("C&opy Result"));
     m_copyResult->setObjectName(QStringLiteral("cmdCopyResult"));
     m_copyResult->setEnabled(false);
     auto* dailyLayout = new QVBoxLayout(daily);
@@ -205,6 +205,10 @@ void frmStatistics::Fill(const HistoryStatistics& figures)
         if (game.recorded)
             item->setData(0, kRecordedGameRole, QVariant::fromValue(game.id));
     }
+    // The newest game is the one a player most often wants again, and a
+    // chosen row lets the keys alone play or watch it.
+    if (m_recent->topLevelItemCount() > 0)
+        m_recent->setCurrentItem(m_recent->topLevelItem(0));
     FillDaily(figures.dailyBests);
 }
 

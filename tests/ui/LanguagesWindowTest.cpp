@@ -28,7 +28,16 @@ std::multiset<QString> Placeholders(const QString& text)
 
 class LanguageFile : public ::testing::TestWithParam<const char*> {};
 
-// Every message of a language is translated, none unfinished or empty, with the placeholders of its source.
+// A text's keyboard mnemonic: "&" before a letter, "&&" being a plain ampersand.
+bool HasMnemonic(QString text)
+{
+    text.remove(QStringLiteral("&&"));
+    static const QRegularExpression mark(QStringLiteral("&\\w"));
+    return text.contains(mark);
+}
+
+// Every message of a language is translated, none unfinished or empty, with the placeholders and the
+// mnemonic of its source; a merge that joined two messages into one is caught.
 TEST_P(LanguageFile, IsCompleteWithTheSourcesPlaceholders)
 {
     QFile file(QStringLiteral(TOLMORA_TRANSLATIONS_DIR "/tolmora_%1.ts").arg(GetParam()));
@@ -37,13 +46,16 @@ TEST_P(LanguageFile, IsCompleteWithTheSourcesPlaceholders)
     int messages = 0;
     bool numerus = false;
     QString source;
+    int sources = 0;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (xml.name() == QLatin1String("message")) {
             numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+            sources = 0;
         } else if (xml.name() == QLatin1String("source")) {
             source = xml.readElementText();
+            EXPECT_EQ(++sources, 1) << "a second source in one message: " << source.toStdString();
         } else if (xml.name() == QLatin1String("translation")) {
             ++messages;
             const QString type = xml.attributes().value(QLatin1String("type")).toString();
@@ -60,6 +72,7 @@ TEST_P(LanguageFile, IsCompleteWithTheSourcesPlaceholders)
             for (const QString& form : forms) {
                 EXPECT_FALSE(form.trimmed().isEmpty()) << "empty translation of " << source.toStdString();
                 EXPECT_EQ(Placeholders(form), Placeholders(source)) << source.toStdString() << " -> " << form.toStdString();
+                EXPECT_EQ(HasMnemonic(form), HasMnemonic(source)) << source.toStdString() << " -> " << form.toStdString();
             }
         }
     }

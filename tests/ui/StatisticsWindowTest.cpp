@@ -139,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 class StatisticsActions : public HistoryWindow {};
 
-// A double-click plays the chosen recent game's board and closes the window; Escape closes it and plays nothing.
+// The newest game comes chosen; a double-click plays another's board and closes the window; Escape closes it and plays nothing.
 TEST_F(StatisticsActions, DoubleClickPlaysTheChosenBoardEscapeCloses)
 {
     std::unique_ptr<BackgroundHistory> history = Open(true);
@@ -151,7 +151,8 @@ TEST_F(StatisticsActions, DoubleClickPlaysTheChosenBoardEscapeCloses)
         AwaitFigures(*history);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
         auto* recent = FindControl<QTreeWidget>(window, "lstRecentGames");
-        EXPECT_FALSE(FindControl<QPushButton>(window, "cmdPlayBoard")->isEnabled()) << "nothing chosen yet";
+        ASSERT_EQ(recent->currentItem(), recent->topLevelItem(0)) << "the newest game is chosen";
+        EXPECT_TRUE(FindControl<QPushButton>(window, "cmdPlayBoard")->isEnabled());
         const QPoint second = recent->visualItemRect(recent->topLevelItem(1)).center();
         if (play) {  // choosing the row is also the first click of a real double-click
             QTest::mouseClick(recent->viewport(), Qt::LeftButton, {}, second);
