@@ -181,9 +181,14 @@ void frmMain::closeEvent(QCloseEvent* event)
 void frmMain::SizeToBoard(bool atLoad)
 {
     m_board->sizeToBoard(boardGeometry(), atLoad);
+    FitWindow();
+}
+
+void frmMain::FitWindow()
+{
     // The window manager adds its own frame outside this size.
     const int clientWidth = m_board->viewSize().width() + PicScore->width();
-    const int clientHeight = m_board->viewSize().height();
+    const int clientHeight = m_board->viewSize().height() + m_replayBand;
     const int menuHeight = menuBar()->isVisibleTo(this) ? menuBar()->heightForWidth(clientWidth) : 0;
     QSize wanted(clientWidth, clientHeight + std::max(menuHeight, 0));
     // Like any desktop window it grows no larger than the screen; a board
@@ -202,9 +207,10 @@ void frmMain::SizeToBoard(bool atLoad)
 void frmMain::Form_Resize()
 {
     const int W = centralWidget()->width();
-    const int H = centralWidget()->height();
+    const int H = std::max(centralWidget()->height() - m_replayBand, 0);
     m_board->layOut(QSize(W - PicScore->width(), H));
     PicScore->setGeometry(W - PicScore->width(), 0, PicScore->width(), H);
+    lblReplay->setGeometry(0, H, W, m_replayBand);
 }
 
 void frmMain::ProcessEvents()

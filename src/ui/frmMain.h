@@ -78,8 +78,11 @@ public:
     void timSec_Timer() { handle(&GameFlow::timSec_Timer); }
     void timGameOver_Timer() { handle(&GameFlow::timGameOver_Timer); }
 
-    // The layout: the board view, and the side panel at the right.
+    // The layout: the board view, the side panel at the right, and while a
+    // replay runs its line below both.
     void Form_Resize();
+    // The window made the size of the board, the panel and the replay line.
+    void FitWindow();
 
     // GameView.
     void ShowWindow() override { show(); }
@@ -158,6 +161,7 @@ private:
 
     std::unique_ptr<MenuActions> m_menus;
     ReplayController* m_replay;
+    int m_replayBand = 0;  // the replay's line below the board, in pixels
 
     ThemeSound m_themeSound;
     GameFlow m_game;

@@ -55,7 +55,11 @@ void frmMain::connectReplay()
     });
     connect(m_replay, &ReplayController::left, this, [this] {
         lblReplay->hide();
+        m_replayBand = 0;
         m_board->showOutline({});
+        // The game's own board, whatever size the replay's had, until the new one is chosen.
+        SizeToBoard(false);
+        DrawBricks();
         handle(&GameFlow::NewGame);
     });
 }
@@ -112,11 +116,14 @@ void frmMain::showReplayState()
                                                                           : std::vector<CellCoord>{});
 
     lblReplay->setText(m_replay->describe());
-    const int width = std::max(m_board->viewSize().width(), 200);
-    lblReplay->setFixedWidth(width);
-    lblReplay->adjustSize();
-    lblReplay->move(0, std::max(0, centralWidget()->height() - lblReplay->height()));
+    // The line lies below the board, never on it. The window grows to hold
+    // it and does not shrink again during the replay, so it keeps still
+    // from one move to the next.
+    const int needed = lblReplay->heightForWidth(centralWidget()->width());
+    if (needed > m_replayBand) {
+        m_replayBand = needed;
+        FitWindow();
+    }
     lblReplay->show();
-    lblReplay->raise();
 }
 

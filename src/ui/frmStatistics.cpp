@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -175,9 +176,13 @@ frmStatistics::frmStatistics(const HistoryReader& history, QWidget* parent, uint
         Fill(reading.figures);
         emit figuresShown();
     });
-    // Room for a dozen recent games, in the desktop's own text size.
+    // Room for a dozen recent games, in the desktop's own text size, but no
+    // more than the screen holds: its buttons must stay in reach.
     const QFontMetrics text(font());
-    resize(sizeHint().expandedTo(QSize(text.averageCharWidth() * 72, text.lineSpacing() * 44)));
+    QSize wanted = sizeHint().expandedTo(QSize(text.averageCharWidth() * 72, text.lineSpacing() * 44));
+    if (const QScreen* shown = screen())
+        wanted = wanted.boundedTo(shown->availableGeometry().size() * 9 / 10);
+    resize(wanted);
 }
 
 void frmStatistics::Fill(const HistoryStatistics& figures)

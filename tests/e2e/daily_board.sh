@@ -39,24 +39,7 @@ main=$(wait_for_window '^Tolmora$' 20) || fail "the main window did not show"
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$main")"
 import -window root "$work/shot.png"
-brick() {  # x y: whether a brick face lies there
-  case "$(convert "$work/shot.png" -format "%[hex:p{$1,$2}]" info:)" in
-    FF0000*|00FF00*|0000FF*|FFFF00*) return 0 ;;
-    *) return 1 ;;
-  esac
-}
-
-# The first brick going down the first column, inside the viewport's border.
-board_x=$((X + 2))
-board_y=""
-for ((y = Y; y < Y + 80; y++)); do
-  if brick $((board_x + 16)) "$y"; then board_y=$((y - 4)); break; fi
-done
-[ -n "$board_y" ] || fail "no brick found on the screen"
-columns=0
-while brick $((board_x + 32 * columns + 16)) $((board_y + 16)); do columns=$((columns + 1)); done
-rows=0
-while brick $((board_x + 16)) $((board_y + 32 * rows + 16)); do rows=$((rows + 1)); done
+find_board "$work/shot.png" "$X" "$Y" || fail "no brick found on the screen"
 [ "$columns" = 17 ] && [ "$rows" = 12 ] || fail "the board shows $columns x $rows bricks, not 17 x 12"
 
 # The prompt offers the current board's number, selected; copied, it is today's date.

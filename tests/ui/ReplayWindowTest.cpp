@@ -108,6 +108,11 @@ TEST_F(ReplayWindowTest, SpeedKeysAndSteps)
     EXPECT_EQ(window->boardGeometry().columns, recording.width);
     EXPECT_TRUE(Control<QLabel>("lblReplay")->text().contains("move 3 of 12"));
     EXPECT_EQ(Control<QLabel>("lblScore")->text().toStdString(), std::to_string(expected.board().LngScore));
+    // The line lies below the board, clear of it, and the board is wholly in view.
+    const QRect line = Control<QLabel>("lblReplay")->geometry();
+    EXPECT_FALSE(line.intersects(Control<QWidget>("BoardView")->geometry())) << "the line covers the board";
+    EXPECT_LE(line.bottom(), window->centralWidget()->height() - 1);
+    EXPECT_FALSE(Control<QWidget>("VSHeight")->isVisible()) << "the board no longer fits";
 
     // Played at 4x, the replay reaches the end on its own.
     Keys({Qt::Key_4});

@@ -4,6 +4,7 @@
 #include "ScoreChart.h"
 #include "frmStatistics.h"
 
+#include <QScreen>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -150,6 +151,7 @@ TEST_F(StatisticsActions, DoubleClickPlaysTheChosenBoardEscapeCloses)
         window.show();
         AwaitFigures(*history);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_LE(window.frameGeometry().height(), window.screen()->availableGeometry().height()) << "buttons out of reach";
         auto* recent = FindControl<QTreeWidget>(window, "lstRecentGames");
         ASSERT_EQ(recent->currentItem(), recent->topLevelItem(0)) << "the newest game is chosen";
         EXPECT_TRUE(FindControl<QPushButton>(window, "cmdPlayBoard")->isEnabled());
