@@ -67,26 +67,28 @@ close_scratch() {
   rm -rf "$work"
 }
 
+# is_brick <screenshot> <x> <y>: whether a brick's face lies at that pixel.
+is_brick() {
+  case "$(convert "$1" -format "%[hex:p{$2,$3}]" info:)" in
+    FF0000*|00FF00*|0000FF*|FFFF00*) return 0 ;;
+    *) return 1 ;;
+  esac
+}
+
 # find_board <screenshot> <window x> <window y>: sets board_x and board_y to
 # the board's top-left pixel, and columns and rows to the bricks shown from
 # there along the first row and column.
 find_board() {
   local shot=$1 y
-  is_brick() {  # x y
-    case "$(convert "$shot" -format "%[hex:p{$1,$2}]" info:)" in
-      FF0000*|00FF00*|0000FF*|FFFF00*) return 0 ;;
-      *) return 1 ;;
-    esac
-  }
   # The first brick going down the first column, inside the viewport's border.
   board_x=$(($2 + 2))
   board_y=""
   for ((y = $3; y < $3 + 80; y++)); do
-    if is_brick $((board_x + 16)) "$y"; then board_y=$((y - 4)); break; fi
+    if is_brick "$shot" $((board_x + 16)) "$y"; then board_y=$((y - 4)); break; fi
   done
   [ -n "$board_y" ] || return 1
   columns=0
-  while is_brick $((board_x + 32 * columns + 16)) $((board_y + 16)); do columns=$((columns + 1)); done
+  while is_brick "$shot" $((board_x + 32 * columns + 16)) $((board_y + 16)); do columns=$((columns + 1)); done
   rows=0
-  while is_brick $((board_x + 16)) $((board_y + 32 * rows + 16)); do rows=$((rows + 1)); done
+  while is_brick "$shot" $((board_x + 16)) $((board_y + 32 * rows + 16)); do rows=$((rows + 1)); done
 }
