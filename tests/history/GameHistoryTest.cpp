@@ -15,6 +15,13 @@
 
 namespace {
 
+// The games table as the first version of the history made it.
+constexpr const char* kFirstVersionGames =
+    "CREATE TABLE games (id INTEGER PRIMARY KEY, finished_at TEXT NOT NULL, width INTEGER NOT NULL,"
+    " height INTEGER NOT NULL, game_time INTEGER NOT NULL, board_number INTEGER NOT NULL, score INTEGER NOT NULL,"
+    " level INTEGER NOT NULL, bricks_removed INTEGER NOT NULL, best_group INTEGER NOT NULL,"
+    " fills_used INTEGER NOT NULL, player TEXT NOT NULL)";
+
 class HistoryFolder : public ::testing::Test {
 protected:
     QTemporaryDir temp;
@@ -103,11 +110,7 @@ TEST_F(HistoryFolder, MigratesTheFirstVersion)
     QDir().mkpath(folder);
     {
         RawHistory raw(file);
-        ASSERT_TRUE(raw.Exec("CREATE TABLE games (id INTEGER PRIMARY KEY, finished_at TEXT NOT NULL,"
-                             " width INTEGER NOT NULL, height INTEGER NOT NULL, game_time INTEGER NOT NULL,"
-                             " board_number INTEGER NOT NULL, score INTEGER NOT NULL, level INTEGER NOT NULL,"
-                             " bricks_removed INTEGER NOT NULL, best_group INTEGER NOT NULL,"
-                             " fills_used INTEGER NOT NULL, player TEXT NOT NULL)"));
+        ASSERT_TRUE(raw.Exec(kFirstVersionGames));
         ASSERT_TRUE(raw.Exec("INSERT INTO games VALUES (NULL, '2025-01-02T03:04:05Z', 17, 12, 120, 9, 880, 2, 90,"
                              " 8, 0, 'Old')"));
         ASSERT_TRUE(raw.Exec("PRAGMA user_version = 1"));
@@ -129,11 +132,7 @@ TEST_F(HistoryFolder, MigratesToRecordings)
     QDir().mkpath(folder);
     {
         RawHistory raw(file);
-        ASSERT_TRUE(raw.Exec("CREATE TABLE games (id INTEGER PRIMARY KEY, finished_at TEXT NOT NULL,"
-                             " width INTEGER NOT NULL, height INTEGER NOT NULL, game_time INTEGER NOT NULL,"
-                             " board_number INTEGER NOT NULL, score INTEGER NOT NULL, level INTEGER NOT NULL,"
-                             " bricks_removed INTEGER NOT NULL, best_group INTEGER NOT NULL,"
-                             " fills_used INTEGER NOT NULL, player TEXT NOT NULL)"));
+        ASSERT_TRUE(raw.Exec(kFirstVersionGames));
         ASSERT_TRUE(raw.Exec("CREATE INDEX games_by_size ON games (width, height, game_time, score)"));
         ASSERT_TRUE(raw.Exec("INSERT INTO games VALUES (NULL, '2025-01-02T03:04:05Z', 17, 12, 120, 9, 880, 2, 90,"
                              " 8, 0, 'Old'), (NULL, '2025-01-02T03:09:05Z', 17, 12, 120, 10, 70, 1, 20, 4, 1, '')"));
