@@ -17,17 +17,33 @@ constexpr std::pair<const char*, const char*> kMenus[] = {
     {"mnufile", QT_TRANSLATE_NOOP("MenuActions", "File")}, {"mnuOptions", QT_TRANSLATE_NOOP("MenuActions", "Options")}, {"MnuHelp", QT_TRANSLATE_NOOP("MenuActions", "Help")}};
 
 void Check(QAction& action, bool checked) { action.setChecked(checked); }
+void GameItem(QAction& action, const MenuFacts& facts) { action.setEnabled(!facts.replaying); }
+
+// A game chosen while a replay is watched ends the replay first, as Escape
+// does, and is then what it always is.
+template <void (GameFlow::*Handler)()>
+void NewGameItem(frmMain& window)
+{
+    window.leaveReplay();
+    window.handle(Handler);
+}
 
 const MenuItem kItems[] = {
-    {0, "MnuFileNewGame", QT_TRANSLATE_NOOP("MenuActions", "New Game"), Qt::Key_F1, {}, [](frmMain& w) { w.handle(&GameFlow::MnuFileNewGame_Click); }},
-    {0, "MnuTheme", QT_TRANSLATE_NOOP("MenuActions", "Theme"), Qt::Key_F2, {}, [](frmMain& w) { w.handle(&GameFlow::MnuTheme_Click); }},
+    {0, "MnuFileNewGame", QT_TRANSLATE_NOOP("MenuActions", "New Game"), Qt::Key_F1, {}, &NewGameItem<&GameFlow::MnuFileNewGame_Click>},
+    {0, "MnuTheme", QT_TRANSLATE_NOOP("MenuActions", "Theme"), Qt::Key_F2, {}, [](frmMain& w) { w.handle(&GameFlow::MnuTheme_Click); }, GameItem},
     {0, "MnuHeighScores", QT_TRANSLATE_NOOP("MenuActions", "High Scores"), Qt::CTRL | Qt::Key_H, {},
-     [](frmMain& w) { w.handle(&GameFlow::MnuHeighScores_Click); }},
+     [](frmMain& w) { w.handle(&GameFlow::MnuHeighScores_Click); }, GameItem},
     {0, nullptr, nullptr},
     {0, "MnuFilePause", QT_TRANSLATE_NOOP("MenuActions", "Pause"), Qt::Key_F3, {}, [](frmMain& w) { w.handle(&GameFlow::MnuFilePause_Click); },
-     [](QAction& a, const MenuFacts& f) { a.setText(PauseCaption(f.state.run)); }},
+     [](QAction& a, const MenuFacts& f) {
+         a.setText(PauseCaption(f.state.run));
+         GameItem(a, f);
+     }},
     {0, "MnuMute", QT_TRANSLATE_NOOP("MenuActions", "Mute"), Qt::Key_F4, {}, [](frmMain& w) { w.handle(&GameFlow::MnuMute_Click); },
-     [](QAction& a, const MenuFacts& f) { Check(a, f.state.muted); }, true},
+     [](QAction& a, const MenuFacts& f) {
+         Check(a, f.state.muted);
+         GameItem(a, f);
+     }, true},
     {0, nullptr, nullptr},
     {0, "mnuFileExit", QT_TRANSLATE_NOOP("MenuActions", "Exit"), Qt::CTRL | Qt::Key_X, {}, [](frmMain& w) { w.close(); }, nullptr, false, true},
 
@@ -70,9 +86,9 @@ const MenuItem kItems[] = {
      [](QAction& a, const MenuFacts& f) { Check(a, f.preferences.pauseWhenInactive); }, true},
     {1, nullptr, nullptr},
     {1, "MnuPlayBoardNumber", QT_TRANSLATE_NOOP("MenuActions", "Play Board Number\u2026"), Qt::Key_F9, {},
-     [](frmMain& w) { w.handle(&GameFlow::MnuPlayBoardNumber_Click); }},
+     &NewGameItem<&GameFlow::MnuPlayBoardNumber_Click>},
     {1, "MnuDailyBoard", QT_TRANSLATE_NOOP("MenuActions", "Daily Board"), Qt::CTRL | Qt::Key_D, {},
-     [](frmMain& w) { w.handle(&GameFlow::MnuDailyBoard_Click); }},
+     &NewGameItem<&GameFlow::MnuDailyBoard_Click>},
     {1, "MnuStatistics", QT_TRANSLATE_NOOP("MenuActions", "Statistics\u2026"), Qt::Key_F8, {}, [](frmMain& w) { w.showStatistics(); },
      [](QAction& a, const MenuFacts& f) { a.setEnabled(f.history); }, false, true},
 

@@ -17,6 +17,7 @@ struct MenuFacts {
     const GameSnapshot& state;
     const PlayerPreferences& preferences;
     bool history;
+    bool replaying;  // the game's own items wait while a replay is watched
 };
 
 // One menu item, declared once. An item with no name is a separator.

@@ -115,6 +115,8 @@ public:
     void watchReplay(const GameRecording& recording, bool ask);
     bool replaying() const;
     ReplayController& replay() { return *m_replay; }
+    // Leaves a replay being watched for a new game, as Escape does.
+    void leaveReplay();
 
     // The menu items' own handlers.
     void togglePreference(bool PlayerPreferences::*choice);

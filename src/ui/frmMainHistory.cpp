@@ -2,6 +2,7 @@
 
 #include "BoardView.h"
 #include "HistoryStatistics.h"
+#include "MenuActions.h"
 #include "ReplayController.h"
 #include "SidePanel.h"
 #include "frmStatistics.h"
@@ -82,6 +83,11 @@ bool frmMain::replaying() const
     return m_replay->active();
 }
 
+void frmMain::leaveReplay()
+{
+    m_replay->leave();
+}
+
 void frmMain::watchReplay(const GameRecording& recording, bool ask)
 {
     if (replaying() || !m_game.acceptsInput())
@@ -111,6 +117,7 @@ void frmMain::showReplayState()
         m_board->centreGameOverFrame();
     fraHighscores->hide();
     PicScore->setFillSpaceEnabled(false);
+    m_menus->show({m_game.snapshot(), m_preferences, m_history != nullptr, true});
     PicScore->showPanel(m_replay->panel(), m_preferences.highContrastPanel);
     m_board->showOutline(m_replay->bestGroupShown() && !m_replay->over() ? m_replay->bestGroup().cells
                                                                           : std::vector<CellCoord>{});

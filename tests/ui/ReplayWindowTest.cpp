@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "BoardGeometry.h"
+#include "BoardNumber.h"
 #include "BoardSurface.h"
 #include "GameHistory.h"
 #include "GameReplay.h"
@@ -273,6 +274,41 @@ TEST_F(ReplayWindowTest, WatchReplayFromStatistics)
         Keys({Qt::Key_Space});
     EXPECT_EQ(replay().board().LngScore, score);
     EXPECT_EQ(BoardDigest(replay().board()), board);
+}
+
+// A new game chosen from the menu while a replay runs leaves the replay first, as Escape does, and is then
+// what it always is: the daily board at once, a board number asked for, New Game's question. Pausing, the
+// high scores, the theme and muting belong to the player's game and wait for it.
+TEST_F(ReplayWindowTest, MenuGamesLeaveTheReplay)
+{
+    Start();
+    const struct {
+        const char* item;
+        int32_t columns;         // of the board shown afterwards
+        uint32_t boardNumber;    // of the game afterwards, 0 for any
+    } rows[] = {{"MnuDailyBoard", 17, LocalDateNumber()}, {"MnuPlayBoardNumber", 0, 4711}, {"MnuFileNewGame", 0, 0}};
+    const size_t shownBefore = messages.shown.size();
+    for (const auto& row : rows) {
+        Watch(PlayedGame(2));
+        for (const char* item : {"MnuFilePause", "MnuHeighScores", "MnuTheme", "MnuMute"})
+            EXPECT_FALSE(Control<QAction>(item)->isEnabled()) << item;
+        input.answers.push_back("4711");
+        messages.answers.push_back(MessageAnswer::No);  // New Game's question
+        Control<QAction>(row.item)->trigger();
+        EXPECT_FALSE(window->replaying()) << row.item;
+        EXPECT_FALSE(Control<QLabel>("lblReplay")->isVisible()) << row.item;
+        EXPECT_TRUE(Control<QAction>("MnuFilePause")->isEnabled()) << row.item;
+        EXPECT_EQ(window->boardGeometry().columns, game().board.GameWidth + 1) << row.item;
+        if (row.columns) {
+            EXPECT_EQ(game().board.GameWidth + 1, row.columns) << row.item;
+        }
+        if (row.boardNumber) {
+            EXPECT_EQ(game().boardNumber(), row.boardNumber) << row.item;
+        }
+        input.answers.clear();
+        messages.answers.clear();
+    }
+    EXPECT_EQ(messages.shown.size() - shownBefore, 4u) << "three replays and New Game asked, nothing more";
 }
 
 }  // namespace
