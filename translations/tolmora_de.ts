@@ -366,6 +366,10 @@
         <source>Daily Board</source>
         <translation>Spielfeld des Tages</translation>
     </message>
+    <message>
+        <source>Show Best Group</source>
+        <translation>Beste Gruppe zeigen</translation>
+    </message>
 </context>
 <context>
     <name>QtFileDialog</name>

@@ -366,6 +366,10 @@
         <source>Daily Board</source>
         <translation>Tablero del día</translation>
     </message>
+    <message>
+        <source>Show Best Group</source>
+        <translation>Mostrar el mejor grupo</translation>
+    </message>
 </context>
 <context>
     <name>QtFileDialog</name>

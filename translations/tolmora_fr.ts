@@ -366,6 +366,10 @@
         <source>Daily Board</source>
         <translation>Plateau du jour</translation>
     </message>
+    <message>
+        <source>Show Best Group</source>
+        <translation>Montrer le meilleur groupe</translation>
+    </message>
 </context>
 <context>
     <name>QtFileDialog</name>

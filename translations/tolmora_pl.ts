@@ -367,6 +367,10 @@
         <source>Daily Board</source>
         <translation>Plansza dnia</translation>
     </message>
+    <message>
+        <source>Show Best Group</source>
+        <translation>Pokaż najlepszą grupę</translation>
+    </message>
 </context>
 <context>
     <name>QtFileDialog</name>

@@ -366,6 +366,10 @@
         <source>Daily Board</source>
         <translation>Tabuleiro do dia</translation>
     </message>
+    <message>
+        <source>Show Best Group</source>
+        <translation>Mostrar o melhor grupo</translation>
+    </message>
 </context>
 <context>
     <name>QtFileDialog</name>

@@ -91,6 +91,11 @@ const MenuItem kItems[] = {
      &NewGameItem<&GameFlow::MnuDailyBoard_Click>},
     {1, "MnuStatistics", QT_TRANSLATE_NOOP("MenuActions", "Statistics\u2026"), Qt::Key_F8, {}, [](frmMain& w) { w.showStatistics(); },
      [](QAction& a, const MenuFacts& f) { a.setEnabled(f.history); }, false, true},
+    {1, "MnuShowBestGroup", QT_TRANSLATE_NOOP("MenuActions", "Show Best Group"), Qt::Key_B, {}, [](frmMain& w) { w.toggleBestGroup(); },
+     [](QAction& a, const MenuFacts& f) {
+         a.setEnabled(f.replaying);
+         Check(a, f.bestGroupShown);
+     }, true},
 
     {2, "MnuRules", QT_TRANSLATE_NOOP("MenuActions", "Rules and other help"), Qt::Key_F5, {}, [](frmMain&) { frmRules::ShowOrRaise(); }, nullptr, false,
      true},

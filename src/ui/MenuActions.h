@@ -18,6 +18,7 @@ struct MenuFacts {
     const PlayerPreferences& preferences;
     bool history;
     bool replaying;  // the game's own items wait while a replay is watched
+    bool bestGroupShown;
 };
 
 // One menu item, declared once. An item with no name is a separator.

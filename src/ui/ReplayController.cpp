@@ -77,7 +77,6 @@ bool ReplayController::key(int key)
     case Qt::Key_4: setSpeed(4); return true;
     case Qt::Key_Space:
     case Qt::Key_Right: step(); return true;
-    case Qt::Key_B: setBestGroupShown(!m_bestShown); return true;
     case Qt::Key_Escape: leave(); return true;
     default: return false;
     }

@@ -41,8 +41,8 @@ public:
     // How long the replay waits before its next move at this speed, in ms.
     int pendingDelayMs() const;
 
-    // The keys: 1, 2 and 4 for the speed, Space or Right for a step, B for
-    // the best group, Escape to leave. False for any other key.
+    // The keys: 1, 2 and 4 for the speed, Space or Right for a step, Escape
+    // to leave. False for any other key; B is the menu's Show Best Group.
     bool key(int key);
 
     // The largest group on the board before the next move, and whether it is shown.

@@ -270,7 +270,7 @@ void frmMain::ShowState()
     m_board->showState(state);
     fraHighscores->setVisible(state.highScoresShown);
     PicScore->setFillSpaceEnabled(state.fillAvailable);
-    m_menus->show({state, m_preferences, m_history != nullptr, false});
+    m_menus->show({state, m_preferences, m_history != nullptr, false, false});
     const auto [names, scores] = HighScoreColumns(state.highScores);
     lblName->setText(names);
     lblScores->setText(scores);

@@ -117,6 +117,8 @@ public:
     ReplayController& replay() { return *m_replay; }
     // Leaves a replay being watched for a new game, as Escape does.
     void leaveReplay();
+    // Outlines the largest group before each move of a replay, or stops.
+    void toggleBestGroup();
 
     // The menu items' own handlers.
     void togglePreference(bool PlayerPreferences::*choice);

@@ -88,6 +88,12 @@ void frmMain::leaveReplay()
     m_replay->leave();
 }
 
+void frmMain::toggleBestGroup()
+{
+    if (replaying())
+        m_replay->setBestGroupShown(!m_replay->bestGroupShown());
+}
+
 void frmMain::watchReplay(const GameRecording& recording, bool ask)
 {
     if (replaying() || !m_game.acceptsInput())
@@ -117,7 +123,7 @@ void frmMain::showReplayState()
         m_board->centreGameOverFrame();
     fraHighscores->hide();
     PicScore->setFillSpaceEnabled(false);
-    m_menus->show({m_game.snapshot(), m_preferences, m_history != nullptr, true});
+    m_menus->show({m_game.snapshot(), m_preferences, m_history != nullptr, true, m_replay->bestGroupShown()});
     PicScore->showPanel(m_replay->panel(), m_preferences.highContrastPanel);
     m_board->showOutline(m_replay->bestGroupShown() && !m_replay->over() ? m_replay->bestGroup().cells
                                                                           : std::vector<CellCoord>{});

@@ -21,9 +21,7 @@ fail() {
 }
 
 start_xvfb
-mkdir "$work/game" "$work/runtime"
-chmod 700 "$work/runtime"
-cp "$program" "$work/game/tolmora"
+copy_program "$program"
 {
   printf '\r\n4\r\n3\r\n8\r\nsound\r\n'
   for _ in $(seq 10); do printf '\r\n0\r\n'; done

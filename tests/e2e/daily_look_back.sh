@@ -29,9 +29,7 @@ fail() {
 }
 
 start_xvfb
-mkdir "$work/game" "$work/runtime"
-chmod 700 "$work/runtime"
-cp "$program" "$work/game/tolmora"
+copy_program "$program"
 # A table no daily game enters: no name prompt covers the window.
 {
   printf '\r\n4\r\n3\r\n8\r\nsound\r\n'

@@ -30,9 +30,7 @@ fail() {
 }
 
 start_xvfb
-mkdir "$work/game" "$work/runtime"
-chmod 700 "$work/runtime"
-cp "$program" "$work/game/tolmora"
+copy_program "$program"
 # A five-minute game on the usual board; the preferences lie beside the
 # settings, which lie beside a program that may write there.
 {

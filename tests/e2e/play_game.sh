@@ -39,11 +39,7 @@ fail() {
 
 start_xvfb
 
-# The program's folder is where the binary lies, so it gets a copy of its own
-# (a symbolic link would resolve back to the build tree).
-mkdir "$work/game" "$work/runtime"
-chmod 700 "$work/runtime"
-cp "$program" "$work/game/tolmora"
+copy_program "$program"
 # The clock starts at the first click; the game is long enough for the second
 # click to land before it runs out, even in a slow sanitizer build under load.
 {

@@ -23,9 +23,7 @@ fail() {
 }
 
 start_xvfb
-mkdir "$work/game" "$work/runtime"
-chmod 700 "$work/runtime"
-cp "$program" "$work/game/tolmora"
+copy_program "$program"
 # A 2-second game on a 5 x 4 board, and a table no such game enters: no
 # name prompt covers the window.
 {

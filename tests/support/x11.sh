@@ -50,6 +50,16 @@ wait_for_window() {  # name pattern, seconds; prints the window id
   return 1
 }
 
+# A program folder of the program's own in the scratch folder, $work/game:
+# the program keeps its files where its binary lies, and a symbolic link
+# would resolve back to the build tree. $work/runtime is the private
+# runtime folder Qt wants.
+copy_program() {  # program
+  mkdir "$work/game" "$work/runtime"
+  chmod 700 "$work/runtime"
+  cp "$1" "$work/game/tolmora"
+}
+
 # A scratch folder of the script's own, and a trap that stops the program and
 # the server and removes the folder however the script ends.
 open_scratch() {  # name

@@ -37,7 +37,7 @@ TEST_F(BoardViewTest, OptionsKeysZoomInStepsAndSwitchTheMarks)
     EXPECT_EQ(items.join('|'), QString::fromUtf8("Brick Symbols F7|-|Zoom In Ctrl++|Zoom Out Ctrl+-|Actual Size Ctrl+0|-|"
                                                  "Keep Theme for New Games |High Contrast Panel |-|"
                                                  "Music |Sound Effects |Pause When Inactive |-|"
-                                                 "Play Board Number\u2026 F9|Daily Board Ctrl+D|Statistics\u2026 F8"));
+                                                 "Play Board Number\u2026 F9|Daily Board Ctrl+D|Statistics\u2026 F8|Show Best Group B"));
     EXPECT_EQ(Control<QAction>("MnuZoomIn")->shortcuts().value(1).toString(), "Ctrl+=");
 
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

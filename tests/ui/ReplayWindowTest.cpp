@@ -159,7 +159,7 @@ TEST_F(ReplayWindowTest, ReadOnlyAndLeaving)
     EXPECT_EQ(game().recording().moves.size(), 1u) << "the board takes clicks again";
 }
 
-// B outlines the largest group: exactly the cells of LargestGroup that lie
+// B (Show Best Group) outlines the largest group: exactly the cells of LargestGroup that lie
 // on its edge change in the grabbed board, at each zoom and with symbols.
 TEST_F(ReplayWindowTest, BestGroupOutline)
 {
@@ -177,6 +177,7 @@ TEST_F(ReplayWindowTest, BestGroupOutline)
         Keys({Qt::Key_Space});
         const QImage plain = Board();
         Keys({Qt::Key_B});
+        EXPECT_TRUE(Control<QAction>("MnuShowBestGroup")->isChecked()) << "the menu's Show Best Group is the key";
         const QImage outlined = Board();
         const GroupFound best = LargestGroup(replay().board());
         ASSERT_GE(best.size, 2);
@@ -298,6 +299,7 @@ TEST_F(ReplayWindowTest, MenuGamesLeaveTheReplay)
         EXPECT_FALSE(window->replaying()) << row.item;
         EXPECT_FALSE(Control<QLabel>("lblReplay")->isVisible()) << row.item;
         EXPECT_TRUE(Control<QAction>("MnuFilePause")->isEnabled()) << row.item;
+        EXPECT_FALSE(Control<QAction>("MnuShowBestGroup")->isEnabled()) << "no replay, no best group";
         EXPECT_EQ(window->boardGeometry().columns, game().board.GameWidth + 1) << row.item;
         if (row.columns) {
             EXPECT_EQ(game().board.GameWidth + 1, row.columns) << row.item;
