@@ -247,7 +247,8 @@ INSTANTIATE_TEST_SUITE_P(
 // A spool's games come back as written; a damaged spool gives none, and never a crash.
 TEST(HistorySpool, RoundTripsAndIgnoresDamage)
 {
-    std::vector<FinishedGame> games{Game(500), Game(0, 1, 1, 1, 4294967295u, 0, "Zo\u00eb \"x\"\n\t")};
+    // Board numbers at both ends of their range: 0 is a board like any other.
+    std::vector<FinishedGame> games{Game(500, 17, 12, 120, 0), Game(0, 1, 1, 1, 4294967295u, 0, "Zo\u00eb \"x\"\n\t")};
     games[1].moves = std::string("\0\x01\xfe\xff", 4);
     games[1].daily = true;
     const QByteArray good = SpoolText(games);
