@@ -111,7 +111,7 @@ public:
 
     // Plays a recorded game back in place of the board; with `ask`, only
     // once the player agrees to give up the game in hand, as for a new game.
-    // Leaving it starts a new game.
+    // During a replay it replaces that one. Leaving it starts a new game.
     void watchReplay(const GameRecording& recording, bool ask);
     bool replaying() const;
     ReplayController& replay() { return *m_replay; }

@@ -28,8 +28,10 @@ void frmMain::showStatistics()
     }
     m_statistics = new frmStatistics(*m_history, this);
     m_statistics->setAttribute(Qt::WA_DeleteOnClose);
-    connect(m_statistics, &frmStatistics::playBoard, this,
-            [this](uint32_t number) { handle(&GameFlow::PlayBoardNumber, number); });
+    connect(m_statistics, &frmStatistics::playBoard, this, [this](uint32_t number) {
+        leaveReplay();
+        handle(&GameFlow::PlayBoardNumber, number);
+    });
     connect(m_statistics, &frmStatistics::watchReplay, this, &frmMain::watchReplayOf);
     m_statistics->show();
 }
@@ -96,14 +98,17 @@ void frmMain::toggleBestGroup()
 
 void frmMain::watchReplay(const GameRecording& recording, bool ask)
 {
-    if (replaying() || !m_game.acceptsInput())
+    if (!m_game.acceptsInput())
         return;
-    if (ask && !m_game.ConfirmNewGame())
-        return;
-    // The game in hand is given up: its clock stops with the replay's start.
-    timSec->stop();
-    timGameOver->stop();
-    fraHighscores->hide();
+    // Another replay simply takes the place of the one watched.
+    if (!replaying()) {
+        if (ask && !m_game.ConfirmNewGame())
+            return;
+        // The game in hand is given up: its clock stops with the replay's start.
+        timSec->stop();
+        timGameOver->stop();
+        fraHighscores->hide();
+    }
     m_replay->start(recording);
     SizeToBoard(false);
     DrawBricks();

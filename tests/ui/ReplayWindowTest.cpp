@@ -251,6 +251,7 @@ TEST_F(ReplayWindowTest, WatchReplayFromStatistics)
     }
     const int32_t score = game().board.LngScore;
     const uint64_t board = BoardDigest(game().board);
+    const uint32_t boardNumber = game().boardNumber();
     ASSERT_GT(score, 0);
     game().board.LngTimeLeft = 1;
     Tick();
@@ -275,6 +276,25 @@ TEST_F(ReplayWindowTest, WatchReplayFromStatistics)
         Keys({Qt::Key_Space});
     EXPECT_EQ(replay().board().LngScore, score);
     EXPECT_EQ(BoardDigest(replay().board()), board);
+
+    // From a replay, Watch Replay starts the game again with no question (at 1x: the one watched went step by
+    // step), and Play This Board leaves the replay for that game's board.
+    const size_t asked = messages.shown.size();
+    for (const char* button : {"cmdWatchReplay", "cmdPlayBoard"}) {
+        Control<QAction>("MnuStatistics")->trigger();
+        auto* again = window->findChild<frmStatistics*>();
+        ASSERT_NE(again, nullptr);
+        QSignalSpy shown(again, &frmStatistics::figuresShown);
+        ASSERT_TRUE(shown.wait(5000)) << "the figures never came";
+        FindControl<QPushButton>(*again, button)->click();
+        if (button == std::string("cmdWatchReplay")) {
+            ASSERT_TRUE(QTest::qWaitFor([&] { return replay().speed() == 1; }, 5000)) << "the replay did not begin again";
+            EXPECT_TRUE(window->replaying());
+            EXPECT_EQ(messages.shown.size(), asked) << "no question between two replays";
+        }
+    }
+    EXPECT_FALSE(window->replaying());
+    EXPECT_EQ(game().boardNumber(), boardNumber);
 }
 
 // A new game chosen from the menu while a replay runs leaves the replay first, as Escape does, and is then
