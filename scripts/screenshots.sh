@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Renders the README's and the AppStream file's screenshots from a built
 # program in Xvfb: the default board, a highlighted group, the Statistics
-# window after a few short games, an example theme, brick symbols on with
-# a group highlighted, and the board in each language the game speaks. Every run plays the same board numbers in a scratch
-# HOME, so the boards are the same each time (the Statistics window's dates
-# are the day's). It builds nothing: pass the program, and the PNGs go into
+# window after a few short games and a daily one, an example theme, brick
+# symbols on with a group highlighted, and the board in each language the
+# game speaks. Every run plays the same board numbers in a scratch HOME, so
+# the boards are the same each time (the Statistics window's dates and the
+# daily board are the day's). It builds nothing: pass the program, and the PNGs go into
 # the folder given (docs/screenshots by default).
 # Usage: scripts/screenshots.sh build/tolmora [out folder]
 set -euo pipefail
@@ -47,8 +48,8 @@ settings() {  # theme file, columns, rows, seconds
 }
 
 main=""
-start_game() {  # board number; LANGUAGE, when set, picks the game's language
-  (cd "$work/game" && LANGUAGE=${LANGUAGE:-en} exec ./tolmora --board-number "$1" >"$work/game.log" 2>&1) &
+start_game() {  # board number, more options; LANGUAGE, when set, picks the game's language
+  (cd "$work/game" && LANGUAGE=${LANGUAGE:-en} exec ./tolmora --board-number "$@" >"$work/game.log" 2>&1) &
   game_pid=$!
   main=$(wait_for_window '^Tolmora$' 20) || fail "the main window did not show"
   sleep 0.5
@@ -224,7 +225,8 @@ for ((game = 0; game < ${#names[@]}; game++)); do
     click_cell "${group#* }"
     click_cell "${group#* }"
   done
-  if prompt=$(wait_for_window '^New High Score$' 60); then
+  # Two levels reached add a minute to the clock.
+  if prompt=$(wait_for_window '^New High Score$' 120); then
     xdotool windowfocus --sync "$prompt"
     xdotool type --delay 20 "${names[$game]}"
     xdotool key Return
@@ -232,8 +234,23 @@ for ((game = 0; game < ${#names[@]}; game++)); do
   fi
   stop_game
 done
+# Then the day's board, its biggest groups taken, played to the end of its
+# two minutes: the Daily part shows it as today's best.
 settings "" 17 12 120
-start_game "$board_number"
+start_game "$board_number" --daily
+for ((move = 0; move < 3; move++)); do
+  shoot "$work/shot.png"
+  read_board "$work/shot.png" 17 12
+  group=$(biggest_group) || break
+  click_cell "${group#* }"
+  click_cell "${group#* }"
+done
+prompt=$(wait_for_window '^New High Score$' 200) || fail "the daily game did not end in the table"
+xdotool windowfocus --sync "$prompt"
+xdotool type --delay 20 "Gus"
+xdotool key Return
+sleep 0.5
+xdotool windowfocus --sync "$main"
 xdotool key F8
 statistics=$(wait_for_window '^Statistics$' 10) || fail "F8 did not open the Statistics window"
 sleep 0.5
